@@ -1,0 +1,34 @@
+#include "ShellState.h"
+
+namespace nimbrel::link {
+
+void ShellState::enable(std::initializer_list<int> ids, bool on) {
+    for (int id : ids)
+        itemEnabled[id] = on;
+    notify();
+}
+
+void ShellState::setTop(std::initializer_list<int> positions, bool on) {
+    for (int p : positions)
+        topEnabled[p] = on;
+    notify();
+}
+
+void ShellState::setSettingsEntries(bool on) {
+    for (bool& e : settingsEnabled)
+        e = on;
+    notify();
+}
+
+void ShellState::setLinkIcon(LinkIcon icon) {
+    markLinkIcon = icon;
+    graphicsLinkIcon = icon;
+    notify();
+}
+
+void ShellState::setPortText(const QString& text) {
+    portText = text;
+    notify();
+}
+
+} // namespace nimbrel::link

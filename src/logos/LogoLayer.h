@@ -1,0 +1,4 @@
+#pragma once
+
+// Logos: the logo editor, its files and its transfer.
+namespace nimbrel::logos {}

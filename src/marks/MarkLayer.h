@@ -1,0 +1,4 @@
+#pragma once
+
+// Marks: the mark table, its files and its transfer.
+namespace nimbrel::marks {}

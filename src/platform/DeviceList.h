@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace nimbrel::platform {
+
+// One serial device as the port dialog lists it.
+struct SerialDevice {
+    QString portName;     // "COM3"
+    QString devicePath;   // "/dev/ttyUSB0", or a link's target
+    QString settings;     // current line settings, "115200,n,8,1"; empty when unreadable
+    QString friendlyName; // description, manufacturer and path
+};
+
+// A device the system reports, before it gets its COM name.
+struct SystemDevice {
+    QString path; // "/dev/ttyUSB0"
+    QString description;
+    QString manufacturer;
+};
+
+// A link COMn in the virtual-port folder.
+struct VirtualPort {
+    QString portName; // "COM200"
+    QString target;   // "/dev/pts/4"
+};
+
+class DeviceLister {
+public:
+    virtual ~DeviceLister() = default;
+    virtual std::vector<SerialDevice> list() = 0;
+};
+
+// $XDG_RUNTIME_DIR/nimbrel/ports, or /tmp/nimbrel-<uid>/ports.
+QString virtualPortFolder();
+
+// The COM name of a system device path: ttySn -> n+1, ttyUSBn -> n+33, ttyACMn -> n+65,
+// 0 for anything else.
+int comNumberForPath(const QString& path);
+
+// Names the system devices, merges the virtual ports (a link wins over a system device with
+// the same number), and orders the result by COM number. Settings are filled by the caller.
+std::vector<SerialDevice> assignPortNames(std::vector<SystemDevice> system,
+                                          const std::vector<VirtualPort>& links);
+
+// Reads the virtual-port folder: every symbolic link named COM1 ... COM255.
+std::vector<VirtualPort> readVirtualPorts(const QString& folder);
+
+// The real listing: QSerialPortInfo plus the virtual-port folder.
+class SystemDeviceLister final : public DeviceLister {
+public:
+    std::vector<SerialDevice> list() override;
+};
+
+} // namespace nimbrel::platform
