@@ -15,8 +15,11 @@ void ShellState::setTop(std::initializer_list<int> positions, bool on) {
 }
 
 void ShellState::setSettingsEntries(bool on) {
-    for (bool& e : settingsEnabled)
-        e = on;
+    enable({54, 50}, on);
+}
+
+void ShellState::setTalking(bool on) {
+    talking = on;
     notify();
 }
 

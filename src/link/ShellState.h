@@ -12,7 +12,13 @@ enum class View { Mark, Logo };
 
 // Top-level menu titles by their position in the menu bar (a maximised child window's icon
 // menu stands at 0).
-enum TopMenu : int { kTopFunctions = 1, kTopMark = 2, kTopGraphics = 3, kTopEditor = 4, kTopHelp = 5 };
+enum TopMenu : int {
+    kTopFunctions = 1,
+    kTopMark = 2,
+    kTopGraphics = 3,
+    kTopEditor = 4,
+    kTopHelp = 5
+};
 
 // Everything the main window shows that commands change: menu states, status-bar texts,
 // link icons, the view in front. Widgets render it; commands write it. `changed` lets the
@@ -20,8 +26,7 @@ enum TopMenu : int { kTopFunctions = 1, kTopMark = 2, kTopGraphics = 3, kTopEdit
 struct ShellState {
     std::map<int, bool> itemEnabled; // by command identifier
     std::map<int, bool> itemChecked;
-    std::map<int, bool> topEnabled;  // by TopMenu position
-    bool settingsEnabled[3] = {false, false, false}; // first three entries of "Настройки Маркиратора"
+    std::map<int, bool> topEnabled; // by TopMenu position
 
     View activeView = View::Logo;
     bool markWindowShown = true;
@@ -39,6 +44,7 @@ struct ShellState {
 
     QString printerModel = QStringLiteral("T260");
     int xpLayoutFlag = 0;
+    bool talking = false;
 
     std::function<void()> changed;
 
@@ -52,7 +58,11 @@ struct ShellState {
     }
     void enable(std::initializer_list<int> ids, bool on);
     void setTop(std::initializer_list<int> positions, bool on);
+    // The first three entries of "Настройки Маркиратора" by position: item 54, a separator,
+    // item 50. They share their flags with the same items enabled by identifier.
     void setSettingsEntries(bool on);
+    // True while a command waits for the printer; the window shows a busy cursor.
+    void setTalking(bool on);
     // Both link fields at once, as nearly every exchange does.
     void setLinkIcon(LinkIcon icon);
     void setPortText(const QString& text);

@@ -37,6 +37,18 @@ int runCommand(Context& ctx, const QByteArray& command, const WaitParams& params
 // gets the number of bytes that actually arrived.
 QByteArray readReply(Context& ctx, int waiting, int bufferSize, int* received = nullptr);
 
+// Marks the time a command talks to the printer (busy cursor), however it ends.
+class TalkingScope {
+public:
+    explicit TalkingScope(ShellState& shell) : m_shell(shell) { m_shell.setTalking(true); }
+    ~TalkingScope() { m_shell.setTalking(false); }
+    TalkingScope(const TalkingScope&) = delete;
+    TalkingScope& operator=(const TalkingScope&) = delete;
+
+private:
+    ShellState& m_shell;
+};
+
 // "Ошибка при чтении данных из Маркиратора (COM3)!"
 QString readErrorText(const ConnectionState& conn);
 // Shows the link-error icon and the read-error message; sets the link error flag.

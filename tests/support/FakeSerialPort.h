@@ -19,7 +19,7 @@ public:
     };
     struct Reply {
         QByteArray bytes;
-        qint64 delayMs = 2;  // after the write, first byte arrives
+        qint64 delayMs = 2;    // after the write, first byte arrives
         double bytesPerMs = 0; // 0: all at once; else a trickle at this rate
     };
 

@@ -17,7 +17,7 @@ public:
     struct Call {
         Type type;
         QString title;
-        QString text;     // message text, or the information text of the input dialog
+        QString text; // message text, or the information text of the input dialog
         QString prompt;
         QString proposed; // proposed text, or the directory of a file dialog
         int kind = -1;
@@ -63,8 +63,8 @@ public:
         calls.push_back({Type::OpenFile, title, {}, {}, directory, -1, filters});
         return nextText();
     }
-    QString saveFileName(const QString& title, const QStringList& filters,
-                         const QString& directory, const QString& proposedName) override {
+    QString saveFileName(const QString& title, const QStringList& filters, const QString& directory,
+                         const QString& proposedName) override {
         calls.push_back({Type::SaveFile, title, proposedName, {}, directory, -1, filters});
         return nextText();
     }

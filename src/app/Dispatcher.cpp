@@ -1,0 +1,187 @@
+#include "app/Dispatcher.h"
+
+#include "app/HelpTexts.h"
+#include "app/MenuDefinitions.h"
+#include "link/PortControl.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace nimbrel::app {
+
+using link::View;
+
+namespace {
+const QString kWorkingFolderName = QStringLiteral("PRINTER FILES");
+const QString kTemporaryMark = QStringLiteral("tmpmark.mrt");
+} // namespace
+
+bool Dispatcher::isGuarded(int id) {
+    switch (id) {
+    case 12:
+    case 15:
+    case 17:
+    case 18:
+    case 19:
+    case 24:
+    case 25:
+    case 26:
+    case 28:
+    case 29:
+    case 50:
+    case 51:
+    case 52:
+    case 53:
+    case 54:
+    case 55:
+    case 56:
+    case 60:
+    case 61:
+    case kCmdSettingsReport:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString Dispatcher::pcDateTimeText(const QDateTime& now) {
+    return now.toString(QStringLiteral("dd.MM.yyyy  hh:mm:ss"));
+}
+
+void Dispatcher::tickClock() {
+    m_s.shell.pcDateTime = pcDateTimeText(m_s.clock.now());
+    m_s.shell.notify();
+}
+
+void Dispatcher::startUp(const QString& startDirectory) {
+    auto& shell = m_s.shell;
+    m_s.conn.settingsText = QStringLiteral(": baud=115200 parity=N Data=8 stop=1");
+    m_s.conn.portName = QStringLiteral("COM?");
+    shell.printerModel = QStringLiteral("T260");
+    shell.activeView = View::Logo;
+    applyStartMenuStates(shell);
+    shell.setSettingsEntries(false);
+    tickClock();
+
+    // An existing folder is fine; a folder that cannot be made leaves us where we are.
+    QDir start(startDirectory);
+    if (start.mkpath(kWorkingFolderName) && QDir::setCurrent(start.filePath(kWorkingFolderName)))
+        m_s.workingFolder = QDir::currentPath();
+    else
+        m_s.workingFolder = QDir(startDirectory).absolutePath();
+
+    auto ctx = m_s.context();
+    link::openPort(ctx, m_s.lister);
+    if (m_s.conn.linkError == 0 && m_s.conn.open) {
+        shell.setSettingsEntries(true);
+        runPrinterCommand(54);
+    }
+}
+
+void Dispatcher::connect() {
+    auto ctx = m_s.context();
+    link::openPort(ctx, m_s.lister);
+    if (m_s.conn.linkError != 0 || !m_s.conn.open)
+        return;
+    m_s.shell.setSettingsEntries(true);
+    runPrinterCommand(54);
+    if (m_s.shell.printerModel != QLatin1String("T260")) {
+        m_s.shell.activeView = View::Mark; // so the switch below takes place
+        switchToGraphicsView(true);
+    }
+}
+
+void Dispatcher::switchToMarkView(bool hideOther) {
+    auto& shell = m_s.shell;
+    shell.activeView = View::Mark;
+    shell.markWindowShown = true;
+    if (hideOther)
+        shell.graphicsWindowShown = false;
+    shell.setTop({link::kTopGraphics, link::kTopEditor}, false);
+    shell.setTop({link::kTopMark}, true);
+}
+
+void Dispatcher::switchToGraphicsView(bool hideOther) {
+    auto& shell = m_s.shell;
+    shell.activeView = View::Logo;
+    shell.graphicsWindowShown = true;
+    if (hideOther)
+        shell.markWindowShown = false;
+    shell.setTop({link::kTopMark}, false);
+    shell.setTop({link::kTopGraphics, link::kTopEditor}, true);
+    shell.enable({20, 21}, true);
+}
+
+bool Dispatcher::confirmExit() {
+    const int answer =
+        m_s.dialogs.message(QStringLiteral("ЗАВЕРШЕНИЕ РАБОТЫ"),
+                            QStringLiteral("ЗАВЕРШИТЬ РАБОТУ ПРОГРАММЫ?"), platform::kQuestion);
+    if (answer != platform::kYes)
+        return false;
+    if (m_s.conn.open) {
+        auto ctx = m_s.context();
+        link::closePort(ctx);
+    }
+    if (!m_s.workingFolder.isEmpty())
+        QFile::remove(QDir(m_s.workingFolder).filePath(kTemporaryMark));
+    return true;
+}
+
+void Dispatcher::runPrinterCommand(int id) {
+    // Filled in as the printer commands arrive.
+    (void)id;
+}
+
+void Dispatcher::dispatch(int id) {
+    if (isGuarded(id) && !m_s.conn.open) {
+        auto ctx = m_s.context();
+        link::showConnectionCheck(ctx);
+        return;
+    }
+    auto ctx = m_s.context();
+    switch (id) {
+    case 2:
+    case kCmdConnect:
+        connect();
+        return;
+    case 3:
+        link::closePort(ctx);
+        return;
+    case 110:
+    case 111:
+    case 112:
+    case 113:
+    case 114:
+    case 115:
+    case 116:
+        link::changeLineSettings(ctx, id);
+        return;
+    case kShowMarkWindow:
+        switchToMarkView(false);
+        return;
+    case kShowGraphicsWindow:
+        switchToGraphicsView(false);
+        return;
+    case kCmdGraphicsView:
+        if (m_s.shell.activeView == View::Mark)
+            switchToGraphicsView(true);
+        return;
+    case kCmdMarkView:
+        if (m_s.shell.activeView == View::Logo)
+            switchToMarkView(true);
+        return;
+    case 40:
+    case 41:
+    case 42:
+    case 43: {
+        const HelpText help = helpText(id);
+        m_s.dialogs.message(help.title, help.text, help.kind);
+        return;
+    }
+    default:
+        runPrinterCommand(id == kCmdSettingsReport ? 55 : id);
+        return;
+    }
+}
+
+} // namespace nimbrel::app

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "app/ChildWindows.h"
+#include "app/Dispatcher.h"
+#include "app/MenuDefinitions.h"
+#include "app/Session.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <map>
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+namespace nimbrel::app {
+
+// The frame window: menus, shortcuts, the two child windows and the clock. It renders the
+// session's shell state and hands every command to the dispatcher.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(Session& session, Dispatcher& dispatcher);
+    ~MainWindow() override;
+
+    // Runs one command as the event loop would: exit commands ask the exit question.
+    void runCommand(int id);
+    // Shows the state the commands have left.
+    void render();
+
+    QAction* action(int id) const;
+    QMenu* topMenu(int position) const;
+    MarkWindow* markWindow() const { return m_mark; }
+    GraphicsWindow* graphicsWindow() const { return m_graphics; }
+    QMdiSubWindow* markSubWindow() const { return m_markSub; }
+    QMdiSubWindow* graphicsSubWindow() const { return m_graphicsSub; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void addNodes(QMenu* menu, const std::vector<MenuNode>& nodes);
+    void addShortcut(const QKeySequence& keys, int id);
+    void requestExit();
+
+    Session& m_s;
+    Dispatcher& m_dispatcher;
+    QMdiArea* m_mdi;
+    MarkWindow* m_mark;
+    GraphicsWindow* m_graphics;
+    QMdiSubWindow* m_markSub;
+    QMdiSubWindow* m_graphicsSub;
+    std::map<int, QAction*> m_actions;
+    std::map<int, QMenu*> m_topMenus;
+    QTimer m_clock;
+    bool m_exiting = false;
+    bool m_busyCursor = false;
+};
+
+} // namespace nimbrel::app

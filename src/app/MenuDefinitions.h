@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace nimbrel::link {
+struct ShellState;
+}
+
+namespace nimbrel::app {
+
+// One entry of a menu: an item with its command identifier, a separator, or a submenu.
+struct MenuNode {
+    enum class Kind { Item, Separator, Submenu };
+    Kind kind = Kind::Item;
+    int id = 0;
+    QString text;
+    bool enabled = true;
+    bool checked = false;
+    std::vector<MenuNode> children; // for a submenu
+};
+
+struct TopMenu {
+    int position; // as the enable-by-position calls count them
+    QString title;
+    std::vector<MenuNode> nodes;
+};
+
+// The whole menu bar with every identifier, text and start state.
+const std::vector<TopMenu>& menuBarDefinition();
+
+// Identifiers of the two window commands offered at the end of "ФУНКЦИИ".
+inline constexpr int kShowMarkWindow = 7;
+inline constexpr int kShowGraphicsWindow = 8;
+
+// Puts the start states of the menu bar into the shell state.
+void applyStartMenuStates(link::ShellState& shell);
+
+} // namespace nimbrel::app

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "link/Connection.h"
+#include "link/Context.h"
+#include "link/ShellState.h"
+#include "platform/Clock.h"
+#include "platform/DeviceList.h"
+#include "platform/Dialogs.h"
+#include "platform/SerialPort.h"
+
+#include <QString>
+
+namespace nimbrel::app {
+
+// All program state, created once in main() (or by a test with doubles) and passed by
+// reference to whatever needs it.
+struct Session {
+    Session(platform::SerialPort& port, platform::Clock& clock, platform::Dialogs& dialogs,
+            platform::DeviceLister& lister)
+        : port(port), clock(clock), dialogs(dialogs), lister(lister) {}
+
+    platform::SerialPort& port;
+    platform::Clock& clock;
+    platform::Dialogs& dialogs;
+    platform::DeviceLister& lister;
+
+    link::ConnectionState conn;
+    link::ShellState shell;
+    QString workingFolder;
+
+    link::Context context() { return {port, clock, dialogs, conn, shell}; }
+};
+
+} // namespace nimbrel::app
