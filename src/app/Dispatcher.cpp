@@ -3,6 +3,7 @@
 #include "app/HelpTexts.h"
 #include "app/MenuDefinitions.h"
 #include "link/PortControl.h"
+#include "printer/PrinterCommands.h"
 
 #include <QDir>
 #include <QFile>
@@ -128,8 +129,42 @@ bool Dispatcher::confirmExit() {
 }
 
 void Dispatcher::runPrinterCommand(int id) {
-    // Filled in as the printer commands arrive.
-    (void)id;
+    auto ctx = m_s.context();
+    switch (id) {
+    case 54:
+        printer::readVersion(ctx);
+        return;
+    case 60:
+        printer::showWorkingHours(ctx);
+        return;
+    case 61:
+        printer::showPrintedCount(ctx);
+        return;
+    case 50:
+        printer::setPrinterClock(ctx);
+        return;
+    case 51:
+        printer::setDateOffset(ctx);
+        return;
+    case 52:
+        printer::setLineCount(ctx);
+        return;
+    case 53:
+        printer::showPrintModeReport(ctx);
+        return;
+    case 55:
+        printer::showSettingsReport(ctx);
+        return;
+    case 19:
+        printer::showMarkAreaReport(ctx);
+        return;
+    case 24:
+        printer::showLogoAreaReport(ctx);
+        return;
+    default:
+        // Mark and logo commands arrive with their layers.
+        return;
+    }
 }
 
 void Dispatcher::dispatch(int id) {

@@ -163,3 +163,77 @@ TEST(ClockText, DateTwoBlanksTime) {
 }
 
 } // namespace
+
+namespace {
+
+using ConnectFollowUp = AppFixture;
+
+TEST_F(ConnectFollowUp, StartUpReadsTheVersionWithoutSwitchingViews) {
+    dialogs.answer("3");
+    port.queueReply(QByteArray("\x06T936 v4.07", 11), 1);
+    dispatcher.dispatch(app::kCmdMarkView);
+    dispatcher.startUp(startDir.path());
+    EXPECT_EQ(port.writes.size(), 1u);
+    EXPECT_EQ(port.writes[0].bytes, QByteArray("\x11\x69\x0E", 3));
+    EXPECT_EQ(shell.printerModel, QStringLiteral("T936"));
+    EXPECT_TRUE(shell.enabled(54));
+    EXPECT_TRUE(shell.enabled(50));
+    ASSERT_EQ(dialogs.calls.size(), 2u);
+    EXPECT_EQ(dialogs.calls[1].title, QStringLiteral("Информация Системы Печати"));
+    EXPECT_EQ(dialogs.calls[1].text,
+              QStringLiteral("Версия Программы Системы Печати:\n\r'T936 v4.07'"));
+}
+
+TEST_F(ConnectFollowUp, ModelOtherThanT260HidesTheMarkWindow) {
+    startWithoutPort();
+    dispatcher.dispatch(app::kCmdMarkView);
+    dialogs.answer("3");
+    port.queueReply(QByteArray("\x06T936 v4.07", 11), 1);
+    dispatcher.dispatch(2);
+    EXPECT_EQ(shell.printerModel, QStringLiteral("T936"));
+    EXPECT_EQ(shell.activeView, View::Logo);
+    EXPECT_FALSE(shell.markWindowShown);
+    EXPECT_TRUE(shell.graphicsWindowShown);
+    EXPECT_FALSE(shell.topEnabled[link::kTopMark]);
+    EXPECT_TRUE(shell.topEnabled[link::kTopGraphics]);
+    EXPECT_TRUE(shell.topEnabled[link::kTopEditor]);
+    EXPECT_TRUE(shell.enabled(20));
+    // Ctrl+M brings the mark window back.
+    dispatcher.dispatch(app::kCmdMarkView);
+    EXPECT_TRUE(shell.markWindowShown);
+    EXPECT_EQ(shell.activeView, View::Mark);
+}
+
+TEST_F(ConnectFollowUp, T260KeepsTheViewInFront) {
+    startWithoutPort();
+    dispatcher.dispatch(app::kCmdMarkView);
+    dialogs.answer("3");
+    port.queueReply(QByteArray("\x06T260 v2.01", 11), 1);
+    dispatcher.dispatch(app::kCmdConnect);
+    EXPECT_EQ(shell.activeView, View::Mark);
+    EXPECT_TRUE(shell.markWindowShown);
+    EXPECT_TRUE(shell.topEnabled[link::kTopMark]);
+}
+
+TEST_F(ConnectFollowUp, CtrlCWhileConnectedReopensTheSamePort) {
+    startConnected("T260");
+    dialogs.answer("3");
+    port.queueReply(QByteArray("\x06T260 v2.01", 11), 1);
+    dispatcher.dispatch(app::kCmdConnect);
+    EXPECT_EQ(port.closeCount, 1);
+    EXPECT_EQ(port.openCount, 2);
+    EXPECT_TRUE(session.conn.open);
+    EXPECT_EQ(shell.portText, QStringLiteral("COM3: 115200,n,8,1"));
+}
+
+TEST_F(ConnectFollowUp, SettingsReportShortcutPicksTheLayoutByModel) {
+    startConnected("T260");
+    port.queueReply(QByteArray(47, '\0'), 1);
+    dispatcher.dispatch(app::kCmdSettingsReport);
+    ASSERT_EQ(dialogs.calls.size(), 1u);
+    EXPECT_TRUE(dialogs.calls[0].text.startsWith(
+        QStringLiteral("УСТАВКИ СИСТЕМЫ ПЕЧАТИ  ( T260 ) :\r\n\nИнтервал Автопечати по времени")));
+    EXPECT_EQ(port.writes.back().bytes, QByteArray("\x11\x5C\x0E", 3));
+}
+
+} // namespace

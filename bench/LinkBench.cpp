@@ -1,0 +1,98 @@
+// Wall time of exchanges over a pseudo-terminal against the simulator, beside their floor:
+// the reply's line time at 115200 baud plus two polling passes of two 1 ms sleeps.
+#include "ScriptedDialogs.h"
+#include "SimProcess.h"
+#include "link/PortControl.h"
+#include "link/Transaction.h"
+#include "platform/Clock.h"
+#include "platform/DeviceList.h"
+#include "platform/SerialPortPosix.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace nimbrel;
+
+constexpr double kByteMs = 10.0 / 115200.0 * 1000.0;
+
+struct Rig {
+    QTemporaryDir runtime;
+    std::unique_ptr<testing::SimProcess> sim;
+    platform::SystemClock clock;
+    platform::SerialPortPosix port;
+    testing::ScriptedDialogs dialogs;
+    link::ConnectionState conn;
+    link::ShellState shell;
+    link::Context ctx{port, clock, dialogs, conn, shell};
+
+    explicit Rig(const QStringList& args) {
+        qputenv("NIMBREL_SIM", NIMBREL_SIM_PATH);
+        sim = std::make_unique<testing::SimProcess>(args, runtime.path());
+        port.open(sim->devicePath, {});
+        conn.open = port.isOpen();
+        conn.portName = sim->portName;
+    }
+};
+
+void exchange(benchmark::State& state, const QStringList& simArgs, const QByteArray& command) {
+    Rig rig(simArgs);
+    if (!rig.conn.open) {
+        state.SkipWithError("simulator not reachable");
+        return;
+    }
+    std::vector<double> times;
+    int replyBytes = 0;
+    for (auto _ : state) {
+        QElapsedTimer t;
+        t.start();
+        const int waiting = link::runCommand(rig.ctx, command);
+        const QByteArray reply = link::readReply(rig.ctx, waiting, 256);
+        times.push_back(t.nsecsElapsed() / 1e6);
+        replyBytes = waiting;
+        benchmark::DoNotOptimize(reply.data());
+    }
+    std::sort(times.begin(), times.end());
+    const double floor = replyBytes * kByteMs + 4.0;
+    state.counters["reply_bytes"] = replyBytes;
+    state.counters["median_ms"] = times.empty() ? 0 : times[times.size() / 2];
+    state.counters["floor_ms"] = floor;
+    state.counters["over_floor_ms"] = times.empty() ? 0 : times[times.size() / 2] - floor;
+}
+
+void BM_VersionRead(benchmark::State& state) {
+    exchange(state, {"--model", "T936"}, QByteArray("\x11\x69\x0E", 3));
+}
+BENCHMARK(BM_VersionRead)->Unit(benchmark::kMillisecond)->Iterations(50)->UseRealTime();
+
+void BM_SettingsReport(benchmark::State& state) {
+    exchange(state, {"--model", "T936"}, QByteArray("\x11\x5C\x0E", 3));
+}
+BENCHMARK(BM_SettingsReport)->Unit(benchmark::kMillisecond)->Iterations(50)->UseRealTime();
+
+void BM_MissingReply(benchmark::State& state) {
+    Rig rig({"--model", "T936", "--fault", "no-reply@i"});
+    std::vector<double> times;
+    for (auto _ : state) {
+        QElapsedTimer t;
+        t.start();
+        benchmark::DoNotOptimize(link::runCommand(rig.ctx, QByteArray("\x11\x69\x0E", 3)));
+        times.push_back(t.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    state.counters["median_ms"] = times.empty() ? 0 : times[times.size() / 2];
+    state.counters["max_ms"] = times.empty() ? 0 : times.back();
+}
+BENCHMARK(BM_MissingReply)->Unit(benchmark::kMillisecond)->Iterations(8)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
