@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/SerialPort.h"
+
+#include <optional>
+#include <termios.h>
+
+namespace nimbrel::platform {
+
+// Raw mode, no handshake, the framing and, where termios has a constant for it, the rate of
+// `settings`. False when some part cannot be expressed.
+bool makeRawTermios(termios& tio, const LineSettings& settings);
+
+// Rate and framing as termios states them; nothing for a rate without a constant.
+std::optional<LineSettings> lineSettingsOf(const termios& tio);
+
+// Raw line with the given rate and framing, no handshake of any kind. False (and the line
+// left as it was) when the system refuses any part of it.
+bool applyLineSettings(int fd, const LineSettings& settings);
+
+// The line's current rate and framing; nothing when the device does not tell.
+std::optional<LineSettings> readLineSettings(int fd);
+
+} // namespace nimbrel::platform
