@@ -15,7 +15,7 @@ struct Printer : E2eFixture {
         return QStringLiteral("Ошибка при чтении данных из Маркиратора (") + sim->portName +
                QStringLiteral(")!");
     }
-    const testing::ScriptedDialogs::Call& run(int id) {
+    const nimbrel::testing::ScriptedDialogs::Call& run(int id) {
         dialogs.calls.clear();
         dispatcher.dispatch(id);
         EXPECT_FALSE(dialogs.calls.empty()) << "command " << id << " showed nothing";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QtPrinters.h"
+
 #include "FakeClock.h"
 #include "platform/SerialPort.h"
 

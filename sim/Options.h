@@ -1,0 +1,33 @@
+#pragma once
+
+#include "FaultPlan.h"
+#include "Model.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace nimbrel::sim {
+
+struct Options {
+    const ModelInfo* model = &defaultModel();
+    std::optional<int> com; // 1..255
+    std::string tracePath;  // empty: no trace
+    std::vector<Fault> faults;
+    std::vector<int> occupiedMarks; // 1..85
+    std::vector<int> occupiedLogos; // 0..255
+    bool paced = true; // off: each reply (or half of a split one) goes out in one write
+    bool help = false;
+};
+
+struct ParsedOptions {
+    std::optional<Options> options;
+    std::string error;
+};
+
+// args without the program name. Accepts "--name value" and "--name=value".
+ParsedOptions parseOptions(const std::vector<std::string>& args);
+
+std::string usageText();
+
+} // namespace nimbrel::sim

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "PrinterState.h"
+
+#include <cstdint>
+#include <string>
+
+namespace nimbrel::sim {
+
+// What the printer made of one framed command.
+struct Response {
+    bool understood = false;
+    Bytes reply;      // empty when the command has no reply
+    std::string note; // why a set-command changed nothing, for the trace
+};
+
+// One printer's protocol: framed command in, reply out. No I/O and no clock of its own; the
+// caller passes the PC's local civil time as seconds since 1970-01-01 00:00 (zone-free).
+class Printer {
+public:
+    explicit Printer(PrinterState state);
+
+    Response handle(const Bytes& command, std::int64_t pcLocalSeconds);
+
+    // The printer clock, in the same zone-free seconds.
+    std::int64_t clockSeconds(std::int64_t pcLocalSeconds) const;
+
+    const PrinterState& state() const { return m_state; }
+    PrinterState& state() { return m_state; }
+
+private:
+    Response query(std::uint8_t letter) const;
+    Response memoryQuery(std::uint8_t letter) const;
+    Response setTextLines(const Bytes& text);
+    Response setClock(std::uint8_t letter, const Bytes& digits, std::int64_t pcLocalSeconds);
+    Response setDateOffset(const Bytes& digits);
+
+    PrinterState m_state;
+};
+
+// The printer's reading of a number-of-lines text: leading blanks and tabs, one sign, then
+// decimal digits, or hexadecimal after "$", binary after "%"; no digits read as 0.
+long parseLinesNumber(const Bytes& text);
+
+// Big-endian base-100 digits, one per byte; the value wraps at 100^count.
+Bytes base100Digits(std::uint64_t value, int count);
+
+} // namespace nimbrel::sim

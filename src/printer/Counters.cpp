@@ -1,0 +1,51 @@
+#include "printer/Counters.h"
+
+#include "printer/ReplyBytes.h"
+
+namespace nimbrel::printer {
+
+namespace {
+
+constexpr int kMaxDigit = 99;
+
+QString twoDigits(int value) {
+    if (value > kMaxDigit)
+        return QStringLiteral("??");
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+QString counterText(const QByteArray& reply, int firstByte, int digits, bool tenths) {
+    QString text;
+    if (digits <= 0)
+        return text;
+    const int last = firstByte + digits - 1;
+    for (int i = firstByte; i < last; ++i) {
+        const int value = u8At(reply, i);
+        if (!text.isEmpty())
+            text += twoDigits(value);
+        else if (value > kMaxDigit)
+            text += twoDigits(value);
+        else if (value != 0)
+            text += QString::number(value);
+    }
+    const QString pair = twoDigits(u8At(reply, last));
+    if (tenths)
+        text += pair.left(1) + QLatin1Char('.') + pair.right(1);
+    else
+        text += pair;
+    return text;
+}
+
+QString workingHoursText(const QByteArray& reply) {
+    return QStringLiteral("  Маркиратор отработал ") + counterText(reply, 1, 4, true) +
+           QStringLiteral(" часов. ");
+}
+
+QString printedCountText(const QByteArray& reply) {
+    return QStringLiteral("  Маркиратор отпечатал ") + counterText(reply, 1, 6, false) +
+           QStringLiteral(" марок. ");
+}
+
+} // namespace nimbrel::printer

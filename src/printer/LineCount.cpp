@@ -1,0 +1,33 @@
+#include "printer/LineCount.h"
+
+#include "platform/Cp1251.h"
+#include "printer/ReplyBytes.h"
+
+namespace nimbrel::printer {
+
+QString lineCountDefault(const QByteArray& reply) {
+    const int n = s8At(reply, 1);
+    if (n > 0 && n < 5)
+        return QString::number(n);
+    return QStringLiteral("?");
+}
+
+int lineCountLimit(const QString& model) {
+    return model == QLatin1String("T260") ? 4 : 2;
+}
+
+QString lineCountTitle(const QString& model) {
+    return QStringLiteral("НАСТРОЙКА МАРКИРАТОРА  ") + model;
+}
+
+QString lineCountPrompt(const QString& model) {
+    return QStringLiteral("Введите Число Строк Печати (1..%1)").arg(lineCountLimit(model));
+}
+
+QByteArray setLineCountCommand(const QString& typed) {
+    return QByteArray("\x0C"
+                      "S") +
+           platform::encodeCp1251(typed) + QByteArray("\x0E");
+}
+
+} // namespace nimbrel::printer

@@ -1,0 +1,822 @@
+#include "app/DialogTabStops.h"
+#include "app/DialogTextView.h"
+#include "app/MessageBoxDialog.h"
+#include "app/MessageBoxText.h"
+#include "app/QtDialogs.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTimer>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace nimbrel::app {
+namespace {
+
+QString u(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+// Runs `action` on the next modal dialog as soon as it is up. Whatever the action leaves open
+// is closed (and reported), so a failing check never leaves a test waiting.
+class OnNextModal {
+public:
+    explicit OnNextModal(std::function<void(QDialog*)> action) : m_action(std::move(action)) {
+        m_timer.setInterval(1);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible())
+                return;
+            m_timer.stop();
+            m_ran = true;
+            QPointer<QDialog> guard(dialog);
+            m_action(dialog);
+            if (guard && guard->isVisible()) {
+                ADD_FAILURE() << "the dialog stayed open";
+                guard->done(0);
+            }
+        });
+        m_timer.start();
+    }
+    ~OnNextModal() {
+        m_timer.stop();
+        EXPECT_TRUE(m_ran) << "no modal dialog appeared";
+    }
+
+private:
+    std::function<void(QDialog*)> m_action;
+    QTimer m_timer;
+    bool m_ran = false;
+};
+
+template <typename T> T* child(QDialog* dialog, const char* name) {
+    return dialog->findChild<T*>(QString::fromLatin1(name));
+}
+
+QPushButton* buttonWithText(QDialog* dialog, const QString& text) {
+    for (auto* button : dialog->findChildren<QPushButton*>())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+
+// The x position, inside the view, where the text after the last tab of each line starts.
+QList<qreal> columnAfterLastTab(const QTextEdit* view) {
+    QList<qreal> xs;
+    for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next()) {
+        const qsizetype tab = block.text().lastIndexOf(u'\t');
+        if (tab < 0)
+            continue;
+        const QTextLine line = block.layout()->lineForTextPosition(static_cast<int>(tab + 1));
+        xs << line.cursorToX(static_cast<int>(tab + 1));
+    }
+    return xs;
+}
+
+// Every line of the view is inside it: no line wrapped, nothing scrolled away.
+void expectWholeTextVisible(const QTextEdit* view, int lineCount) {
+    EXPECT_EQ(view->document()->blockCount(), lineCount);
+    for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next())
+        EXPECT_EQ(block.layout()->lineCount(), 1) << block.text().toStdString();
+    EXPECT_FALSE(view->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(view->horizontalScrollBar()->isVisible());
+    EXPECT_LE(view->document()->size().height(), view->viewport()->height());
+    EXPECT_LE(view->document()->idealWidth(), view->viewport()->width());
+}
+
+// Pure text helpers
+
+struct LinesCase {
+    const char* name;
+    const char* text;
+    QStringList lines;
+};
+
+class DisplayLinesTest : public ::testing::TestWithParam<LinesCase> {};
+
+TEST_P(DisplayLinesTest, SplitsAtEveryBreakForm) {
+    EXPECT_EQ(displayLines(u(GetParam().text)), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(Breaks, DisplayLinesTest,
+                         ::testing::Values(LinesCase{"LfCr", "один\n\rдва", {u("один"), u("два")}},
+                                           LinesCase{"CrLf", "один\r\nдва", {u("один"), u("два")}},
+                                           LinesCase{"LoneLf", "один\nдва", {u("один"), u("два")}},
+                                           LinesCase{"LoneCr", "один\rдва", {u("один"), u("два")}},
+                                           LinesCase{"TwoLfCr", "a\n\r\n\rb", {"a", "", "b"}},
+                                           LinesCase{"ReportHeader",
+                                                     "ПЕЧАТИ  ( T260 ) :\r\n\nЗаряд",
+                                                     {u("ПЕЧАТИ  ( T260 ) :"), "", u("Заряд")}},
+                                           LinesCase{"LfThenLfCr", "a\n\n\rb", {"a", "", "b"}},
+                                           LinesCase{"LfCrThenCrLf", "a\n\r\r\nb", {"a", "", "b"}},
+                                           LinesCase{"TwoCr", "a\r\rb", {"a", "", "b"}},
+                                           LinesCase{"LeadingBreak", "\n\ra", {"", "a"}},
+                                           LinesCase{"TrailingBreakClosesLine", "a\n\r", {"a"}},
+                                           LinesCase{"TrailingEmptyLine", "a\n\r\n\r", {"a", ""}},
+                                           LinesCase{"OnlyBreak", "\r\n", {""}},
+                                           LinesCase{"Empty", "", {""}},
+                                           LinesCase{"TabsAndBlanksKept",
+                                                     "  Метка\t\t500  \n\r\tx",
+                                                     {u("  Метка\t\t500  "), "\tx"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MessageBoxClipboardText, LaysOutTitleTextAndButtonsBetweenRules) {
+    const QString text =
+        messageBoxClipboardText(u("СМЕЩЕНИЕ ДАТЫ"), u("Строка 1\n\rДата:\t07.12.2024\r\n\nконец"),
+                                {u("Да"), u("Нет"), u("Отмена")});
+    EXPECT_EQ(text, u("---------------------------\r\n"
+                      "СМЕЩЕНИЕ ДАТЫ\r\n"
+                      "---------------------------\r\n"
+                      "Строка 1\n\rДата:\t07.12.2024\r\n\nконец\r\n"
+                      "---------------------------\r\n"
+                      "Да   Нет   Отмена\r\n"
+                      "---------------------------\r\n"));
+}
+
+TEST(MessageBoxClipboardText, SingleButtonAndEmptyText) {
+    EXPECT_EQ(messageBoxClipboardText("T", "", {"OK"}),
+              QString("---------------------------\r\nT\r\n---------------------------\r\n\r\n"
+                      "---------------------------\r\nOK\r\n---------------------------\r\n"));
+}
+
+struct KindCase {
+    int kind;
+    QStringList buttons;
+    QList<int> answers;
+    MessageIcon icon;
+    int escapeAnswer; // 0: Esc and the close box do nothing
+};
+
+const QList<KindCase>& kindCases() {
+    static const QList<KindCase> cases = {
+        {0, {"OK"}, {1}, MessageIcon::None, 1},
+        {3, {u("Да"), u("Нет"), u("Отмена")}, {6, 7, 2}, MessageIcon::None, 2},
+        {4, {u("Да"), u("Нет")}, {6, 7}, MessageIcon::None, 0},
+        {16, {"OK"}, {1}, MessageIcon::Error, 1},
+        {20, {u("Да"), u("Нет")}, {6, 7}, MessageIcon::Error, 0},
+        {35, {u("Да"), u("Нет"), u("Отмена")}, {6, 7, 2}, MessageIcon::Question, 2},
+        {52, {u("Да"), u("Нет")}, {6, 7}, MessageIcon::Warning, 0},
+        {64, {"OK"}, {1}, MessageIcon::Information, 1},
+    };
+    return cases;
+}
+
+TEST(MessageKind, UnknownButtonSetFallsBackToOk) {
+    const MessageBoxLayout layout = messageBoxLayout(0x12); // abort/retry/ignore, error icon
+    EXPECT_EQ(buttonTexts(layout), QStringList{"OK"});
+    EXPECT_EQ(layout.icon, MessageIcon::Error);
+}
+
+// Tab stops: every character one unit wide, tab stops preferred at 8 units.
+
+qreal oneUnitPerChar(const QString& run) {
+    return static_cast<qreal>(run.size());
+}
+
+struct TabCase {
+    const char* name;
+    QStringList lines;
+    qreal minimumGap;
+    qreal expected;
+};
+
+class TabStopTest : public ::testing::TestWithParam<TabCase> {};
+
+TEST_P(TabStopTest, ChoosesDistanceThatAlignsColumns) {
+    EXPECT_EQ(chooseTabStopDistance(GetParam().lines, oneUnitPerChar, 8, GetParam().minimumGap),
+              GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, TabStopTest,
+    ::testing::Values(
+        // 8 puts the values at 16 and 24; 9 aligns both at 18 with a gap of 1 after the long
+        // label, 10 aligns them at 20 with a gap of 3.
+        TabCase{"NearestAligned", {"xxxxx\t\t1", "xxxxxxxxxxxxxxxxx\t2"}, 0.5, 9},
+        TabCase{"AvoidsTightGap", {"xxxxx\t\t1", "xxxxxxxxxxxxxxxxx\t2"}, 2, 10},
+        TabCase{"AlreadyAligned", {"ab\t\t1", "abcdefghij\t2"}, 1, 8},
+        TabCase{"NoTabs", {"abc", "defgh"}, 1, 8},
+        // The values' column counts before the columns between: only 4 aligns the values
+        // (at 8), while 8 would align the middle column instead.
+        TabCase{"ValuesFirst", {"xxxx\tx\t1", "x\tx\t\t2"}, 1, 4}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TabStops, IndentedSubItemValueJoinsTheLabelsValues) {
+    // 6 puts both values at 24 and 10 both at 30; 8, 9 and 11 leave them a stop apart.
+    const qreal tab = chooseTabStopDistance({"xxxxxxxxxxxxxxxxxxxx\t1", "\t\txxxxxxxxx\t2"},
+                                            oneUnitPerChar, 8, 1);
+    EXPECT_THAT(tab, ::testing::AnyOf(6.0, 10.0));
+}
+
+TEST(TabStops, StaysWithinHalfToTwicePreferred) {
+    // Only a distance above 20 could align these; the choice stays at most twice 8.
+    const qreal tab =
+        chooseTabStopDistance({"x\t1", "xxxxxxxxxxxxxxxxxxxx\t2"}, oneUnitPerChar, 8, 1);
+    EXPECT_GE(tab, 4);
+    EXPECT_LE(tab, 16);
+}
+
+// Text dialogs
+
+enum class Which { Input, Question, Requester };
+
+QString ask(platform::Dialogs& dialogs, Which which, const QString& proposed) {
+    switch (which) {
+    case Which::Input:
+        return dialogs.inputDialog(u("Открыть СОМ-порт"), u("COM3:\t9600,n,8,1\t\t/dev/pts/3\n"),
+                                   u("ВВЕДИТЕ НОМЕР COM-ПОРТА (1...255)"), proposed);
+    case Which::Question:
+        return dialogs.questionDialog(u("Установка Числа Текстовых Строк"),
+                                      u("Введите число строк"), proposed);
+    case Which::Requester:
+        return dialogs.requester(u("Чтение Фрагмента Марки"), u("Введите Номер Строки (1...4)"),
+                                 proposed);
+    }
+    return {};
+}
+
+struct AnswerCase {
+    const char* name;
+    Which which;
+    std::function<void(QDialog*)> act;
+    const char* expected;
+};
+
+class TextDialogAnswerTest : public ::testing::TestWithParam<AnswerCase> {};
+
+TEST_P(TextDialogAnswerTest, Answer) {
+    QtDialogs dialogs(nullptr);
+    OnNextModal driver(GetParam().act);
+    EXPECT_EQ(ask(dialogs, GetParam().which, u("310519")), u(GetParam().expected));
+}
+
+void pressEnter(QDialog* d) {
+    QTest::keyClick(child<QLineEdit>(d, "entry"), Qt::Key_Return);
+}
+void pressEscape(QDialog* d) {
+    QTest::keyClick(child<QLineEdit>(d, "entry"), Qt::Key_Escape);
+}
+void closeBox(QDialog* d) {
+    d->close();
+}
+void clearAndOk(QDialog* d) {
+    child<QLineEdit>(d, "entry")->clear();
+    QTest::mouseClick(child<QPushButton>(d, "ok"), Qt::LeftButton);
+}
+void typeAndEnter(QDialog* d) {
+    // The input and question dialogs select the proposed text, so typing replaces it; the
+    // requester's caret stands after it, so typing appends.
+    QTest::keyClicks(child<QLineEdit>(d, "entry"), "12");
+    QTest::keyClick(child<QLineEdit>(d, "entry"), Qt::Key_Enter);
+}
+void cancelButton(QDialog* d) {
+    QTest::mouseClick(child<QPushButton>(d, "cancel"), Qt::LeftButton);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialogs, TextDialogAnswerTest,
+    ::testing::Values(AnswerCase{"InputEnter", Which::Input, pressEnter, "310519"},
+                      AnswerCase{"InputEscape", Which::Input, pressEscape, ""},
+                      AnswerCase{"InputClose", Which::Input, closeBox, ""},
+                      AnswerCase{"InputClearedOk", Which::Input, clearAndOk, ""},
+                      AnswerCase{"InputCancel", Which::Input, cancelButton, ""},
+                      AnswerCase{"InputTyped", Which::Input, typeAndEnter, "12"},
+                      AnswerCase{"QuestionEnter", Which::Question, pressEnter, "310519"},
+                      AnswerCase{"QuestionEscape", Which::Question, pressEscape, ""},
+                      AnswerCase{"QuestionClose", Which::Question, closeBox, ""},
+                      AnswerCase{"QuestionClearedOk", Which::Question, clearAndOk, ""},
+                      AnswerCase{"QuestionCancel", Which::Question, cancelButton, ""},
+                      AnswerCase{"QuestionTyped", Which::Question, typeAndEnter, "12"},
+                      AnswerCase{"RequesterEnter", Which::Requester, pressEnter, "310519"},
+                      AnswerCase{"RequesterEscape", Which::Requester, pressEscape, ""},
+                      AnswerCase{"RequesterClose", Which::Requester, closeBox, ""},
+                      AnswerCase{"RequesterClearedOk", Which::Requester, clearAndOk, ""},
+                      AnswerCase{"RequesterTyped", Which::Requester, typeAndEnter, "31051912"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct Control {
+    const char* name;
+    QRect geometry;
+    const char* text; // button text, or nullptr
+};
+
+struct GeometryCase {
+    const char* name;
+    Which which;
+    QSize client;
+    const char* title;
+    QList<Control> controls;
+    bool proposedSelected;
+};
+
+class TextDialogGeometryTest : public ::testing::TestWithParam<GeometryCase> {};
+
+TEST_P(TextDialogGeometryTest, ClientSizeControlsAndTexts) {
+    const GeometryCase& c = GetParam();
+    QtDialogs dialogs(nullptr);
+    OnNextModal driver([&c](QDialog* d) {
+        EXPECT_EQ(d->size(), c.client);
+        EXPECT_EQ(d->minimumSize(), c.client);
+        EXPECT_EQ(d->maximumSize(), c.client);
+        EXPECT_EQ(d->windowTitle(), u(c.title));
+        EXPECT_TRUE(d->isModal());
+        EXPECT_TRUE(d->windowFlags() & Qt::WindowStaysOnTopHint);
+        for (const Control& control : c.controls) {
+            auto* widget = child<QWidget>(d, control.name);
+            ASSERT_NE(widget, nullptr) << control.name;
+            EXPECT_EQ(widget->geometry(), control.geometry) << control.name;
+            if (control.text) {
+                EXPECT_EQ(qobject_cast<QPushButton*>(widget)->text(), u(control.text));
+            }
+        }
+        EXPECT_EQ(d->findChildren<QPushButton*>().size(), c.which == Which::Requester ? 1 : 2);
+        auto* entry = child<QLineEdit>(d, "entry");
+        EXPECT_EQ(d->focusWidget(), entry);
+        EXPECT_EQ(entry->text(), "0815");
+        if (c.proposedSelected) {
+            EXPECT_EQ(entry->selectedText(), "0815");
+        } else {
+            EXPECT_FALSE(entry->hasSelectedText());
+            EXPECT_EQ(entry->cursorPosition(), 4);
+        }
+        // Enter must reach the OK button, which needs it to be the default.
+        EXPECT_TRUE(child<QPushButton>(d, "ok")->isDefault());
+        d->reject();
+    });
+    ask(dialogs, c.which, "0815");
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, TextDialogGeometryTest,
+                         ::testing::Values(GeometryCase{"Input",
+                                                        Which::Input,
+                                                        {420, 140},
+                                                        "Открыть СОМ-порт",
+                                                        {{"info", {10, 8, 365, 63}, nullptr},
+                                                         {"prompt", {10, 75, 315, 73}, nullptr},
+                                                         {"entry", {9, 93, 300, 20}, nullptr},
+                                                         {"ok", {340, 73, 60, 23}, "OK"},
+                                                         {"cancel", {340, 103, 60, 23}, "Отмена"}},
+                                                        true},
+                                           GeometryCase{"Question",
+                                                        Which::Question,
+                                                        {357, 110},
+                                                        "Установка Числа Текстовых Строк",
+                                                        {{"prompt", {10, 8, 265, 73}, nullptr},
+                                                         {"entry", {9, 79, 339, 20}, nullptr},
+                                                         {"ok", {288, 8, 60, 23}, "OK"},
+                                                         {"cancel", {288, 36, 60, 23}, "Cancel"}},
+                                                        true},
+                                           GeometryCase{"Requester",
+                                                        Which::Requester,
+                                                        {300, 130},
+                                                        "Чтение Фрагмента Марки",
+                                                        {{"prompt", {10, 10, 280, 22}, nullptr},
+                                                         {"entry", {10, 32, 275, 21}, nullptr},
+                                                         {"ok", {110, 67, 80, 25}, "OK"}},
+                                                        false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A label whose text needs more room than it has would show it cut.
+void expectLabelUncut(const QLabel* label) {
+    const QRect needed = label->fontMetrics().boundingRect(
+        label->contentsRect(), static_cast<int>(label->alignment()) | Qt::TextWordWrap,
+        label->text());
+    EXPECT_LE(needed.width(), label->contentsRect().width()) << label->text().toStdString();
+    EXPECT_LE(needed.height(), label->contentsRect().height()) << label->text().toStdString();
+}
+
+TEST(TextDialogs, PromptsShowTheirBreaksAndFitTheirLabels) {
+    QtDialogs dialogs(nullptr);
+    {
+        OnNextModal driver([](QDialog* d) {
+            auto* prompt = child<QLabel>(d, "prompt");
+            EXPECT_EQ(prompt->text(), u("Введите дату и время в формате\n     'ДДММГГ ЧЧММСС'"));
+            // Only the part above the entry field is visible.
+            QLabel visible(prompt->text());
+            visible.setGeometry(prompt->x(), prompt->y(), prompt->width(),
+                                child<QLineEdit>(d, "entry")->y() - prompt->y());
+            expectLabelUncut(&visible);
+            d->reject();
+        });
+        dialogs.questionDialog(u("Установка Часов Маркиратора"),
+                               u("Введите дату и время в формате\n\r     'ДДММГГ ЧЧММСС'"),
+                               "310519 140509");
+    }
+    {
+        OnNextModal driver([](QDialog* d) {
+            auto* prompt = child<QLabel>(d, "prompt");
+            QLabel visible(prompt->text());
+            visible.setGeometry(prompt->x(), prompt->y(), prompt->width(),
+                                child<QLineEdit>(d, "entry")->y() - prompt->y());
+            expectLabelUncut(&visible);
+            d->reject();
+        });
+        dialogs.inputDialog(u("Открыть СОМ-порт"), "COM1:\t\t\tx",
+                            u("ВВЕДИТЕ НОМЕР COM-ПОРТА (1...255)"), "1");
+    }
+}
+
+TEST(TextDialogs, RequesterGrowsForAPromptWiderThanItsWindow) {
+    QtDialogs dialogs(nullptr);
+    const QString prompt = u("Введите Номер Марки: 0..85  ( 0- печатаемая марка )");
+    OnNextModal driver([&prompt](QDialog* d) {
+        auto* label = child<QLabel>(d, "prompt");
+        const int needed = label->fontMetrics().horizontalAdvance(prompt);
+        EXPECT_EQ(label->text(), prompt);
+        EXPECT_GE(label->width(), needed);
+        // Grown no more than a pixel or two beyond the prompt and its 10-pixel margins.
+        EXPECT_LE(d->width(), std::max(300, needed + 22));
+        // The controls keep their places relative to the window.
+        EXPECT_EQ(child<QLineEdit>(d, "entry")->geometry(), QRect(10, 32, d->width() - 25, 21));
+        EXPECT_EQ(child<QPushButton>(d, "ok")->geometry(),
+                  QRect((d->width() - 80) / 2, 67, 80, 25));
+        EXPECT_EQ(d->height(), 130);
+        d->reject();
+    });
+    dialogs.requester(u("Чтение Марки из Маркиратора"), prompt, "0");
+}
+
+const char* const kPortList =
+    "COM3:\t115200,n,8,1\t\tUSB-Serial (FTDI) /dev/ttyUSB0\n"
+    "COM4:\t9600,n,8,1\t\tFT232R USB UART (FTDI) /dev/ttyUSB1\n"
+    "COM12:\t57600,n,8,1\t\tUSB-Serial Controller (Prolific) /dev/ttyUSB2\n";
+
+TEST(InputDialog, PortListShowsWholeWithAlignedColumns) {
+    QtDialogs dialogs(nullptr);
+    OnNextModal driver([](QDialog* d) {
+        auto* info = child<DialogTextView>(d, "info");
+        EXPECT_EQ(info->lines(),
+                  QStringList({"COM3:\t115200,n,8,1\t\tUSB-Serial (FTDI) /dev/ttyUSB0",
+                               "COM4:\t9600,n,8,1\t\tFT232R USB UART (FTDI) /dev/ttyUSB1",
+                               "COM12:\t57600,n,8,1\t\tUSB-Serial Controller (Prolific) "
+                               "/dev/ttyUSB2"}));
+        expectWholeTextVisible(info, 3);
+        const QList<qreal> friendly = columnAfterLastTab(info);
+        ASSERT_EQ(friendly.size(), 3);
+        EXPECT_EQ(friendly[1], friendly[0]);
+        EXPECT_EQ(friendly[2], friendly[0]);
+        // Wider than the stated 365 only as much as the list needs; the buttons stay 20 from
+        // the right edge.
+        EXPECT_EQ(info->geometry().topLeft(), QPoint(10, 8));
+        EXPECT_EQ(info->height(), 63);
+        if (info->width() > 365) {
+            EXPECT_EQ(d->width(), 10 + info->width() + 20);
+        }
+        EXPECT_EQ(child<QPushButton>(d, "ok")->geometry(), QRect(d->width() - 80, 73, 60, 23));
+        EXPECT_EQ(child<QPushButton>(d, "cancel")->geometry(), QRect(d->width() - 80, 103, 60, 23));
+        d->reject();
+    });
+    dialogs.inputDialog(u("Открыть СОМ-порт"), kPortList, u("ВВЕДИТЕ НОМЕР COM-ПОРТА (1...255)"),
+                        "1");
+}
+
+TEST(InputDialog, LongPortListScrollsInsteadOfBeingCut) {
+    QString list;
+    for (int i = 1; i <= 12; ++i)
+        list += QString("COM%1:\t115200,n,8,1\t\t/dev/ttyS%2\n").arg(i).arg(i - 1);
+    QtDialogs dialogs(nullptr);
+    OnNextModal driver([](QDialog* d) {
+        auto* info = child<DialogTextView>(d, "info");
+        EXPECT_EQ(info->document()->blockCount(), 12);
+        EXPECT_EQ(info->height(), 63);
+        EXPECT_TRUE(info->verticalScrollBar()->isVisible());
+        EXPECT_GT(info->verticalScrollBar()->maximum(), 0);
+        EXPECT_FALSE(info->horizontalScrollBar()->isVisible());
+        d->reject();
+    });
+    dialogs.inputDialog(u("Открыть СОМ-порт"), list, u("ВВЕДИТЕ НОМЕР COM-ПОРТА (1...255)"), "1");
+}
+
+TEST(Dialogs, ParentIsBlockedWhileOpenAndActiveAfter) {
+    QWidget main;
+    main.resize(300, 200);
+    auto* button = new QPushButton("x", &main);
+    button->setGeometry(10, 10, 100, 30);
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    int clicks = 0;
+    QObject::connect(button, &QPushButton::clicked, [&clicks] { ++clicks; });
+    const QPoint centre = button->geometry().center();
+
+    QtDialogs dialogs(nullptr);
+    dialogs.setParentWidget(&main);
+    const std::function<void()> calls[] = {[&dialogs] { dialogs.inputDialog("t", "i", "p", "1"); },
+                                           [&dialogs] { dialogs.questionDialog("t", "p", "1"); },
+                                           [&dialogs] { dialogs.requester("t", "p", "1"); },
+                                           [&dialogs] { dialogs.message("t", "x", 0); }};
+    for (const auto& call : calls) {
+        {
+            OnNextModal driver([&](QDialog* d) {
+                EXPECT_EQ(d->parentWidget(), &main);
+                QTest::mouseClick(main.windowHandle(), Qt::LeftButton, {}, centre);
+                d->reject();
+            });
+            call();
+        }
+        EXPECT_EQ(clicks, 0);
+        EXPECT_TRUE(QTest::qWaitFor([&main] { return QApplication::activeWindow() == &main; }));
+    }
+    // The same click reaches the main window once no dialog is open.
+    QTest::mouseClick(main.windowHandle(), Qt::LeftButton, {}, centre);
+    EXPECT_EQ(clicks, 1);
+}
+
+// Message boxes
+
+class MessageBoxAnswerTest : public ::testing::TestWithParam<KindCase> {};
+
+TEST_P(MessageBoxAnswerTest, EachButtonAnswers) {
+    const KindCase& c = GetParam();
+    QtDialogs dialogs(nullptr);
+    for (qsizetype i = 0; i < c.buttons.size(); ++i) {
+        OnNextModal driver([&](QDialog* d) {
+            auto* box = qobject_cast<MessageBoxDialog*>(d);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle(), u("Заголовок"));
+            EXPECT_EQ(box->textView()->lines(), QStringList({u("Первая"), u("Вторая\t2")}));
+            EXPECT_EQ(box->icon(), c.icon);
+            EXPECT_EQ(box->iconLabel() != nullptr, c.icon != MessageIcon::None);
+            if (box->iconLabel()) {
+                EXPECT_FALSE(box->iconLabel()->pixmap().isNull());
+            }
+            EXPECT_TRUE(box->windowFlags() & Qt::WindowStaysOnTopHint);
+            QStringList texts;
+            for (auto* button : box->buttons())
+                texts << button->text();
+            EXPECT_EQ(texts, c.buttons);
+            QTest::mouseClick(buttonWithText(d, c.buttons[i]), Qt::LeftButton);
+        });
+        EXPECT_EQ(dialogs.message(u("Заголовок"), u("Первая\n\rВторая\t2"), c.kind), c.answers[i])
+            << c.buttons[i].toStdString();
+    }
+}
+
+TEST_P(MessageBoxAnswerTest, EnterAnswersTheFirstButton) {
+    QtDialogs dialogs(nullptr);
+    OnNextModal driver([](QDialog* d) { QTest::keyClick(d->focusWidget(), Qt::Key_Return); });
+    EXPECT_EQ(dialogs.message("t", "x", GetParam().kind), GetParam().answers.first());
+}
+
+TEST_P(MessageBoxAnswerTest, EscapeAndCloseBox) {
+    const KindCase& c = GetParam();
+    QtDialogs dialogs(nullptr);
+    const std::function<void(QDialog*)> ways[] = {
+        [](QDialog* d) { QTest::keyClick(d->focusWidget(), Qt::Key_Escape); },
+        [](QDialog* d) { d->close(); }};
+    for (const auto& way : ways) {
+        OnNextModal driver([&](QDialog* d) {
+            EXPECT_EQ(bool(d->windowFlags() & Qt::WindowCloseButtonHint), c.escapeAnswer != 0);
+            way(d);
+            if (c.escapeAnswer == 0) {
+                // A Yes/No question waits for an explicit answer.
+                EXPECT_TRUE(d->isVisible());
+                QTest::mouseClick(buttonWithText(d, u("Нет")), Qt::LeftButton);
+            }
+        });
+        EXPECT_EQ(dialogs.message("t", "x", c.kind), c.escapeAnswer == 0 ? 7 : c.escapeAnswer);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, MessageBoxAnswerTest, ::testing::ValuesIn(kindCases()),
+                         [](const auto& info) { return std::to_string(info.param.kind); });
+
+TEST(MessageBox, CtrlCCopiesTheBoxAndKeepsItOpen) {
+    QtDialogs dialogs(nullptr);
+    QApplication::clipboard()->setText("before");
+    OnNextModal driver([](QDialog* d) {
+        QTest::keyClick(d->focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        EXPECT_TRUE(d->isVisible());
+        EXPECT_EQ(QApplication::clipboard()->text(),
+                  u("---------------------------\r\n"
+                    "СМЕЩЕНИЕ ДАТЫ\r\n"
+                    "---------------------------\r\n"
+                    "УСТАНОВИТЬ ПОСТ-ДАТУ:  17.12.2024 ?\n\r"
+                    "('нет'- повторить ввод, 'выход'- отмена)\r\n"
+                    "---------------------------\r\n"
+                    "Да   Нет   Отмена\r\n"
+                    "---------------------------\r\n"));
+        QTest::keyClick(d->focusWidget(), Qt::Key_Escape);
+    });
+    EXPECT_EQ(dialogs.message(u("СМЕЩЕНИЕ ДАТЫ"),
+                              u("УСТАНОВИТЬ ПОСТ-ДАТУ:  17.12.2024 ?\n\r"
+                                "('нет'- повторить ввод, 'выход'- отмена)"),
+                              35),
+              2);
+}
+
+TEST(MessageBox, CtrlCOnAnOkBoxCopiesItsTabsUnchanged) {
+    QtDialogs dialogs(nullptr);
+    OnNextModal driver([](QDialog* d) {
+        QTest::keyClick(d->focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text(),
+                  u("---------------------------\r\n"
+                    "КОМАНДЫ БЫСТРОГО ДОСТУПА\r\n"
+                    "---------------------------\r\n"
+                    "<CTRL+C>\tПодключение к Маркиратору\n\r<CTRL+Q>\tВыход\r\n"
+                    "---------------------------\r\n"
+                    "OK\r\n"
+                    "---------------------------\r\n"));
+        QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(dialogs.message(u("КОМАНДЫ БЫСТРОГО ДОСТУПА"),
+                              u("<CTRL+C>\tПодключение к Маркиратору\n\r<CTRL+Q>\tВыход"), 64),
+              1);
+}
+
+// The print-system settings report of a T260, 28 lines: values must form one column and the
+// whole report must show without scrolling.
+QString t260Report() {
+    const char* const labels[] = {"Интервал Автопечати по времени, мс\t",
+                                  "Коррекция заряда рабочих капель\t",
+                                  "Задержка старта печати, мс\t\t",
+                                  "Задержка старта печати, импульсов\t",
+                                  "Частота каплеобразования\t\t",
+                                  "Вертикальный размер Марки\t\t",
+                                  "Замедление скорости печати (грубо)\t",
+                                  "Интервал Автопечати (тахоимпульсы)\t",
+                                  "'Бегущей номер' (направление, шаг)\t",
+                                  "Коррекция заряда пустых капель\t",
+                                  "Заряд тестовых капель\t\t",
+                                  "Число защитных капель\t\t",
+                                  "Число строк печати (х8, точек)\t",
+                                  "Порог тестирования фазы заряда\t",
+                                  "Напряжение Генератора Капель\t",
+                                  "Замедление скорости печати (точно)\t",
+                                  "Уменьшение Y-шага между каплями\t",
+                                  "Порог видимости Марки\t\t",
+                                  "Частота ВВ-преобразователя\t\t",
+                                  "Раздвижка строк 1-2\t\t",
+                                  "Раздвижка строк 2-3\t\t",
+                                  "Раздвижка строк 3-4\t\t",
+                                  "Смещение Даты, дней\t\t",
+                                  "Номер печатной марки\t\t",
+                                  "Режим скорости печати (опция*)\t",
+                                  "Интервал Автопечати, импульсов\t"};
+    const char* const values[] = {"500",  "12", "-30", "1200",      "64.00 кГц  ",
+                                  "24",   "3",  "150", "+1",        "7",
+                                  "45",   "4",  "16",  "20 (авто)", "180",
+                                  "-2",   "1",  "35",  "28.8 кГц",  "2",
+                                  "2",    "2",  "30",  "17",        "обычная (Y=8..32)",
+                                  "32767"};
+    QString report = u("УСТАВКИ СИСТЕМЫ ПЕЧАТИ  ( T260 ) :\r\n\n");
+    for (int i = 0; i < 26; ++i)
+        report += u(labels[i]) + u(values[i]) + (i < 25 ? "\n\r" : "");
+    return report;
+}
+
+TEST(MessageBox, SettingsReportShowsWholeInOneValueColumn) {
+    QtDialogs dialogs(nullptr);
+    OnNextModal driver([](QDialog* d) {
+        auto* box = qobject_cast<MessageBoxDialog*>(d);
+        ASSERT_NE(box, nullptr);
+        expectWholeTextVisible(box->textView(), 28);
+        const QList<qreal> values = columnAfterLastTab(box->textView());
+        ASSERT_EQ(values.size(), 26);
+        for (qreal x : values)
+            EXPECT_EQ(x, values.first());
+        // At least a blank's width between every label and its value.
+        const qreal blank = box->textView()->fontMetrics().horizontalAdvance(u' ');
+        QTextBlock block = box->textView()->document()->begin().next().next();
+        for (; block.isValid(); block = block.next()) {
+            const QString label = block.text().section(u'\t', 0, 0);
+            const qreal end = block.layout()->lineAt(0).cursorToX(static_cast<int>(label.size()));
+            EXPECT_GE(values.first() - end, blank) << label.toStdString();
+        }
+        QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+    });
+    dialogs.message(u("Информация Системы Печати"), t260Report(), 64);
+}
+
+TEST(MessageBox, ThirtyFiveLineReportNeedsNoScrollBar) {
+    QString text;
+    for (int i = 1; i <= 35; ++i)
+        text += QString("Line %1\t\t%2").arg(i).arg(i * 7) + (i < 35 ? "\n\r" : "");
+    QtDialogs dialogs(nullptr);
+    OnNextModal driver([](QDialog* d) {
+        auto* box = qobject_cast<MessageBoxDialog*>(d);
+        ASSERT_NE(box, nullptr);
+        expectWholeTextVisible(box->textView(), 35);
+        QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+    });
+    dialogs.message("Report", text, 64);
+}
+
+TEST(MessageBox, TooLongForTheScreenScrollsAndTooWideWraps) {
+    QString text;
+    for (int i = 0; i < 200; ++i)
+        text += QString("Line %1\n\r").arg(i);
+    text += QString(400, u'x');
+    QtDialogs dialogs(nullptr);
+    OnNextModal driver([](QDialog* d) {
+        auto* box = qobject_cast<MessageBoxDialog*>(d);
+        ASSERT_NE(box, nullptr);
+        const QRect screen = box->screen()->availableGeometry();
+        EXPECT_LE(box->height(), screen.height());
+        EXPECT_LE(box->width(), screen.width());
+        EXPECT_TRUE(box->textView()->verticalScrollBar()->isVisible());
+        EXPECT_FALSE(box->textView()->horizontalScrollBar()->isVisible());
+        QTextDocument* doc = box->textView()->document();
+        doc->documentLayout()->blockBoundingRect(doc->lastBlock()); // lays the block out
+        EXPECT_GT(doc->lastBlock().layout()->lineCount(), 1);
+        QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+    });
+    dialogs.message("Long", text, 0);
+}
+
+TEST(MessageBox, WideTitleWidensTheBox) {
+    QtDialogs dialogs(nullptr);
+    const QString title = u("Форматы Графических Файлов для Маркиратора");
+    OnNextModal driver([&title](QDialog* d) {
+        EXPECT_GT(d->width(), d->fontMetrics().horizontalAdvance(title));
+        QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+    });
+    dialogs.message(title, "x", 0);
+}
+
+// File dialogs
+
+TEST(FileDialogs, OpenReturnsTheChosenFileOrNothing) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("mark.mrt");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    QtDialogs dialogs(nullptr);
+    const QStringList filters = {u("Текстовые Марки (*.mrt)"), u("Все файлы (*)")};
+    {
+        OnNextModal driver([&](QDialog* d) {
+            auto* files = qobject_cast<QFileDialog*>(d);
+            ASSERT_NE(files, nullptr);
+            EXPECT_EQ(files->windowTitle(), u("ОТКРЫТЬ ФАЙЛ МАРКИ"));
+            EXPECT_TRUE(files->testOption(QFileDialog::DontUseNativeDialog));
+            EXPECT_EQ(files->acceptMode(), QFileDialog::AcceptOpen);
+            EXPECT_EQ(files->fileMode(), QFileDialog::ExistingFile);
+            EXPECT_EQ(files->nameFilters(), filters);
+            EXPECT_EQ(files->selectedNameFilter(), filters.first());
+            EXPECT_EQ(files->directory().absolutePath(), QDir(dir.path()).absolutePath());
+            files->selectFile("mark.mrt");
+            d->accept(); // QFileDialog::accept() checks the choice
+        });
+        EXPECT_EQ(dialogs.openFileName(u("ОТКРЫТЬ ФАЙЛ МАРКИ"), filters, dir.path()),
+                  QFileInfo(path).absoluteFilePath());
+    }
+    {
+        OnNextModal driver([](QDialog* d) { d->reject(); });
+        EXPECT_EQ(dialogs.openFileName(u("ОТКРЫТЬ ФАЙЛ МАРКИ"), filters, dir.path()), "");
+    }
+}
+
+TEST(FileDialogs, SaveProposesTheNameAndDoesNotAskBeforeReplacing) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    {
+        QFile existing(dir.filePath("mark.mrt"));
+        ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    }
+    QtDialogs dialogs(nullptr);
+    const QStringList filters = {u("Файлы Текстовых Марок (*.mrt)")};
+    {
+        OnNextModal driver([&](QDialog* d) {
+            auto* files = qobject_cast<QFileDialog*>(d);
+            ASSERT_NE(files, nullptr);
+            EXPECT_EQ(files->windowTitle(), u("Сохранить Файл Марки как.."));
+            EXPECT_TRUE(files->testOption(QFileDialog::DontUseNativeDialog));
+            EXPECT_TRUE(files->testOption(QFileDialog::DontConfirmOverwrite));
+            EXPECT_EQ(files->acceptMode(), QFileDialog::AcceptSave);
+            EXPECT_EQ(files->nameFilters(), filters);
+            EXPECT_EQ(files->findChild<QLineEdit*>("fileNameEdit")->text(), "mark.mrt");
+            d->accept(); // QFileDialog::accept() checks the choice
+        });
+        EXPECT_EQ(
+            dialogs.saveFileName(u("Сохранить Файл Марки как.."), filters, dir.path(), "mark.mrt"),
+            QFileInfo(dir.filePath("mark.mrt")).absoluteFilePath());
+    }
+    {
+        OnNextModal driver([](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
+        EXPECT_EQ(
+            dialogs.saveFileName(u("Сохранить Файл Марки как.."), filters, dir.path(), "mark.mrt"),
+            "");
+    }
+}
+
+} // namespace
+} // namespace nimbrel::app
