@@ -1,6 +1,8 @@
 #include "app/Dispatcher.h"
 
 #include "app/HelpTexts.h"
+#include "app/LogoCommands.h"
+#include "app/MarkCommands.h"
 #include "app/MenuDefinitions.h"
 #include "link/PortControl.h"
 #include "printer/PrinterCommands.h"
@@ -162,7 +164,8 @@ void Dispatcher::runPrinterCommand(int id) {
         printer::showLogoAreaReport(ctx);
         return;
     default:
-        // Mark and logo commands arrive with their layers.
+        if (!dispatchMarkCommand(m_s, id))
+            dispatchLogoCommand(m_s, id);
         return;
     }
 }

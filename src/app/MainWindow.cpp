@@ -37,6 +37,8 @@ MainWindow::MainWindow(Session& session, Dispatcher& dispatcher)
     m_graphicsSub->setWindowIcon(m_graphics->windowIcon());
     m_graphicsSub->installEventFilter(this);
 
+    m_mark->bind(m_s, [this](int id) { runCommand(id); });
+    m_graphics->bind(m_s, [this](int id) { runCommand(id); });
     buildMenus();
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), kCmdGraphicsView);
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), kCmdMarkView);

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/ChildWindows.h"
 #include "app/Dispatcher.h"
+#include "app/GraphicsWindow.h"
+#include "app/MarkWindow.h"
 #include "app/MenuDefinitions.h"
 #include "app/Session.h"
 

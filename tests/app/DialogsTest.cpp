@@ -26,6 +26,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 
 namespace nimbrel::app {
 namespace {
@@ -108,6 +109,9 @@ struct LinesCase {
     const char* text;
     QStringList lines;
 };
+void PrintTo(const LinesCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DisplayLinesTest : public ::testing::TestWithParam<LinesCase> {};
 
@@ -163,6 +167,9 @@ struct KindCase {
     MessageIcon icon;
     int escapeAnswer; // 0: Esc and the close box do nothing
 };
+void PrintTo(const KindCase& c, std::ostream* os) {
+    *os << "kind " << c.kind;
+}
 
 const QList<KindCase>& kindCases() {
     static const QList<KindCase> cases = {
@@ -196,6 +203,9 @@ struct TabCase {
     qreal minimumGap;
     qreal expected;
 };
+void PrintTo(const TabCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class TabStopTest : public ::testing::TestWithParam<TabCase> {};
 
@@ -258,6 +268,9 @@ struct AnswerCase {
     std::function<void(QDialog*)> act;
     const char* expected;
 };
+void PrintTo(const AnswerCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class TextDialogAnswerTest : public ::testing::TestWithParam<AnswerCase> {};
 
@@ -325,6 +338,9 @@ struct GeometryCase {
     QList<Control> controls;
     bool proposedSelected;
 };
+void PrintTo(const GeometryCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class TextDialogGeometryTest : public ::testing::TestWithParam<GeometryCase> {};
 

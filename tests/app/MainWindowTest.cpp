@@ -1,16 +1,16 @@
-#include "AppFixture.h"
 #include "app/MainWindow.h"
+#include "AppFixture.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QShortcut>
 #include <QStatusBar>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTableView>
 #include <QTest>
 
@@ -44,8 +44,8 @@ struct MainWindowTest : AppFixture {
 
 TEST_F(MainWindowTest, TitleSizeAndStayOnTop) {
     // A maximised child window adds " - [child title]" to the frame's title, as MDI frames do.
-    EXPECT_TRUE(window->windowTitle().startsWith(
-        QStringLiteral("'NIMBREL' для T2x/T7x/T9x  версия 5.0")));
+    EXPECT_TRUE(
+        window->windowTitle().startsWith(QStringLiteral("'NIMBREL' для T2x/T7x/T9x  версия 5.0")));
     EXPECT_EQ(window->size(), QSize(800, 600));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
@@ -71,9 +71,9 @@ TEST_F(MainWindowTest, MenuBarTitlesAndEntries) {
     EXPECT_EQ(window->action(55)->text(), QStringLiteral("ИНФО: УСТАВКИ СИСТЕМЫ ПЕЧАТИ\t(Ctrl+U)"));
     EXPECT_EQ(window->action(51)->text(), QStringLiteral("Установка Смешения Даты (дней)"));
     EXPECT_EQ(window->action(34)->text(), QStringLiteral("Очистка Область Редактирования"));
-    for (int id : {2, 3, 7, 8, 9, 10, 11, 12, 13, 14, 15, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26,
-                   27, 28, 29, 30, 31, 32, 34, 35, 40, 41, 42, 43, 50, 51, 52, 53, 54, 55, 56, 60,
-                   61, 110, 111, 112, 113, 114, 115, 116})
+    for (int id : {2,  3,  7,  8,  9,  10, 11, 12, 13,  14,  15,  17,  18,  19,  20, 21, 22,
+                   23, 24, 25, 26, 27, 28, 29, 30, 31,  32,  34,  35,  40,  41,  42, 43, 50,
+                   51, 52, 53, 54, 55, 56, 60, 61, 110, 111, 112, 113, 114, 115, 116})
         EXPECT_NE(window->action(id), nullptr) << id;
 }
 

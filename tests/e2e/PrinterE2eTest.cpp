@@ -30,7 +30,8 @@ TEST_F(Printer, ConnectReadsTheVersionAndTheModel) {
     const auto& version = lastMessage();
     EXPECT_EQ(version.title, kInfoTitle);
     EXPECT_EQ(version.kind, 64);
-    EXPECT_TRUE(version.text.startsWith(QStringLiteral("Версия Программы Системы Печати:\n\r'T936")))
+    EXPECT_TRUE(
+        version.text.startsWith(QStringLiteral("Версия Программы Системы Печати:\n\r'T936")))
         << version.text.toStdString();
     EXPECT_TRUE(version.text.endsWith(QLatin1Char('\'')));
 }
@@ -41,7 +42,8 @@ TEST_F(Printer, EveryInformationCommandAnswers) {
     EXPECT_TRUE(lastMessage().text.endsWith(QStringLiteral(" часов. ")));
     EXPECT_TRUE(run(61).text.startsWith(QStringLiteral("  Маркиратор отпечатал ")));
     EXPECT_TRUE(run(53).text.startsWith(QStringLiteral("ТЕКУЩИЕ УСТАВКИ РЕЖИМА ПЕЧАТИ:\r\n\n")));
-    EXPECT_TRUE(run(19).text.startsWith(QStringLiteral("ЗАПОЛНЕНИЕ ОБЛАСТИ ТЕКСТОВЫХ МАРОК:\r\n\n")));
+    EXPECT_TRUE(
+        run(19).text.startsWith(QStringLiteral("ЗАПОЛНЕНИЕ ОБЛАСТИ ТЕКСТОВЫХ МАРОК:\r\n\n")));
     EXPECT_TRUE(run(24).text.startsWith(
         QStringLiteral("ЗАПОЛНЕНИЕ ГРАФИЧЕСКОЙ ОБЛАСТИ МАРКИРАТОРА:\r\n\n")));
     const auto& report = run(app::kCmdSettingsReport);
@@ -112,7 +114,8 @@ TEST_F(Printer, LateReplyIsNotTakenForTheNextOne) {
     // its own reply.
     QThread::msleep(300);
     const auto& version = run(54);
-    EXPECT_TRUE(version.text.startsWith(QStringLiteral("Версия Программы Системы Печати:\n\r'T936")))
+    EXPECT_TRUE(
+        version.text.startsWith(QStringLiteral("Версия Программы Системы Печати:\n\r'T936")))
         << version.text.toStdString();
 }
 
@@ -127,8 +130,8 @@ TEST_F(Printer, HangUpGivesTheMessageAndConnectingAgainWorks) {
     dialogs.answer(sim->number());
     dispatcher.dispatch(2);
     EXPECT_EQ(session.conn.linkError, 0);
-    EXPECT_TRUE(lastMessage().text.startsWith(
-        QStringLiteral("Версия Программы Системы Печати:\n\r'T960")));
+    EXPECT_TRUE(
+        lastMessage().text.startsWith(QStringLiteral("Версия Программы Системы Печати:\n\r'T960")));
     EXPECT_TRUE(run(60).text.startsWith(QStringLiteral("  Маркиратор отработал ")));
 }
 

@@ -6,7 +6,9 @@ namespace {
 
 using namespace nimbrel;
 
-QString u(const char16_t* s) { return QString::fromUtf16(s); }
+QString u(const char16_t* s) {
+    return QString::fromUtf16(s);
+}
 
 TEST(Cp1251, DecodesTable) {
     EXPECT_EQ(platform::decodeCp1251(QByteArray("A\xC0\xDF\xE0\xFF\xA8\xB8\xB9\x80\x88\x98")),

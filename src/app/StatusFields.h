@@ -1,0 +1,32 @@
+#pragma once
+
+#include "link/ShellState.h"
+
+#include <QWidget>
+#include <vector>
+
+class QLabel;
+class QScrollArea;
+class QStatusBar;
+
+namespace nimbrel::app {
+
+// Child windows place their controls at fixed positions on a canvas above a status bar.
+QWidget* makeCanvas(QWidget* owner, QStatusBar** bar);
+// A scrolling area at `geometry` whose inner widget of size `inner` holds `picture`.
+QScrollArea* makeScrollArea(QWidget* parent, QRect geometry, QLabel* picture, QSize inner);
+
+// A status bar made of fixed-width fields, as the two child windows show them.
+class StatusFields {
+public:
+    StatusFields(QStatusBar* bar, const std::vector<int>& widths);
+    void setText(int field, const QString& text);
+    void setIcon(int field, link::LinkIcon icon);
+    QString text(int field) const;
+    QLabel* field(int i) const { return m_fields.at(i); }
+
+private:
+    std::vector<QLabel*> m_fields;
+};
+
+} // namespace nimbrel::app
