@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -20,17 +21,17 @@ constexpr double kByteMs = 10.0 / 115200.0 * 1000.0;
 
 struct Rig {
     QTemporaryDir runtime;
-    std::unique_ptr<testing::SimProcess> sim;
+    std::unique_ptr<nimbrel::testing::SimProcess> sim;
     platform::SystemClock clock;
     platform::SerialPortPosix port;
-    testing::ScriptedDialogs dialogs;
+    nimbrel::testing::ScriptedDialogs dialogs;
     link::ConnectionState conn;
     link::ShellState shell;
     link::Context ctx{port, clock, dialogs, conn, shell};
 
     explicit Rig(const QStringList& args) {
         qputenv("NIMBREL_SIM", NIMBREL_SIM_PATH);
-        sim = std::make_unique<testing::SimProcess>(args, runtime.path());
+        sim = std::make_unique<nimbrel::testing::SimProcess>(args, runtime.path());
         port.open(sim->devicePath, {});
         conn.open = port.isOpen();
         conn.portName = sim->portName;

@@ -7,6 +7,7 @@
 #include "app/Session.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -34,9 +35,9 @@ void BM_StartUpToShownWindow(benchmark::State& state) {
     QTemporaryDir dir;
     const QString previous = QDir::currentPath();
     for (auto _ : state) {
-        testing::FakeClock clock;
-        testing::FakeSerialPort port(clock);
-        testing::ScriptedDialogs dialogs;
+        nimbrel::testing::FakeClock clock;
+        nimbrel::testing::FakeSerialPort port(clock);
+        nimbrel::testing::ScriptedDialogs dialogs;
         NoDevices lister;
         app::Session session(port, clock, dialogs, lister);
         app::Dispatcher dispatcher(session);
@@ -62,9 +63,9 @@ int main(int argc, char** argv) {
     cold.start();
     QApplication app(argc, argv);
     {
-        testing::FakeClock clock;
-        testing::FakeSerialPort port(clock);
-        testing::ScriptedDialogs dialogs;
+        nimbrel::testing::FakeClock clock;
+        nimbrel::testing::FakeSerialPort port(clock);
+        nimbrel::testing::ScriptedDialogs dialogs;
         NoDevices lister;
         app::Session session(port, clock, dialogs, lister);
         app::Dispatcher dispatcher(session);
