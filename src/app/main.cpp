@@ -8,11 +8,22 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nimbrel"));
+    // Arial's metrics, which the fixed control and status-field sizes were laid out for.
+    // Qt's own texts (file dialogs, context menus) in Russian, like everything else.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
 
     nimbrel::platform::SystemClock clock;
     nimbrel::platform::SerialPortPosix port;

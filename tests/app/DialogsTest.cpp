@@ -27,6 +27,7 @@
 
 #include <functional>
 #include <ostream>
+#include <tuple>
 
 namespace nimbrel::app {
 namespace {
@@ -91,6 +92,18 @@ QList<qreal> columnAfterLastTab(const QTextEdit* view) {
     return xs;
 }
 
+// Case tables name their rows; the names show in test names and failure messages.
+template <typename Case>
+requires requires(const Case& c) {
+    c.name;
+}
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+template <typename Case> std::string caseName(const ::testing::TestParamInfo<Case>& info) {
+    return info.param.name;
+}
+
 // Every line of the view is inside it: no line wrapped, nothing scrolled away.
 void expectWholeTextVisible(const QTextEdit* view, int lineCount) {
     EXPECT_EQ(view->document()->blockCount(), lineCount);
@@ -109,9 +122,6 @@ struct LinesCase {
     const char* text;
     QStringList lines;
 };
-void PrintTo(const LinesCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class DisplayLinesTest : public ::testing::TestWithParam<LinesCase> {};
 
@@ -139,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(Breaks, DisplayLinesTest,
                                            LinesCase{"TabsAndBlanksKept",
                                                      "  Метка\t\t500  \n\r\tx",
                                                      {u("  Метка\t\t500  "), "\tx"}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         caseName<LinesCase>);
 
 TEST(MessageBoxClipboardText, LaysOutTitleTextAndButtonsBetweenRules) {
     const QString text =
@@ -161,26 +171,29 @@ TEST(MessageBoxClipboardText, SingleButtonAndEmptyText) {
 }
 
 struct KindCase {
+    const char* name;
     int kind;
     QStringList buttons;
     QList<int> answers;
     MessageIcon icon;
     int escapeAnswer; // 0: Esc and the close box do nothing
 };
-void PrintTo(const KindCase& c, std::ostream* os) {
-    *os << "kind " << c.kind;
-}
 
 const QList<KindCase>& kindCases() {
     static const QList<KindCase> cases = {
-        {0, {"OK"}, {1}, MessageIcon::None, 1},
-        {3, {u("Да"), u("Нет"), u("Отмена")}, {6, 7, 2}, MessageIcon::None, 2},
-        {4, {u("Да"), u("Нет")}, {6, 7}, MessageIcon::None, 0},
-        {16, {"OK"}, {1}, MessageIcon::Error, 1},
-        {20, {u("Да"), u("Нет")}, {6, 7}, MessageIcon::Error, 0},
-        {35, {u("Да"), u("Нет"), u("Отмена")}, {6, 7, 2}, MessageIcon::Question, 2},
-        {52, {u("Да"), u("Нет")}, {6, 7}, MessageIcon::Warning, 0},
-        {64, {"OK"}, {1}, MessageIcon::Information, 1},
+        {"Plain0", 0, {"OK"}, {1}, MessageIcon::None, 1},
+        {"YesNoCancel3", 3, {u("Да"), u("Нет"), u("Отмена")}, {6, 7, 2}, MessageIcon::None, 2},
+        {"Question4", 4, {u("Да"), u("Нет")}, {6, 7}, MessageIcon::None, 0},
+        {"Error16", 16, {"OK"}, {1}, MessageIcon::Error, 1},
+        {"ErrorQuestion20", 20, {u("Да"), u("Нет")}, {6, 7}, MessageIcon::Error, 0},
+        {"QuestionYesNoCancel35",
+         35,
+         {u("Да"), u("Нет"), u("Отмена")},
+         {6, 7, 2},
+         MessageIcon::Question,
+         2},
+        {"WarningQuestion52", 52, {u("Да"), u("Нет")}, {6, 7}, MessageIcon::Warning, 0},
+        {"Information64", 64, {"OK"}, {1}, MessageIcon::Information, 1},
     };
     return cases;
 }
@@ -203,9 +216,6 @@ struct TabCase {
     qreal minimumGap;
     qreal expected;
 };
-void PrintTo(const TabCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class TabStopTest : public ::testing::TestWithParam<TabCase> {};
 
@@ -226,7 +236,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The values' column counts before the columns between: only 4 aligns the values
         // (at 8), while 8 would align the middle column instead.
         TabCase{"ValuesFirst", {"xxxx\tx\t1", "x\tx\t\t2"}, 1, 4}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName<TabCase>);
 
 TEST(TabStops, IndentedSubItemValueJoinsTheLabelsValues) {
     // 6 puts both values at 24 and 10 both at 30; 8, 9 and 11 leave them a stop apart.
@@ -253,8 +263,9 @@ QString ask(platform::Dialogs& dialogs, Which which, const QString& proposed) {
         return dialogs.inputDialog(u("Открыть СОМ-порт"), u("COM3:\t9600,n,8,1\t\t/dev/pts/3\n"),
                                    u("ВВЕДИТЕ НОМЕР COM-ПОРТА (1...255)"), proposed);
     case Which::Question:
-        return dialogs.questionDialog(u("Установка Числа Текстовых Строк"),
-                                      u("Введите число строк"), proposed);
+        return dialogs.questionDialog(u("Установка Часов Маркиратора"),
+                                      u("Введите дату и время в формате\n\r     'ДДММГГ ЧЧММСС'"),
+                                      proposed);
     case Which::Requester:
         return dialogs.requester(u("Чтение Фрагмента Марки"), u("Введите Номер Строки (1...4)"),
                                  proposed);
@@ -262,67 +273,66 @@ QString ask(platform::Dialogs& dialogs, Which which, const QString& proposed) {
     return {};
 }
 
-struct AnswerCase {
+struct Action {
     const char* name;
-    Which which;
     std::function<void(QDialog*)> act;
-    const char* expected;
+    bool keepsProposed; // answers the proposed text, else the empty text
 };
-void PrintTo(const AnswerCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
-class TextDialogAnswerTest : public ::testing::TestWithParam<AnswerCase> {};
+const Action kActions[] = {
+    {"Enter", [](QDialog* d) { QTest::keyClick(child<QLineEdit>(d, "entry"), Qt::Key_Return); },
+     true},
+    {"Escape", [](QDialog* d) { QTest::keyClick(child<QLineEdit>(d, "entry"), Qt::Key_Escape); },
+     false},
+    {"CloseBox", [](QDialog* d) { d->close(); }, false},
+    {"ClearedThenOk",
+     [](QDialog* d) {
+         child<QLineEdit>(d, "entry")->clear();
+         QTest::mouseClick(child<QPushButton>(d, "ok"), Qt::LeftButton);
+     },
+     false},
+};
+
+class TextDialogAnswerTest : public ::testing::TestWithParam<std::tuple<Which, Action>> {};
 
 TEST_P(TextDialogAnswerTest, Answer) {
+    const auto& [which, action] = GetParam();
     QtDialogs dialogs(nullptr);
-    OnNextModal driver(GetParam().act);
-    EXPECT_EQ(ask(dialogs, GetParam().which, u("310519")), u(GetParam().expected));
+    OnNextModal driver(action.act);
+    EXPECT_EQ(ask(dialogs, which, "310519"), action.keepsProposed ? "310519" : "");
 }
 
-void pressEnter(QDialog* d) {
-    QTest::keyClick(child<QLineEdit>(d, "entry"), Qt::Key_Return);
-}
-void pressEscape(QDialog* d) {
-    QTest::keyClick(child<QLineEdit>(d, "entry"), Qt::Key_Escape);
-}
-void closeBox(QDialog* d) {
-    d->close();
-}
-void clearAndOk(QDialog* d) {
-    child<QLineEdit>(d, "entry")->clear();
-    QTest::mouseClick(child<QPushButton>(d, "ok"), Qt::LeftButton);
-}
-void typeAndEnter(QDialog* d) {
-    // The input and question dialogs select the proposed text, so typing replaces it; the
-    // requester's caret stands after it, so typing appends.
-    QTest::keyClicks(child<QLineEdit>(d, "entry"), "12");
-    QTest::keyClick(child<QLineEdit>(d, "entry"), Qt::Key_Enter);
-}
-void cancelButton(QDialog* d) {
-    QTest::mouseClick(child<QPushButton>(d, "cancel"), Qt::LeftButton);
+std::string answerName(const ::testing::TestParamInfo<std::tuple<Which, Action>>& info) {
+    const char* const dialogs[] = {"Input", "Question", "Requester"};
+    return std::string(dialogs[static_cast<int>(std::get<0>(info.param))]) +
+           std::get<1>(info.param).name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Dialogs, TextDialogAnswerTest,
-    ::testing::Values(AnswerCase{"InputEnter", Which::Input, pressEnter, "310519"},
-                      AnswerCase{"InputEscape", Which::Input, pressEscape, ""},
-                      AnswerCase{"InputClose", Which::Input, closeBox, ""},
-                      AnswerCase{"InputClearedOk", Which::Input, clearAndOk, ""},
-                      AnswerCase{"InputCancel", Which::Input, cancelButton, ""},
-                      AnswerCase{"InputTyped", Which::Input, typeAndEnter, "12"},
-                      AnswerCase{"QuestionEnter", Which::Question, pressEnter, "310519"},
-                      AnswerCase{"QuestionEscape", Which::Question, pressEscape, ""},
-                      AnswerCase{"QuestionClose", Which::Question, closeBox, ""},
-                      AnswerCase{"QuestionClearedOk", Which::Question, clearAndOk, ""},
-                      AnswerCase{"QuestionCancel", Which::Question, cancelButton, ""},
-                      AnswerCase{"QuestionTyped", Which::Question, typeAndEnter, "12"},
-                      AnswerCase{"RequesterEnter", Which::Requester, pressEnter, "310519"},
-                      AnswerCase{"RequesterEscape", Which::Requester, pressEscape, ""},
-                      AnswerCase{"RequesterClose", Which::Requester, closeBox, ""},
-                      AnswerCase{"RequesterClearedOk", Which::Requester, clearAndOk, ""},
-                      AnswerCase{"RequesterTyped", Which::Requester, typeAndEnter, "31051912"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Dialogs, TextDialogAnswerTest,
+                         ::testing::Combine(::testing::Values(Which::Input, Which::Question,
+                                                              Which::Requester),
+                                            ::testing::ValuesIn(kActions)),
+                         answerName);
+
+TEST(TextDialogs, TypingReplacesASelectedProposalAndFollowsTheRequestersCaret) {
+    QtDialogs dialogs(nullptr);
+    for (Which which : {Which::Input, Which::Question, Which::Requester}) {
+        OnNextModal driver([](QDialog* d) {
+            QTest::keyClicks(child<QLineEdit>(d, "entry"), "12");
+            QTest::keyClick(child<QLineEdit>(d, "entry"), Qt::Key_Enter);
+        });
+        EXPECT_EQ(ask(dialogs, which, "3105"), which == Which::Requester ? "310512" : "12");
+    }
+}
+
+TEST(TextDialogs, CancelButtonAnswersNothing) {
+    QtDialogs dialogs(nullptr);
+    for (Which which : {Which::Input, Which::Question}) {
+        OnNextModal driver(
+            [](QDialog* d) { QTest::mouseClick(child<QPushButton>(d, "cancel"), Qt::LeftButton); });
+        EXPECT_EQ(ask(dialogs, which, "3105"), "");
+    }
+}
 
 struct Control {
     const char* name;
@@ -336,10 +346,17 @@ struct GeometryCase {
     QSize client;
     const char* title;
     QList<Control> controls;
+    const char* prompt; // as shown, breaks made "\n"
     bool proposedSelected;
 };
-void PrintTo(const GeometryCase& c, std::ostream* os) {
-    *os << c.name;
+
+// The part of a prompt label above the entry field shows its whole text.
+void expectPromptUncut(const QLabel* prompt, const QLineEdit* entry) {
+    const QRect visible(0, 0, prompt->width(), entry->y() - prompt->y());
+    const QRect needed = prompt->fontMetrics().boundingRect(
+        visible, static_cast<int>(prompt->alignment()) | Qt::TextWordWrap, prompt->text());
+    EXPECT_LE(needed.width(), visible.width()) << prompt->text().toStdString();
+    EXPECT_LE(needed.height(), visible.height()) << prompt->text().toStdString();
 }
 
 class TextDialogGeometryTest : public ::testing::TestWithParam<GeometryCase> {};
@@ -364,6 +381,8 @@ TEST_P(TextDialogGeometryTest, ClientSizeControlsAndTexts) {
         }
         EXPECT_EQ(d->findChildren<QPushButton*>().size(), c.which == Which::Requester ? 1 : 2);
         auto* entry = child<QLineEdit>(d, "entry");
+        EXPECT_EQ(child<QLabel>(d, "prompt")->text(), u(c.prompt));
+        expectPromptUncut(child<QLabel>(d, "prompt"), entry);
         EXPECT_EQ(d->focusWidget(), entry);
         EXPECT_EQ(entry->text(), "0815");
         if (c.proposedSelected) {
@@ -379,75 +398,41 @@ TEST_P(TextDialogGeometryTest, ClientSizeControlsAndTexts) {
     ask(dialogs, c.which, "0815");
 }
 
-INSTANTIATE_TEST_SUITE_P(Dialogs, TextDialogGeometryTest,
-                         ::testing::Values(GeometryCase{"Input",
-                                                        Which::Input,
-                                                        {420, 140},
-                                                        "Открыть СОМ-порт",
-                                                        {{"info", {10, 8, 365, 63}, nullptr},
-                                                         {"prompt", {10, 75, 315, 73}, nullptr},
-                                                         {"entry", {9, 93, 300, 20}, nullptr},
-                                                         {"ok", {340, 73, 60, 23}, "OK"},
-                                                         {"cancel", {340, 103, 60, 23}, "Отмена"}},
-                                                        true},
-                                           GeometryCase{"Question",
-                                                        Which::Question,
-                                                        {357, 110},
-                                                        "Установка Числа Текстовых Строк",
-                                                        {{"prompt", {10, 8, 265, 73}, nullptr},
-                                                         {"entry", {9, 79, 339, 20}, nullptr},
-                                                         {"ok", {288, 8, 60, 23}, "OK"},
-                                                         {"cancel", {288, 36, 60, 23}, "Cancel"}},
-                                                        true},
-                                           GeometryCase{"Requester",
-                                                        Which::Requester,
-                                                        {300, 130},
-                                                        "Чтение Фрагмента Марки",
-                                                        {{"prompt", {10, 10, 280, 22}, nullptr},
-                                                         {"entry", {10, 32, 275, 21}, nullptr},
-                                                         {"ok", {110, 67, 80, 25}, "OK"}},
-                                                        false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+const GeometryCase kGeometries[] = {
+    {"Input",
+     Which::Input,
+     {420, 140},
+     "Открыть СОМ-порт",
+     {{"info", {10, 8, 365, 63}, nullptr},
+      {"prompt", {10, 75, 315, 73}, nullptr},
+      {"entry", {9, 93, 300, 20}, nullptr},
+      {"ok", {340, 73, 60, 23}, "OK"},
+      {"cancel", {340, 103, 60, 23}, "Отмена"}},
+     "ВВЕДИТЕ НОМЕР COM-ПОРТА (1...255)",
+     true},
+    {"Question",
+     Which::Question,
+     {357, 110},
+     "Установка Часов Маркиратора",
+     {{"prompt", {10, 8, 265, 73}, nullptr},
+      {"entry", {9, 79, 339, 20}, nullptr},
+      {"ok", {288, 8, 60, 23}, "OK"},
+      {"cancel", {288, 36, 60, 23}, "Cancel"}},
+     "Введите дату и время в формате\n     'ДДММГГ ЧЧММСС'",
+     true},
+    {"Requester",
+     Which::Requester,
+     {300, 130},
+     "Чтение Фрагмента Марки",
+     {{"prompt", {10, 10, 280, 22}, nullptr},
+      {"entry", {10, 32, 275, 21}, nullptr},
+      {"ok", {110, 67, 80, 25}, "OK"}},
+     "Введите Номер Строки (1...4)",
+     false},
+};
 
-// A label whose text needs more room than it has would show it cut.
-void expectLabelUncut(const QLabel* label) {
-    const QRect needed = label->fontMetrics().boundingRect(
-        label->contentsRect(), static_cast<int>(label->alignment()) | Qt::TextWordWrap,
-        label->text());
-    EXPECT_LE(needed.width(), label->contentsRect().width()) << label->text().toStdString();
-    EXPECT_LE(needed.height(), label->contentsRect().height()) << label->text().toStdString();
-}
-
-TEST(TextDialogs, PromptsShowTheirBreaksAndFitTheirLabels) {
-    QtDialogs dialogs(nullptr);
-    {
-        OnNextModal driver([](QDialog* d) {
-            auto* prompt = child<QLabel>(d, "prompt");
-            EXPECT_EQ(prompt->text(), u("Введите дату и время в формате\n     'ДДММГГ ЧЧММСС'"));
-            // Only the part above the entry field is visible.
-            QLabel visible(prompt->text());
-            visible.setGeometry(prompt->x(), prompt->y(), prompt->width(),
-                                child<QLineEdit>(d, "entry")->y() - prompt->y());
-            expectLabelUncut(&visible);
-            d->reject();
-        });
-        dialogs.questionDialog(u("Установка Часов Маркиратора"),
-                               u("Введите дату и время в формате\n\r     'ДДММГГ ЧЧММСС'"),
-                               "310519 140509");
-    }
-    {
-        OnNextModal driver([](QDialog* d) {
-            auto* prompt = child<QLabel>(d, "prompt");
-            QLabel visible(prompt->text());
-            visible.setGeometry(prompt->x(), prompt->y(), prompt->width(),
-                                child<QLineEdit>(d, "entry")->y() - prompt->y());
-            expectLabelUncut(&visible);
-            d->reject();
-        });
-        dialogs.inputDialog(u("Открыть СОМ-порт"), "COM1:\t\t\tx",
-                            u("ВВЕДИТЕ НОМЕР COM-ПОРТА (1...255)"), "1");
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Dialogs, TextDialogGeometryTest, ::testing::ValuesIn(kGeometries),
+                         caseName<GeometryCase>);
 
 TEST(TextDialogs, RequesterGrowsForAPromptWiderThanItsWindow) {
     QtDialogs dialogs(nullptr);
@@ -611,7 +596,7 @@ TEST_P(MessageBoxAnswerTest, EscapeAndCloseBox) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, MessageBoxAnswerTest, ::testing::ValuesIn(kindCases()),
-                         [](const auto& info) { return std::to_string(info.param.kind); });
+                         caseName<KindCase>);
 
 TEST(MessageBox, CtrlCCopiesTheBoxAndKeepsItOpen) {
     QtDialogs dialogs(nullptr);
@@ -637,64 +622,36 @@ TEST(MessageBox, CtrlCCopiesTheBoxAndKeepsItOpen) {
               2);
 }
 
-TEST(MessageBox, CtrlCOnAnOkBoxCopiesItsTabsUnchanged) {
-    QtDialogs dialogs(nullptr);
-    OnNextModal driver([](QDialog* d) {
-        QTest::keyClick(d->focusWidget(), Qt::Key_C, Qt::ControlModifier);
-        EXPECT_EQ(QApplication::clipboard()->text(),
-                  u("---------------------------\r\n"
-                    "КОМАНДЫ БЫСТРОГО ДОСТУПА\r\n"
-                    "---------------------------\r\n"
-                    "<CTRL+C>\tПодключение к Маркиратору\n\r<CTRL+Q>\tВыход\r\n"
-                    "---------------------------\r\n"
-                    "OK\r\n"
-                    "---------------------------\r\n"));
-        QTest::keyClick(d->focusWidget(), Qt::Key_Return);
-    });
-    EXPECT_EQ(dialogs.message(u("КОМАНДЫ БЫСТРОГО ДОСТУПА"),
-                              u("<CTRL+C>\tПодключение к Маркиратору\n\r<CTRL+Q>\tВыход"), 64),
-              1);
-}
-
 // The print-system settings report of a T260, 28 lines: values must form one column and the
 // whole report must show without scrolling.
 QString t260Report() {
-    const char* const labels[] = {"Интервал Автопечати по времени, мс\t",
-                                  "Коррекция заряда рабочих капель\t",
-                                  "Задержка старта печати, мс\t\t",
-                                  "Задержка старта печати, импульсов\t",
-                                  "Частота каплеобразования\t\t",
-                                  "Вертикальный размер Марки\t\t",
-                                  "Замедление скорости печати (грубо)\t",
-                                  "Интервал Автопечати (тахоимпульсы)\t",
-                                  "'Бегущей номер' (направление, шаг)\t",
-                                  "Коррекция заряда пустых капель\t",
-                                  "Заряд тестовых капель\t\t",
-                                  "Число защитных капель\t\t",
-                                  "Число строк печати (х8, точек)\t",
-                                  "Порог тестирования фазы заряда\t",
-                                  "Напряжение Генератора Капель\t",
-                                  "Замедление скорости печати (точно)\t",
-                                  "Уменьшение Y-шага между каплями\t",
-                                  "Порог видимости Марки\t\t",
-                                  "Частота ВВ-преобразователя\t\t",
-                                  "Раздвижка строк 1-2\t\t",
-                                  "Раздвижка строк 2-3\t\t",
-                                  "Раздвижка строк 3-4\t\t",
-                                  "Смещение Даты, дней\t\t",
-                                  "Номер печатной марки\t\t",
-                                  "Режим скорости печати (опция*)\t",
-                                  "Интервал Автопечати, импульсов\t"};
-    const char* const values[] = {"500",  "12", "-30", "1200",      "64.00 кГц  ",
-                                  "24",   "3",  "150", "+1",        "7",
-                                  "45",   "4",  "16",  "20 (авто)", "180",
-                                  "-2",   "1",  "35",  "28.8 кГц",  "2",
-                                  "2",    "2",  "30",  "17",        "обычная (Y=8..32)",
-                                  "32767"};
-    QString report = u("УСТАВКИ СИСТЕМЫ ПЕЧАТИ  ( T260 ) :\r\n\n");
-    for (int i = 0; i < 26; ++i)
-        report += u(labels[i]) + u(values[i]) + (i < 25 ? "\n\r" : "");
-    return report;
+    const QStringList lines = {u("Интервал Автопечати по времени, мс\t500"),
+                               u("Коррекция заряда рабочих капель\t12"),
+                               u("Задержка старта печати, мс\t\t-30"),
+                               u("Задержка старта печати, импульсов\t1200"),
+                               u("Частота каплеобразования\t\t64.00 кГц  "),
+                               u("Вертикальный размер Марки\t\t24"),
+                               u("Замедление скорости печати (грубо)\t3"),
+                               u("Интервал Автопечати (тахоимпульсы)\t150"),
+                               u("'Бегущей номер' (направление, шаг)\t+1"),
+                               u("Коррекция заряда пустых капель\t7"),
+                               u("Заряд тестовых капель\t\t45"),
+                               u("Число защитных капель\t\t4"),
+                               u("Число строк печати (х8, точек)\t16"),
+                               u("Порог тестирования фазы заряда\t20 (авто)"),
+                               u("Напряжение Генератора Капель\t180"),
+                               u("Замедление скорости печати (точно)\t-2"),
+                               u("Уменьшение Y-шага между каплями\t1"),
+                               u("Порог видимости Марки\t\t35"),
+                               u("Частота ВВ-преобразователя\t\t28.8 кГц"),
+                               u("Раздвижка строк 1-2\t\t2"),
+                               u("Раздвижка строк 2-3\t\t2"),
+                               u("Раздвижка строк 3-4\t\t2"),
+                               u("Смещение Даты, дней\t\t30"),
+                               u("Номер печатной марки\t\t17"),
+                               u("Режим скорости печати (опция*)\tобычная (Y=8..32)"),
+                               u("Интервал Автопечати, импульсов\t32767")};
+    return u("УСТАВКИ СИСТЕМЫ ПЕЧАТИ  ( T260 ) :\r\n\n") + lines.join("\n\r");
 }
 
 TEST(MessageBox, SettingsReportShowsWholeInOneValueColumn) {
