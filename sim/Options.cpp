@@ -47,6 +47,9 @@ std::string usageText() {
            "  --com N       register the port as COMN (1..255); default: the highest free\n"
            "                number from COM200 down\n"
            "  --trace FILE  log every command (<) and reply (>) with the time of day\n"
+           "  --state DIR   keep the stored marks and logos in DIR between runs (mark-NN.blk,\n"
+           "                logo-NNN.blk), written after every change\n"
+           "  --no-current-mark  start with mark 0 (the mark being printed) empty\n"
            "  --no-pacing   send each reply in one write instead of at the line's byte rate\n"
            "                (a busy machine can stall the paced bytes long enough for the\n"
            "                program to take a reply as complete too early)\n"
@@ -61,8 +64,8 @@ std::string usageText() {
 ParsedOptions parseOptions(const std::vector<std::string>& args) {
     Options options;
     auto fail = [](std::string why) { return ParsedOptions{std::nullopt, std::move(why)}; };
-    static const std::set<std::string> kWithValue{"--model", "--com",          "--trace",
-                                                  "--fault", "--occupy-marks", "--occupy-logos"};
+    static const std::set<std::string> kWithValue{
+        "--model", "--com", "--trace", "--state", "--fault", "--occupy-marks", "--occupy-logos"};
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
         std::optional<std::string> inlineValue;
@@ -76,6 +79,10 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         }
         if (name == "--no-pacing" && !inlineValue) {
             options.paced = false;
+            continue;
+        }
+        if (name == "--no-current-mark" && !inlineValue) {
+            options.currentMark = false;
             continue;
         }
         if (!kWithValue.contains(name)) {
@@ -100,6 +107,11 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
                 return fail("--trace wants a file name");
             }
             options.tracePath = value;
+        } else if (name == "--state") {
+            if (value.empty()) {
+                return fail("--state wants a folder name");
+            }
+            options.statePath = value;
         } else if (name == "--fault") {
             std::string error;
             const auto fault = parseFault(value, error);

@@ -16,6 +16,8 @@ struct Options {
     std::vector<Fault> faults;
     std::vector<int> occupiedMarks; // 1..85
     std::vector<int> occupiedLogos; // 0..255
+    std::string statePath;          // empty: the stores live only as long as the process
+    bool currentMark = true;        // off: mark 0 starts empty instead of the demonstration mark
     bool paced = true; // off: each reply (or half of a split one) goes out in one write
     bool help = false;
 };

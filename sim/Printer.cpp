@@ -1,5 +1,7 @@
 #include "Printer.h"
 
+#include "MarkBlock.h"
+#include "Replies.h"
 #include "SettingsBlock.h"
 
 #include <algorithm>
@@ -10,24 +12,17 @@
 
 namespace nimbrel::sim {
 
+using namespace replies;
+
 namespace {
 
-constexpr std::uint8_t kEnd = 0x0E;
 constexpr std::uint8_t kLeadQuery = 0x11;
 constexpr std::uint8_t kLeadMemory = 0x0F;
 constexpr std::uint8_t kLeadLines = 0x0C;
 constexpr std::uint8_t kLeadClock = 0x1A;
 constexpr std::uint8_t kLeadDateOffset = 0x1D;
 
-constexpr int kMarkMapSize = 85;
-constexpr int kLogoMapSize = 128;
-constexpr std::uint8_t kOccupied = 'Y';
-constexpr std::uint8_t kFree = 'N';
 constexpr std::int64_t kSecondsPerDay = 86400;
-
-bool isDigit(std::uint8_t b) {
-    return b >= '0' && b <= '9';
-}
 
 int digitValue(std::uint8_t b, int base) {
     int value = -1;
@@ -43,28 +38,12 @@ int digitValue(std::uint8_t b, int base) {
 
 // Two ASCII digits at pos, or nothing.
 std::optional<int> twoDigits(const Bytes& digits, std::size_t pos) {
-    if (!isDigit(digits[pos]) || !isDigit(digits[pos + 1])) {
-        return std::nullopt;
-    }
-    return (digits[pos] - '0') * 10 + (digits[pos + 1] - '0');
+    return digitsValue(std::span(digits).subspan(pos, 2));
 }
 
 std::int64_t daysOf(std::int64_t seconds) {
     return seconds >= 0 ? seconds / kSecondsPerDay
                         : -((-seconds + kSecondsPerDay - 1) / kSecondsPerDay);
-}
-
-Response reply(Bytes bytes) {
-    return Response{true, std::move(bytes), {}};
-}
-Response accepted() {
-    return Response{true, {}, {}};
-}
-Response ignored(std::string why) {
-    return Response{true, {}, std::move(why)};
-}
-Response notUnderstood() {
-    return Response{false, {}, {}};
 }
 
 } // namespace
@@ -111,17 +90,35 @@ std::int64_t Printer::clockSeconds(std::int64_t pcLocalSeconds) const {
 }
 
 Response Printer::handle(const Bytes& command, std::int64_t pcLocalSeconds) {
-    if (command.size() < 3 || command.back() != kEnd) {
+    if (command.size() < 3) {
         return notUnderstood();
     }
     const std::uint8_t lead = command[0];
     const std::uint8_t letter = command[1];
+    // The two block writes end in binary data, not in the end byte.
+    if (lead == kLeadMemory && letter == 't') {
+        return writeMark(command);
+    }
+    if (lead == kLeadMemory && letter == 'l') {
+        return writeLogo(command);
+    }
+    if (command.back() != kEnd) {
+        return notUnderstood();
+    }
+    // A fragment write opens with its type code, two of which are also lead bytes; a digit
+    // (the line) where those commands have their letter tells them apart.
+    if (isFragmentType(lead) && isDigit(letter)) {
+        return writeFragment(command);
+    }
     const Bytes params(command.begin() + 2, command.end() - 1);
     switch (lead) {
     case kLeadQuery:
+        if (isDigit(letter) && params.size() == 1) {
+            return readFragment(letter, params[0]);
+        }
         return params.empty() ? query(letter) : notUnderstood();
     case kLeadMemory:
-        return params.empty() ? memoryQuery(letter) : notUnderstood();
+        return memoryQuery(letter, params);
     case kLeadLines:
         return letter == 'S' ? setTextLines(params) : notUnderstood();
     case kLeadClock:
@@ -129,7 +126,6 @@ Response Printer::handle(const Bytes& command, std::int64_t pcLocalSeconds) {
     case kLeadDateOffset:
         return letter == 'D' ? setDateOffset(params) : notUnderstood();
     default:
-        // Fragment reads and writes come here later.
         return notUnderstood();
     }
 }
@@ -162,27 +158,20 @@ Response Printer::query(std::uint8_t letter) const {
     }
 }
 
-Response Printer::memoryQuery(std::uint8_t letter) const {
-    if (letter == 'x') {
-        Bytes map(kMarkMapSize, kFree);
-        for (const auto& [slot, block] : m_state.marks) {
-            if (slot >= 1 && slot <= kMarkMapSize) {
-                map[static_cast<std::size_t>(slot - 1)] = kOccupied;
-            }
-        }
-        return reply(map);
+Response Printer::memoryQuery(std::uint8_t letter, const Bytes& params) const {
+    switch (letter) {
+    case 'x':
+    case 'a':
+        return params.empty() ? areaMap(letter) : notUnderstood();
+    case 'b':
+        return params.empty() ? currentMarkBitmap() : notUnderstood();
+    case 'r':
+        return readMark(params);
+    case 'i':
+        return readLogo(params);
+    default:
+        return notUnderstood();
     }
-    if (letter == 'a') {
-        Bytes map(kLogoMapSize, kFree);
-        for (const auto& [slot, block] : m_state.logos) {
-            if (slot >= 0 && slot < kLogoMapSize) {
-                map[static_cast<std::size_t>(slot)] = kOccupied;
-            }
-        }
-        return reply(map);
-    }
-    // The current-mark bitmap, mark and logo transfers come here later.
-    return notUnderstood();
 }
 
 Response Printer::setTextLines(const Bytes& text) {
@@ -244,29 +233,13 @@ Response Printer::setDateOffset(const Bytes& digits) {
 PrinterState makeInitialState(const ModelInfo& model) {
     PrinterState state;
     state.model = &model;
+    state.marks[0] = demoMark();
     if (model.layout == Layout::T2x) {
         state.settings.dropFrequency = 45;       // 64.0 kHz
         state.settings.converterFrequency = 120; // 60.9 kHz
         state.settings.verticalSize[0] = 16;
     }
     return state;
-}
-
-Bytes placeholderMark(int slot) {
-    constexpr std::size_t kMarkBlockSize = 1536;
-    Bytes block(kMarkBlockSize, 0);
-    const std::string text = "MARK " + std::to_string(slot / 10) + std::to_string(slot % 10);
-    block[0] = 0x18; // text fragment, font 0
-    block[2] = static_cast<std::uint8_t>(text.size());
-    std::copy(text.begin(), text.end(), block.begin() + 3);
-    for (std::size_t record = 1; record < kMarkBlockSize / 48; ++record) {
-        block[record * 48] = 0x18;
-    }
-    return block;
-}
-
-Bytes placeholderLogo() {
-    return {8, 1, 0xFF, 0x81, 0x81, 0x81, 0x81, 0x81, 0x81, 0xFF};
 }
 
 } // namespace nimbrel::sim

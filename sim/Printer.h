@@ -3,15 +3,25 @@
 #include "PrinterState.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace nimbrel::sim {
+
+// A slot whose content a command changed (filled, replaced or emptied).
+struct StoreChange {
+    enum class Store { Marks, Logos };
+    Store store;
+    int slot;
+    bool operator==(const StoreChange&) const = default;
+};
 
 // What the printer made of one framed command.
 struct Response {
     bool understood = false;
     Bytes reply;      // empty when the command has no reply
     std::string note; // why a set-command changed nothing, for the trace
+    std::optional<StoreChange> changed;
 };
 
 // One printer's protocol: framed command in, reply out. No I/O and no clock of its own; the
@@ -30,10 +40,20 @@ public:
 
 private:
     Response query(std::uint8_t letter) const;
-    Response memoryQuery(std::uint8_t letter) const;
+    Response memoryQuery(std::uint8_t letter, const Bytes& params) const;
     Response setTextLines(const Bytes& text);
     Response setClock(std::uint8_t letter, const Bytes& digits, std::int64_t pcLocalSeconds);
     Response setDateOffset(const Bytes& digits);
+
+    // The mark and logo stores (PrinterMemory.cpp).
+    Response areaMap(std::uint8_t letter) const;
+    Response readMark(const Bytes& digits) const;
+    Response writeMark(const Bytes& command);
+    Response readLogo(const Bytes& digits) const;
+    Response writeLogo(const Bytes& command);
+    Response readFragment(std::uint8_t lineDigit, std::uint8_t fragmentDigit) const;
+    Response writeFragment(const Bytes& command);
+    Response currentMarkBitmap() const;
 
     PrinterState m_state;
 };

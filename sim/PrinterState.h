@@ -56,16 +56,14 @@ struct PrinterState {
     // The printer clock runs with the PC clock, shifted by what the last set-date/time said.
     std::int64_t clockOffsetSeconds = 0;
     PrintSystemSettings settings;
-    // Slot number -> stored block: marks 0..85 (0 is the mark being printed), logos 0..255.
+    // Slot number -> stored block: marks 0..85 (0 is the mark being printed) as 1536-byte mark
+    // blocks in the printer's own form (MarkBlock.h), logos 0..255 as logo blocks (LogoBlock.h).
+    // A slot that is not in the map is empty.
     std::map<int, Bytes> marks;
     std::map<int, Bytes> logos;
 };
 
+// A fresh printer: plausible settings, empty stores but for a demonstration mark 0.
 PrinterState makeInitialState(const ModelInfo& model);
-
-// Stand-in contents for slots that start out occupied: a one-fragment text mark "MARK nn" and
-// an 8 x 8 framed logo.
-Bytes placeholderMark(int slot);
-Bytes placeholderLogo();
 
 } // namespace nimbrel::sim

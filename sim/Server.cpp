@@ -41,9 +41,9 @@ std::string joined(const std::vector<std::string>& names) {
 } // namespace
 
 Server::Server(Printer& printer, FaultPlan faults, PseudoTerminal pty, PortRegistry& registry,
-               Trace& trace, int stopFd, bool paced)
+               Trace& trace, int stopFd, bool paced, const StateFolder* stateFolder)
     : m_printer(printer), m_faults(std::move(faults)), m_pty(std::move(pty)), m_registry(registry),
-      m_trace(trace), m_stopFd(stopFd), m_paced(paced) {}
+      m_trace(trace), m_stopFd(stopFd), m_stateFolder(stateFolder), m_paced(paced) {}
 
 void Server::announce() const {
     std::printf("%s %s\n", m_registry.portName().c_str(), m_pty.slavePath().c_str());
@@ -104,6 +104,9 @@ void Server::answer(const Bytes& command) {
     } else if (!response.note.empty()) {
         m_trace.note("ignored: " + response.note);
     }
+    if (response.changed) {
+        keep(*response.changed);
+    }
     ReplyPlan plan = m_faults.plan(command, std::move(response.reply), m_random);
     if (!plan.applied.empty()) {
         m_trace.note("fault " + joined(plan.applied));
@@ -147,6 +150,18 @@ void Server::send(const Bytes& bytes) {
     m_trace.sent(Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(done)));
     if (done < bytes.size()) {
         m_trace.note("line full, " + std::to_string(bytes.size() - done) + " bytes lost");
+    }
+}
+
+void Server::keep(const StoreChange& change) {
+    if (m_stateFolder == nullptr) {
+        return;
+    }
+    std::string error;
+    if (!m_stateFolder->save(m_printer.state(), change, error)) {
+        // The printer goes on from memory; the next change of the slot tries again.
+        std::fprintf(stderr, "nimbrel-sim: %s\n", error.c_str());
+        m_trace.note(error);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "PortRegistry.h"
 #include "Printer.h"
 #include "PseudoTerminal.h"
+#include "StateFolder.h"
 #include "Trace.h"
 
 #include <random>
@@ -15,9 +16,10 @@ namespace nimbrel::sim {
 // program sends, answers at the line's byte rate and injects the faults asked for.
 class Server {
 public:
-    // stopFd becomes readable when the simulator is to end (a signalfd).
+    // stopFd becomes readable when the simulator is to end (a signalfd). stateFolder, when
+    // given, receives every change of the mark and logo stores.
     Server(Printer& printer, FaultPlan faults, PseudoTerminal pty, PortRegistry& registry,
-           Trace& trace, int stopFd, bool paced);
+           Trace& trace, int stopFd, bool paced, const StateFolder* stateFolder = nullptr);
 
     // Prints "COMn /dev/pts/K" and flushes it.
     void announce() const;
@@ -28,6 +30,7 @@ private:
     void process(const std::vector<CommandFramer::Item>& items);
     void answer(const Bytes& command);
     void send(const Bytes& bytes);
+    void keep(const StoreChange& change);
     bool hangUp();
     // Sleeps, but returns false at once when a stop signal is pending.
     bool pause(Millis duration);
@@ -38,6 +41,7 @@ private:
     PortRegistry& m_registry;
     Trace& m_trace;
     int m_stopFd;
+    const StateFolder* m_stateFolder;
     CommandFramer m_framer;
     std::mt19937 m_random{std::random_device{}()};
     bool m_paced;

@@ -1,12 +1,16 @@
+#include "LogoBlock.h"
+#include "MarkBlock.h"
 #include "Options.h"
 #include "PortRegistry.h"
 #include "Printer.h"
 #include "PseudoTerminal.h"
 #include "Server.h"
+#include "StateFolder.h"
 #include "Trace.h"
 
 #include <csignal>
 #include <cstdio>
+#include <optional>
 #include <sys/signalfd.h>
 #include <unistd.h>
 
@@ -63,11 +67,25 @@ int main(int argc, char** argv) {
     }
 
     PrinterState state = makeInitialState(*options.model);
+    if (!options.currentMark) {
+        state.marks.erase(0);
+    }
     for (int slot : options.occupiedMarks) {
         state.marks[slot] = placeholderMark(slot);
     }
     for (int slot : options.occupiedLogos) {
         state.logos[slot] = placeholderLogo();
+    }
+    std::optional<StateFolder> stateFolder;
+    if (!options.statePath.empty()) {
+        stateFolder.emplace(options.statePath);
+        if (!stateFolder->prepare(error)) {
+            return fail(kExitUsage, error);
+        }
+        for (const std::string& warning : stateFolder->load(state)) {
+            std::fprintf(stderr, "nimbrel-sim: %s\n", warning.c_str());
+            trace.note(warning);
+        }
     }
     Printer printer(std::move(state));
 
@@ -89,7 +107,7 @@ int main(int argc, char** argv) {
                pty->slavePath());
 
     Server server(printer, FaultPlan(options.faults), std::move(*pty), registry, trace, stopFd,
-                  options.paced);
+                  options.paced, stateFolder ? &*stateFolder : nullptr);
     server.announce();
     const int code = server.run();
     registry.remove();

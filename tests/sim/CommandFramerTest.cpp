@@ -139,6 +139,51 @@ TEST(CommandFramer, LogoDeleteHeaderEndsAtItsSixthByteEvenWhenThatIsALeadByte) {
     EXPECT_EQ(items[0].bytes.size(), 262u);
 }
 
+TEST(CommandFramer, MarkBlockInSixPacedPiecesIsOneCommand) {
+    CommandFramer framer;
+    std::string block(1536, '\0');
+    for (std::size_t i = 0; i < block.size(); ++i) {
+        block[i] = static_cast<char>(i * 7); // every byte value, lead and end bytes among them
+    }
+    EXPECT_TRUE(feed(framer, "\x0F\x74\x31\x32\x0E", 0).empty());
+    int now = 2;
+    for (std::size_t piece = 0; piece < 6; ++piece, now += 53) {
+        const auto items = feed(framer, block.substr(piece * 256, 256), now);
+        EXPECT_EQ(framer.expire(Millis{now + 52}), std::vector<Item>{}) << "piece " << piece;
+        if (piece < 5) {
+            EXPECT_TRUE(items.empty()) << "piece " << piece;
+        } else {
+            EXPECT_EQ(items, (std::vector<Item>{command("\x0F\x74\x31\x32\x0E" + block)}));
+        }
+    }
+    EXPECT_EQ(feed(framer, "\x0F\x78\x0E", now), (std::vector<Item>{command("\x0F\x78\x0E")}));
+}
+
+TEST(CommandFramer, MarkBlockBrokenOffIsDroppedAfterSilence) {
+    CommandFramer framer;
+    feed(framer, "\x0F\x74\x30\x35\x0E", 0);
+    feed(framer, std::string(256, 'A'), 30);
+    const auto dropped = framer.expire(Millis{230});
+    ASSERT_EQ(dropped.size(), 1u);
+    EXPECT_EQ(dropped[0].kind, Kind::Discarded);
+    EXPECT_EQ(dropped[0].bytes.size(), 5u + 256u);
+    EXPECT_EQ(feed(framer, "\x0F\x72\x30\x35\x0E", 300),
+              (std::vector<Item>{command("\x0F\x72\x30\x35\x0E")}));
+}
+
+TEST(CommandFramer, LogoWriteWithItsBlockInPiecesIsOneCommand) {
+    CommandFramer framer;
+    const std::string request("\x0F\x6C\x30\x30\x35\xFE", 6);
+    std::string block(256, '\0');
+    block[0] = 63;
+    block[1] = 4;
+    block[2] = 0x0E;
+    block[3] = 0x11;
+    EXPECT_TRUE(feed(framer, request, 0).empty());
+    EXPECT_TRUE(feed(framer, block.substr(0, 100), 1).empty());
+    EXPECT_EQ(feed(framer, block.substr(100), 2), (std::vector<Item>{command(request + block)}));
+}
+
 TEST(CommandFramer, UnfinishedCommandIsDroppedAfter200MsOfSilence) {
     CommandFramer framer;
     EXPECT_TRUE(feed(framer, "\x11\x69", 1000).empty());

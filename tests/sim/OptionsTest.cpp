@@ -16,7 +16,19 @@ TEST(Options, DefaultsToT260WithoutPortTraceOrFaults) {
     EXPECT_FALSE(p.options->com);
     EXPECT_TRUE(p.options->tracePath.empty());
     EXPECT_TRUE(p.options->faults.empty());
+    EXPECT_TRUE(p.options->statePath.empty());
+    EXPECT_TRUE(p.options->currentMark);
     EXPECT_FALSE(p.options->help);
+}
+
+TEST(Options, ReadsTheStoreOptions) {
+    const ParsedOptions p = parse({"--state", "/tmp/printer state", "--no-current-mark"});
+    ASSERT_TRUE(p.options) << p.error;
+    EXPECT_EQ(p.options->statePath, "/tmp/printer state");
+    EXPECT_FALSE(p.options->currentMark);
+    const ParsedOptions inlineForm = parse({"--state=/var/tmp/s"});
+    ASSERT_TRUE(inlineForm.options) << inlineForm.error;
+    EXPECT_EQ(inlineForm.options->statePath, "/var/tmp/s");
 }
 
 TEST(Options, ReadsEveryOptionInBothForms) {
@@ -49,18 +61,18 @@ TEST_P(BadArguments, AreRefusedWithAReason) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, BadArguments,
-    ::testing::Values(std::vector<std::string>{"--model", "T950"},
-                      std::vector<std::string>{"--model"}, std::vector<std::string>{"--com", "0"},
-                      std::vector<std::string>{"--com", "256"},
-                      std::vector<std::string>{"--com", "7a"}, std::vector<std::string>{"--com="},
-                      std::vector<std::string>{"--trace", ""},
-                      std::vector<std::string>{"--fault", "cut"},
-                      std::vector<std::string>{"--occupy-marks", "0"},
-                      std::vector<std::string>{"--occupy-marks", "86"},
-                      std::vector<std::string>{"--occupy-marks", "1,,2"},
-                      std::vector<std::string>{"--occupy-logos", "256"},
-                      std::vector<std::string>{"--occupy-logos", ""},
-                      std::vector<std::string>{"--verbose"}, std::vector<std::string>{"T936"}));
+    ::testing::Values(
+        std::vector<std::string>{"--model", "T950"}, std::vector<std::string>{"--model"},
+        std::vector<std::string>{"--com", "0"}, std::vector<std::string>{"--com", "256"},
+        std::vector<std::string>{"--com", "7a"}, std::vector<std::string>{"--com="},
+        std::vector<std::string>{"--trace", ""}, std::vector<std::string>{"--state", ""},
+        std::vector<std::string>{"--state"}, std::vector<std::string>{"--no-current-mark=1"},
+        std::vector<std::string>{"--fault", "cut"}, std::vector<std::string>{"--occupy-marks", "0"},
+        std::vector<std::string>{"--occupy-marks", "86"},
+        std::vector<std::string>{"--occupy-marks", "1,,2"},
+        std::vector<std::string>{"--occupy-logos", "256"},
+        std::vector<std::string>{"--occupy-logos", ""}, std::vector<std::string>{"--verbose"},
+        std::vector<std::string>{"T936"}));
 
 TEST(Options, HelpIsRecognised) {
     const ParsedOptions p = parse({"--help"});

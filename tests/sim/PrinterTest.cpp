@@ -1,4 +1,6 @@
 #include "Printer.h"
+#include "LogoBlock.h"
+#include "MarkBlock.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 #include <signal.h>
 #include <spawn.h>
 #include <string>
+#include <string_view>
 #include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -249,6 +251,44 @@ public:
 private:
     int m_fd = -1;
 };
+
+struct Announced {
+    std::string port;
+    std::string path;
+};
+
+inline bool digitsOnly(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// "COMn /dev/pts/K", the simulator's port line.
+inline std::optional<Announced> parseAnnouncement(const std::optional<std::string>& line) {
+    if (!line) {
+        return std::nullopt;
+    }
+    const std::string_view text = *line;
+    const auto space = text.find(' ');
+    if (space == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view port = text.substr(0, space);
+    const std::string_view path = text.substr(space + 1);
+    constexpr std::string_view kCom = "COM";
+    constexpr std::string_view kPts = "/dev/pts/";
+    if (!port.starts_with(kCom) || !digitsOnly(port.substr(kCom.size())) ||
+        !path.starts_with(kPts) || !digitsOnly(path.substr(kPts.size()))) {
+        return std::nullopt;
+    }
+    return Announced{std::string(port), std::string(path)};
+}
+
+// "HH:MM:SS.mmm"
+inline bool isTimeOfDay(std::string_view text) {
+    return text.size() == 12 && digitsOnly(text.substr(0, 2)) && text[2] == ':' &&
+           digitsOnly(text.substr(3, 2)) && text[5] == ':' && digitsOnly(text.substr(6, 2)) &&
+           text[8] == '.' && digitsOnly(text.substr(9, 3));
+}
 
 inline std::optional<std::string> linkTarget(const std::string& path) {
     std::error_code error;

@@ -1,7 +1,6 @@
 #include "SimProcess.h"
 
 #include <fstream>
-#include <regex>
 #include <set>
 #include <thread>
 
@@ -9,20 +8,6 @@ namespace nimbrel::sim::testing {
 namespace {
 
 const std::string kVersionT936("\x06T936 v4.07 12.03.2019\0", 23);
-
-struct Announced {
-    std::string port;
-    std::string path;
-};
-
-std::optional<Announced> parseAnnouncement(const std::optional<std::string>& line) {
-    static const std::regex kForm("^(COM[0-9]+) (/dev/pts/[0-9]+)$");
-    std::smatch m;
-    if (!line || !std::regex_match(*line, m, kForm)) {
-        return std::nullopt;
-    }
-    return Announced{m[1], m[2]};
-}
 
 class SimProcessTest : public ::testing::Test {
 protected:
@@ -237,11 +222,11 @@ TEST_F(SimProcessTest, TraceListsCommandsAndReplies) {
         }
     }
     ASSERT_EQ(lines.size(), 2u);
-    const std::regex received(R"(^\d\d:\d\d:\d\d\.\d\d\d < 11 69 0E$)");
-    const std::regex sent(R"(^\d\d:\d\d:\d\d\.\d\d\d > 06 54 39 33 36 20 76 34 2E 30 37 20 31 32 )"
-                          R"(2E 30 33 2E 32 30 31 39 00$)");
-    EXPECT_TRUE(std::regex_match(lines[0], received)) << lines[0];
-    EXPECT_TRUE(std::regex_match(lines[1], sent)) << lines[1];
+    EXPECT_TRUE(isTimeOfDay(lines[0].substr(0, 12))) << lines[0];
+    EXPECT_EQ(lines[0].substr(12), " < 11 69 0E");
+    EXPECT_TRUE(isTimeOfDay(lines[1].substr(0, 12))) << lines[1];
+    EXPECT_EQ(lines[1].substr(12), " > 06 54 39 33 36 20 76 34 2E 30 37 20 31 32 "
+                                   "2E 30 33 2E 32 30 31 39 00");
 }
 
 TEST_F(SimProcessTest, BadOptionsEndWithExitCode2) {
