@@ -11,3 +11,13 @@ bool setArbitraryBaud(int fd, int baud);
 int arbitraryBaud(int fd);
 
 } // namespace nimbrel::platform
+
+namespace nimbrel::platform {
+
+// Asks the driver to hand over received bytes at once. USB adapters otherwise hold short
+// replies back for their latency timer (16 ms on FTDI chips), which a reply wait that takes
+// "no growth for a millisecond" as the end would read as a finished reply. Best effort:
+// drivers without the setting keep theirs.
+void requestLowLatency(int fd);
+
+} // namespace nimbrel::platform

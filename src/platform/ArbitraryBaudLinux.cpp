@@ -3,6 +3,7 @@
 #include "platform/ArbitraryBaud.h"
 
 #include <asm/termbits.h>
+#include <linux/serial.h>
 #include <sys/ioctl.h>
 
 namespace nimbrel::platform {
@@ -37,6 +38,14 @@ int arbitraryBaud(int fd) {
     return static_cast<int>(tio.c_ospeed);
 }
 
+void requestLowLatency(int fd) {
+    serial_struct serial{};
+    if (ioctl(fd, TIOCGSERIAL, &serial) != 0 || (serial.flags & ASYNC_LOW_LATENCY))
+        return;
+    serial.flags |= ASYNC_LOW_LATENCY;
+    ioctl(fd, TIOCSSERIAL, &serial);
+}
+
 } // namespace nimbrel::platform
 
 #else
@@ -51,6 +60,7 @@ bool setArbitraryBaud(int, int) {
 int arbitraryBaud(int) {
     return 0;
 }
+void requestLowLatency(int) {}
 
 } // namespace nimbrel::platform
 

@@ -1,5 +1,6 @@
 #include "platform/SerialPortPosix.h"
 
+#include "platform/ArbitraryBaud.h"
 #include "platform/TermiosLine.h"
 
 #include <QFile>
@@ -121,6 +122,7 @@ OpenResult SerialPortPosix::open(const QString& devicePath, const LineSettings& 
     }
 
     m_settingsApplied = applyLineSettings(fd, settings);
+    requestLowLatency(fd);
     ::tcflush(fd, TCIOFLUSH);
     m_fd = fd;
     return {};
