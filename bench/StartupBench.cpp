@@ -31,24 +31,29 @@ double residentMegabytes() {
     return 0;
 }
 
+// One start-up without a serial device: the window built, shown and painted, the working folder
+// made in `dir`; the current directory is restored afterwards.
+bool startOnce(const QString& dir) {
+    const QString previous = QDir::currentPath();
+    nimbrel::testing::FakeClock clock;
+    nimbrel::testing::FakeSerialPort port(clock);
+    nimbrel::testing::ScriptedDialogs dialogs;
+    NoDevices lister;
+    app::Session session(port, clock, dialogs, lister);
+    app::Dispatcher dispatcher(session);
+    app::MainWindow window(session, dispatcher);
+    window.show();
+    dispatcher.startUp(dir);
+    window.render();
+    QApplication::processEvents();
+    QDir::setCurrent(previous);
+    return window.isVisible();
+}
+
 void BM_StartUpToShownWindow(benchmark::State& state) {
     QTemporaryDir dir;
-    const QString previous = QDir::currentPath();
-    for (auto _ : state) {
-        nimbrel::testing::FakeClock clock;
-        nimbrel::testing::FakeSerialPort port(clock);
-        nimbrel::testing::ScriptedDialogs dialogs;
-        NoDevices lister;
-        app::Session session(port, clock, dialogs, lister);
-        app::Dispatcher dispatcher(session);
-        app::MainWindow window(session, dispatcher);
-        window.show();
-        dispatcher.startUp(dir.path());
-        window.render();
-        QApplication::processEvents();
-        benchmark::DoNotOptimize(window.isVisible());
-        QDir::setCurrent(previous);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(startOnce(dir.path()));
     state.counters["rss_MB_after"] = residentMegabytes();
 }
 BENCHMARK(BM_StartUpToShownWindow)->Unit(benchmark::kMillisecond)->Iterations(20);
@@ -63,20 +68,8 @@ int main(int argc, char** argv) {
     cold.start();
     QApplication app(argc, argv);
     {
-        nimbrel::testing::FakeClock clock;
-        nimbrel::testing::FakeSerialPort port(clock);
-        nimbrel::testing::ScriptedDialogs dialogs;
-        NoDevices lister;
-        app::Session session(port, clock, dialogs, lister);
-        app::Dispatcher dispatcher(session);
-        app::MainWindow window(session, dispatcher);
-        window.show();
         QTemporaryDir dir;
-        const QString previous = QDir::currentPath();
-        dispatcher.startUp(dir.path());
-        window.render();
-        QApplication::processEvents();
-        QDir::setCurrent(previous);
+        startOnce(dir.path());
         std::printf("cold start-up to shown window: %.1f ms, resident memory: %.1f MB\n",
                     cold.nsecsElapsed() / 1e6, residentMegabytes());
     }
