@@ -1,36 +1,152 @@
 #include "app/GraphicsWindow.h"
 
 #include "app/Icons.h"
+#include "app/Session.h"
+#include "logos/EditorMouse.h"
 
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 
 namespace nimbrel::app {
+
+namespace {
+
+// 10 pixels wider than the grid image so that the picture, placed 10 pixels in, shows all
+// 819 columns.
+constexpr int kEditorInnerWidth = 8200;
+constexpr int kEditorInnerHeight = 330;
+
+logos::MouseButtons heldButtons(Qt::MouseButtons buttons) {
+    const bool left = buttons & Qt::LeftButton;
+    const bool right = buttons & Qt::RightButton;
+    if (left && right)
+        return logos::MouseButtons::Both;
+    if (left)
+        return logos::MouseButtons::Left;
+    if (right)
+        return logos::MouseButtons::Right;
+    return logos::MouseButtons::None;
+}
+
+} // namespace
+
+LogoImageView::LogoImageView(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(true);
+}
+
+void LogoImageView::setImage(const QImage* image) {
+    m_image = image;
+    update();
+}
+
+void LogoImageView::paintEvent(QPaintEvent* event) {
+    if (!m_image)
+        return;
+    const QRect area = event->rect() & m_image->rect();
+    if (area.isEmpty())
+        return;
+    QPainter painter(this);
+    painter.drawImage(area.topLeft(), *m_image, area);
+}
+
+void LogoImageView::mousePressEvent(QMouseEvent* event) {
+    if (onMouse)
+        onMouse(event);
+}
+
+void LogoImageView::mouseMoveEvent(QMouseEvent* event) {
+    if (onMouse)
+        onMouse(event);
+}
 
 GraphicsWindow::GraphicsWindow(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("ГРАФИКА\t(Ctrl+G)"));
     setWindowIcon(graphicsWindowIcon());
     QStatusBar* bar = nullptr;
-    QWidget* canvas = makeCanvas(this, &bar);
+    m_canvas = makeCanvas(this, &bar);
 
-    m_editor = new QLabel;
+    m_editor = new LogoImageView;
     m_editor->setObjectName(QStringLiteral("logoEditor"));
-    m_editor->setGeometry(10, 10, 8192, 330);
-    m_editor->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_editorArea = makeScrollArea(canvas, QRect(10, 10, 780, 360), m_editor, QSize(8192, 330));
+    m_editor->setGeometry(10, 10, logos::kGridImageWidth, logos::kGridImageHeight);
+    m_editor->setMouseTracking(true);
+    m_editor->onMouse = [this](QMouseEvent* event) { editorMouse(event); };
+    m_editorArea = new QScrollArea(m_canvas);
+    m_editorArea->setGeometry(10, 10, 780, 360);
+    auto* inner = new QWidget;
+    inner->setFixedSize(kEditorInnerWidth, kEditorInnerHeight);
+    inner->setAutoFillBackground(true);
+    m_editor->setParent(inner);
+    m_editorArea->setWidget(inner);
+    m_editorArea->horizontalScrollBar()->setSingleStep(160);
+    // Without a frame the viewport starts at the area's corner, so a position on the canvas
+    // maps onto the grid exactly.
+    m_editorArea->setFrameShape(QFrame::NoFrame);
+    m_editorArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_editorArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_editorArea->horizontalScrollBar()->setPageStep(770);
+    connect(m_editorArea->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+            [this](int position) { scrolled(position); });
 
-    m_logo = new QLabel(canvas);
+    m_logo = new LogoImageView(m_canvas);
     m_logo->setObjectName(QStringLiteral("logoPicture"));
-    m_logo->setGeometry(10, 405, 780, 32);
-    m_logo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_logo->setGeometry(10, 405, logos::kStripWidth, logos::kStripHeight);
 
     m_status = std::make_unique<StatusFields>(bar, std::vector<int>{360, 80, 110, 23, 150});
+    // "Размер XY: 819x32" and a 48-character file name must fit their fixed fields.
+    for (int i : {0, 1, 2, 4}) {
+        QFont font = m_status->field(i)->font();
+        font.setFamily(QStringLiteral("DejaVu Sans Condensed"));
+        m_status->field(i)->setFont(font);
+    }
 }
 
 void GraphicsWindow::bind(Session& session, std::function<void(int)> run) {
-    (void)session;
     (void)run;
+    m_session = &session;
+    m_editor->setImage(&session.logos.grid);
+    m_logo->setImage(&session.logos.logo);
+    session.logos.columnOffset = m_editorArea->horizontalScrollBar()->value() / 10;
+}
+
+// The column offset is the scroll position / 10; positions in between would paint a cell
+// beside the one under the mouse, so the grid always stops on a cell boundary.
+void GraphicsWindow::scrolled(int position) {
+    if (position % logos::kCellPitch != 0) {
+        m_editorArea->horizontalScrollBar()->setValue(position - position % logos::kCellPitch);
+        return;
+    }
+    if (m_session)
+        m_session->logos.columnOffset = position / logos::kCellPitch;
+}
+
+void GraphicsWindow::editorMouse(QMouseEvent* event) {
+    if (!m_session || m_session->shell.activeView != link::View::Logo)
+        return;
+    const QPoint client = m_editor->mapTo(m_canvas, event->position().toPoint());
+    logos::handleEditorMouse(m_session->logos, m_session->shell, client,
+                             heldButtons(event->buttons()));
+    m_status->setText(1, m_session->shell.cursorStatus);
+    showLogoChanges();
+}
+
+void GraphicsWindow::showLogoChanges() {
+    if (!m_session)
+        return;
+    logos::LogoState& logo = m_session->logos;
+    if (logo.scrollHome) {
+        logo.scrollHome = false;
+        m_editorArea->horizontalScrollBar()->setValue(0);
+    }
+    if (!logo.gridDirty.isEmpty())
+        m_editor->update(logo.gridDirty);
+    if (!logo.logoDirty.isEmpty())
+        m_logo->update(logo.logoDirty);
+    logo.gridDirty = QRect();
+    logo.logoDirty = QRect();
 }
 
 void GraphicsWindow::render(const link::ShellState& shell) {
@@ -39,6 +155,7 @@ void GraphicsWindow::render(const link::ShellState& shell) {
     m_status->setText(2, shell.sizeStatus);
     m_status->setIcon(3, shell.graphicsLinkIcon);
     m_status->setText(4, shell.portText);
+    showLogoChanges();
 }
 
 } // namespace nimbrel::app

@@ -6,12 +6,29 @@
 #include <functional>
 #include <memory>
 
-class QLabel;
 class QScrollArea;
 
 namespace nimbrel::app {
 
 struct Session;
+
+// Shows an image the session owns, repainting only the parts asked for.
+class LogoImageView : public QWidget {
+    Q_OBJECT
+public:
+    explicit LogoImageView(QWidget* parent = nullptr);
+    void setImage(const QImage* image);
+    // Mouse presses and moves, with the buttons held.
+    std::function<void(QMouseEvent*)> onMouse;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    const QImage* m_image = nullptr;
+};
 
 // The graphics window: the enlarged logo editor and the logo at natural size.
 class GraphicsWindow : public QWidget {
@@ -22,15 +39,23 @@ public:
     void bind(Session& session, std::function<void(int)> run);
     void render(const link::ShellState& shell);
 
+    QWidget* canvas() const { return m_canvas; }
     QScrollArea* editorArea() const { return m_editorArea; }
-    QLabel* editorPicture() const { return m_editor; }
-    QLabel* logoPicture() const { return m_logo; }
+    LogoImageView* editorPicture() const { return m_editor; }
+    LogoImageView* logoPicture() const { return m_logo; }
     StatusFields& status() { return *m_status; }
 
 private:
+    void editorMouse(QMouseEvent* event);
+    void scrolled(int position);
+    // Repaints what the logo's last changes touched.
+    void showLogoChanges();
+
+    Session* m_session = nullptr;
+    QWidget* m_canvas;
     QScrollArea* m_editorArea;
-    QLabel* m_editor;
-    QLabel* m_logo;
+    LogoImageView* m_editor;
+    LogoImageView* m_logo;
     std::unique_ptr<StatusFields> m_status;
 };
 

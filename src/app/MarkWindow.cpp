@@ -1,17 +1,83 @@
 #include "app/MarkWindow.h"
 
 #include "app/Icons.h"
+#include "app/Session.h"
+#include "marks/FragmentTypes.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTableView>
+#include <QValidator>
 
 namespace nimbrel::app {
+
+namespace {
+
+constexpr int kFontEntries = 16;
+constexpr int kRowHeight = 20;
+constexpr int kListPointSize = 8;
+
+// Takes out, as they are typed or pasted, the characters a fragment text cannot hold, and
+// tells which ones.
+class FragmentTextValidator final : public QValidator {
+public:
+    FragmentTextValidator(QObject* parent, std::function<void(const QString&)> onRefused)
+        : QValidator(parent), m_onRefused(std::move(onRefused)) {}
+
+    State validate(QString& input, int& pos) const override {
+        QString refused;
+        const QString kept = marks::keepFragmentCharacters(input, &refused);
+        if (refused.isEmpty())
+            return Acceptable;
+        pos = static_cast<int>(marks::keepFragmentCharacters(input.left(pos)).size());
+        input = kept;
+        m_onRefused(refused);
+        return Acceptable;
+    }
+
+private:
+    std::function<void(const QString&)> m_onRefused;
+};
+
+// A list whose text may be one no entry has ("?" from a printer read, "Шрифт# 02" after a
+// row click): editable for showing, read-only for typing.
+void makeShowingList(QComboBox* list, QObject* filter) {
+    // The lists are as narrow as on the operator's PC, whose interface font is smaller.
+    QFont font = list->font();
+    font.setPointSize(kListPointSize);
+    list->setFont(font);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->lineEdit()->setReadOnly(true);
+    list->lineEdit()->installEventFilter(filter);
+}
+
+void showText(QComboBox* list, int index, const QString& text) {
+    if (list->currentIndex() != index)
+        list->setCurrentIndex(index);
+    if (list->currentText() != text) {
+        list->setEditText(text);
+        // A text wider than the list shows its beginning, as a drop-down list does.
+        list->lineEdit()->setCursorPosition(0);
+    }
+}
+
+QString printable(const QString& characters) {
+    QString out;
+    for (QChar c : characters)
+        if (c.unicode() >= 0x20 && c.unicode() != 0x7F)
+            out += c;
+    return out;
+}
+
+} // namespace
 
 MarkWindow::MarkWindow(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("ТЕКСТ МАРКИ\t(Ctrl+M)"));
@@ -25,14 +91,12 @@ MarkWindow::MarkWindow(QWidget* parent) : QWidget(parent) {
 
     m_typeList = new QComboBox(canvas);
     m_typeList->setGeometry(25, 390, 110, 20);
-    m_typeList->addItems({QStringLiteral("Текст"), QStringLiteral("Номер"),
-                          QStringLiteral("Дата/Время"), QStringLiteral("Графика"),
-                          QStringLiteral("ПостДата"), QStringLiteral("ШтрихКод EAN")});
+    m_typeList->addItems(marks::typeNames());
     m_typeList->setCurrentIndex(0);
 
     m_fontList = new QComboBox(canvas);
     m_fontList->setGeometry(150, 390, 90, 20);
-    for (int i = 0; i < 16; ++i)
+    for (int i = 0; i < kFontEntries; ++i)
         m_fontList->addItem(QStringLiteral("Шрифт#%1").arg(i, 2, 10, QLatin1Char('0')));
     m_fontList->setCurrentIndex(2);
 
@@ -56,18 +120,147 @@ MarkWindow::MarkWindow(QWidget* parent) : QWidget(parent) {
     m_previewArea = makeScrollArea(canvas, QRect(15, 430, 770, 110), m_preview, QSize(8192, 85));
 
     m_status = std::make_unique<StatusFields>(bar, std::vector<int>{460, 23, 150, 130});
+
+    m_noteTimer.setSingleShot(true);
+    m_noteTimer.setInterval(kNoteMs);
+    connect(&m_noteTimer, &QTimer::timeout, this, [this] {
+        m_note.clear();
+        renderStatusNote();
+    });
 }
 
 void MarkWindow::bind(Session& session, std::function<void(int)> run) {
-    (void)session;
     (void)run;
+    m_marks = &session.marks;
+    bindTable();
+    bindEditor();
+    renderMarks();
+}
+
+void MarkWindow::bindTable() {
+    m_table->setModel(&m_marks->table);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setShowGrid(false);
+    m_table->setWordWrap(false);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    QHeaderView* header = m_table->horizontalHeader();
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setHighlightSections(false);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    const auto& widths = marks::MarkTable::columnWidths();
+    for (int c = 0; c < static_cast<int>(widths.size()); ++c)
+        header->resizeSection(c, widths[c]);
+
+    // The selection stays visible while the focus is elsewhere (in the editor controls).
+    QPalette palette = m_table->palette();
+    for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    m_table->setPalette(palette);
+
+    connect(m_table, &QTableView::clicked, this,
+            [this](const QModelIndex& index) { rowClicked(index.row()); });
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const QModelIndexList rows = m_table->selectionModel()->selectedRows();
+        m_marks->selectedRow = rows.isEmpty() ? -1 : rows.first().row();
+    });
+}
+
+void MarkWindow::bindEditor() {
+    makeShowingList(m_typeList, this);
+    makeShowingList(m_fontList, this);
+    connect(m_typeList, &QComboBox::activated, this,
+            [this](int index) { m_marks->editor.typeText = m_typeList->itemText(index); });
+    connect(m_fontList, &QComboBox::activated, this, [this](int index) {
+        m_marks->editor.fontIndex = index;
+        m_marks->editor.fontText = m_fontList->itemText(index);
+    });
+    m_textField->setValidator(new FragmentTextValidator(
+        m_textField, [this](const QString& characters) { refused(characters); }));
+    connect(m_textField, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_marks->editor.text = text; });
+    connect(m_changeButton, &QPushButton::clicked, this, [this] { change(); });
+}
+
+bool MarkWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The lists show their text in a read-only field; a click there opens the list as on
+    // any drop-down list.
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (QComboBox* list : {m_typeList, m_fontList})
+            if (watched == list->lineEdit()) {
+                list->showPopup();
+                return true;
+            }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MarkWindow::rowClicked(int row) {
+    if (!m_marks)
+        return;
+    marks::loadRowIntoEditor(*m_marks, row);
+    renderMarks();
+}
+
+void MarkWindow::change() {
+    if (!m_marks)
+        return;
+    marks::applyEditorToRow(*m_marks);
+    renderMarks();
+}
+
+void MarkWindow::refused(const QString& characters) {
+    const QString shown = printable(characters);
+    m_note = shown.isEmpty() ? QStringLiteral("Управляющие знаки в тексте фрагмента не допускаются")
+                             : QStringLiteral("Знаки «") + shown +
+                                   QStringLiteral("» не приняты: их нет в кодировке Windows-1251");
+    m_noteTimer.start();
+    renderStatusNote();
 }
 
 void MarkWindow::render(const link::ShellState& shell) {
-    m_status->setText(0, shell.markStatus);
+    m_markStatus = shell.markStatus;
+    renderStatusNote();
     m_status->setIcon(1, shell.markLinkIcon);
     m_status->setText(2, shell.portText);
     m_status->setText(3, shell.pcDateTime);
+    renderMarks();
+}
+
+void MarkWindow::renderStatusNote() {
+    m_status->setText(0, m_note.isEmpty() ? m_markStatus : m_note);
+}
+
+void MarkWindow::renderMarks() {
+    if (!m_marks)
+        return;
+    marks::MarkState& state = *m_marks;
+    if (state.previewRevision != m_shownPreview) {
+        m_preview->setPixmap(QPixmap::fromImage(state.preview));
+        m_shownPreview = state.previewRevision;
+    }
+
+    const QModelIndexList rows = m_table->selectionModel()->selectedRows();
+    const int shownRow = rows.isEmpty() ? -1 : rows.first().row();
+    if (state.selectedRow != shownRow) {
+        if (state.selectedRow < 0)
+            m_table->clearSelection();
+        else
+            m_table->selectRow(state.selectedRow);
+    }
+
+    const marks::FragmentEditor& editor = state.editor;
+    showText(m_typeList, static_cast<int>(marks::typeNames().indexOf(editor.typeText)),
+             editor.typeText);
+    showText(m_fontList, editor.fontIndex, editor.fontText);
+    if (m_textField->text() != editor.text) {
+        m_textField->setText(editor.text);
+        // The field refuses what a fragment cannot hold, also from a table cell.
+        m_marks->editor.text = m_textField->text();
+    }
 }
 
 } // namespace nimbrel::app

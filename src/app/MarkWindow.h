@@ -2,6 +2,7 @@
 
 #include "app/StatusFields.h"
 
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -13,11 +14,16 @@ class QPushButton;
 class QScrollArea;
 class QTableView;
 
+namespace nimbrel::marks {
+struct MarkState;
+}
+
 namespace nimbrel::app {
 
 struct Session;
 
-// The mark window: mark table, fragment editor controls and the preview strip.
+// The mark window: mark table, fragment editor controls and the preview strip. It shows the
+// session's mark state and writes back what the user changes in the editor controls.
 class MarkWindow : public QWidget {
     Q_OBJECT
 public:
@@ -31,9 +37,26 @@ public:
     QComboBox* fontList() const { return m_fontList; }
     QLineEdit* textField() const { return m_textField; }
     QPushButton* changeButton() const { return m_changeButton; }
+    QScrollArea* previewArea() const { return m_previewArea; }
+    QLabel* previewPicture() const { return m_preview; }
     StatusFields& status() { return *m_status; }
 
+    // How long a note about refused characters stays in the status bar.
+    static constexpr int kNoteMs = 5000;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void bindTable();
+    void bindEditor();
+    void rowClicked(int row);
+    void change();
+    void refused(const QString& characters);
+    // The parts of the mark state the window shows: preview, selection, editor controls.
+    void renderMarks();
+    void renderStatusNote();
+
     QTableView* m_table;
     QComboBox* m_typeList;
     QComboBox* m_fontList;
@@ -42,6 +65,12 @@ private:
     QScrollArea* m_previewArea;
     QLabel* m_preview;
     std::unique_ptr<StatusFields> m_status;
+
+    marks::MarkState* m_marks = nullptr;
+    int m_shownPreview = -1;
+    QString m_markStatus; // the status text the commands set, shown when no note is
+    QString m_note;
+    QTimer m_noteTimer;
 };
 
 } // namespace nimbrel::app

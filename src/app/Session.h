@@ -3,6 +3,8 @@
 #include "link/Connection.h"
 #include "link/Context.h"
 #include "link/ShellState.h"
+#include "logos/LogoState.h"
+#include "marks/MarkState.h"
 #include "platform/Clock.h"
 #include "platform/DeviceList.h"
 #include "platform/Dialogs.h"
@@ -26,6 +28,8 @@ struct Session {
 
     link::ConnectionState conn;
     link::ShellState shell;
+    logos::LogoState logos;
+    marks::MarkState marks;
     QString workingFolder;
 
     link::Context context() { return {port, clock, dialogs, conn, shell}; }

@@ -1,0 +1,95 @@
+// The preview redraw of a full mark, and the mark write's wall time over a pseudo-terminal
+// against the simulator beside its floor: six 30 ms pauses and the 2 ms after the command,
+// plus, on a real line, the line time of the 1541 bytes at 115200 baud.
+#include "ScriptedDialogs.h"
+#include "SimProcess.h"
+#include "marks/MarkOperations.h"
+#include "marks/MarkPreview.h"
+#include "platform/Clock.h"
+#include "platform/SerialPortPosix.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace nimbrel;
+
+constexpr double kByteMs = 10.0 / 115200.0 * 1000.0;
+
+void fillFullMark(marks::MarkTable& table) {
+    const QString pattern = QStringLiteral("Партия №0123 годен до 31.12.2025 ООО «Ёлка» WWWW");
+    for (int row = 0; row < marks::kRows; ++row)
+        table.setFragment(row, QStringLiteral("Текст"), QStringLiteral(" 02"),
+                          pattern.mid(row % 4, marks::kMaxFragmentText));
+}
+
+void BM_PreviewRedraw(benchmark::State& state) {
+    marks::MarkState mark;
+    fillFullMark(mark.table);
+    for (auto _ : state) {
+        marks::redrawPreview(mark);
+        benchmark::DoNotOptimize(mark.preview.constBits());
+    }
+    state.counters["texts"] = marks::kRows;
+    state.counters["chars_each"] = static_cast<double>(mark.table.cell(0, 3).size());
+}
+BENCHMARK(BM_PreviewRedraw)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_MarkWrite(benchmark::State& state) {
+    QTemporaryDir runtime;
+    qputenv("NIMBREL_SIM", NIMBREL_SIM_PATH);
+    nimbrel::testing::SimProcess sim({"--model", "T260"}, runtime.path());
+    platform::SystemClock clock;
+    platform::SerialPortPosix port;
+    nimbrel::testing::ScriptedDialogs dialogs;
+    link::ConnectionState conn;
+    link::ShellState shell;
+    link::Context ctx{port, clock, dialogs, conn, shell};
+    if (sim.devicePath.isEmpty() || !port.open(sim.devicePath, {}).ok()) {
+        state.SkipWithError("simulator not reachable");
+        return;
+    }
+    conn.open = true;
+    conn.portName = sim.portName;
+    marks::MarkState mark;
+    fillFullMark(mark.table);
+
+    std::vector<double> times;
+    for (auto _ : state) {
+        dialogs.answer("12");
+        QElapsedTimer t;
+        t.start();
+        marks::writeMark(ctx, mark);
+        times.push_back(t.nsecsElapsed() / 1e6);
+    }
+    if (conn.linkError != 0) {
+        state.SkipWithError("the write failed");
+        return;
+    }
+    std::sort(times.begin(), times.end());
+    // A pseudo-terminal has no baud rate: its output queue empties as fast as the simulator
+    // reads, so over it only the pauses bound the write; a real line adds the line time.
+    const double pauses = 6 * 30 + 2;
+    const double median = times.empty() ? 0 : times[times.size() / 2];
+    state.counters["median_ms"] = median;
+    state.counters["pauses_ms"] = pauses;
+    state.counters["line_floor_ms"] = pauses + 1541 * kByteMs;
+    state.counters["over_pauses_ms"] = median - pauses;
+}
+BENCHMARK(BM_MarkWrite)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // The preview draws text: a GUI application, without a display.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

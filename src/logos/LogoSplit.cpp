@@ -1,0 +1,120 @@
+#include "logos/LogoSplit.h"
+
+#include "logos/LogoEditor.h"
+#include "logos/LogoFiles.h"
+
+#include <QFileInfo>
+
+namespace nimbrel::logos {
+
+namespace {
+
+int ceilDiv(int a, int b) {
+    return (a + b - 1) / b;
+}
+
+// Only the file name changes case: the folders must stay as they are on a case-sensitive disk.
+QString withFileNameCase(const QString& path, bool upper) {
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString name = path.mid(slash + 1);
+    return path.left(slash + 1) + (upper ? name.toUpper() : name.toLower());
+}
+
+} // namespace
+
+int wideCheckParts(int x, int r) {
+    switch (r) {
+    case 4:
+        if (x <= 63)
+            return 0;
+        return x < 127 ? 2 : x < 190 ? 3 : x < 252 ? 4 : -1;
+    case 3:
+        if (x <= 84)
+            return 0;
+        // From 337 columns on even a quarter is wider than 84 columns.
+        return x < 166 ? 2 : x < 253 ? 3 : x <= 4 * 84 ? 4 : -1;
+    case 2:
+        if (x <= 127)
+            return 0;
+        return x < 255 ? 2 : x < 382 ? 3 : -1;
+    default:
+        return 0;
+    }
+}
+
+std::vector<int> wideCheckStripWidths(int x, int parts) {
+    const int c = ceilDiv(x, parts);
+    const int f = x / parts;
+    switch (parts) {
+    case 2:
+        return {c, x - c};
+    case 3:
+        return {c, f, x - c - f};
+    case 4:
+        return {c, f, c, x - 2 * c - f};
+    default:
+        return {x};
+    }
+}
+
+std::vector<int> multiPartStripWidths(int x, int parts) {
+    const int c = ceilDiv(x, parts);
+    const int f = x / parts;
+    std::vector<int> widths;
+    int used = 0;
+    for (int i = 0; i < parts - 1; ++i) {
+        widths.push_back(i < parts / 2 ? c : f);
+        used += widths.back();
+    }
+    widths.push_back(x - used);
+    return widths;
+}
+
+int binPartCount(int width, int bytesPerColumn) {
+    return ceilDiv(width * bytesPerColumn, kMaxLogoData);
+}
+
+QString widePartFileName(const QString& chosen, int part) {
+    return chosen + QStringLiteral("_%1.bmp").arg(part);
+}
+
+QString multiPartBase(const QString& chosen) {
+    return withFileNameCase(chosen.left(std::max<qsizetype>(chosen.size() - 4, 0)), false);
+}
+
+QString multiPartFileName(const QString& base, int part) {
+    return base + QStringLiteral("_%1.bin").arg(part);
+}
+
+QImage stripImage(const LogoState& logo, int first, int width) {
+    return logo.logo.copy(first, 0, width, logo.height).convertToFormat(QImage::Format_RGB32);
+}
+
+QByteArray multiPartFile(const LogoState& logo, int first, int width, int r) {
+    return encodeBinFile(r * width + 2, width, r, packColumns(logo, first, width, r, 8 * r - 1));
+}
+
+QString wideCheckQuestion(const QString& chosen, int parts) {
+    QString text = QStringLiteral(" Создано %1 файлов:\n\r").arg(parts);
+    for (int i = 1; i <= parts; ++i)
+        text += QStringLiteral("-  ") + widePartFileName(chosen, i) + QStringLiteral("\n\r");
+    text += QStringLiteral("\n\rОткрыть первый из созданных файлов: \n\r");
+    text += QFileInfo(chosen).fileName().toUpper() + QStringLiteral("_1.BMP?");
+    return text;
+}
+
+QString multiPartQuestion(const QString& base, int parts) {
+    return QStringLiteral(" Создано %1 файлов:\n\r").arg(parts) +
+           QStringLiteral("Открыть первый из созданных файлов: ") + withFileNameCase(base, true) +
+           QStringLiteral("_1.BIN?");
+}
+
+QString wideCheckRefusal(int width, int height) {
+    return QStringLiteral("Логотип %1x%2 слишком широк для записи в Маркиратор:\n\r"
+                          "даже на 4 части его разрезать нельзя.\n\r"
+                          "Уменьшите ширину Логотипа.")
+        .arg(width)
+        .arg(height);
+}
+
+} // namespace nimbrel::logos

@@ -1,0 +1,104 @@
+#include "marks/MarkBlock.h"
+
+#include "platform/Cp1251.h"
+
+#include <algorithm>
+
+namespace nimbrel::marks {
+
+namespace {
+
+constexpr char kMarkLead = 0x0F;
+constexpr char kReadLetter = 0x72;
+constexpr char kWriteLetter = 0x74;
+constexpr char kEnd = 0x0E;
+constexpr unsigned char kEanCode = 0x10;
+constexpr int kTextOffset = 3;
+
+QByteArray markCommand(char letter, int mark) {
+    QByteArray out;
+    out += kMarkLead;
+    out += letter;
+    out += markDigits(mark).toLatin1();
+    out += kEnd;
+    return out;
+}
+
+QString padded(int value, int width) {
+    return QString::number(value).rightJustified(width, QLatin1Char('0'));
+}
+
+unsigned char byteAt(const QByteArray& bytes, qsizetype at) {
+    return at < bytes.size() ? static_cast<unsigned char>(bytes[at]) : 0;
+}
+
+} // namespace
+
+QString markDigits(int mark) {
+    return padded(mark, 2);
+}
+
+QByteArray readMarkCommand(int mark) {
+    return markCommand(kReadLetter, mark);
+}
+
+QByteArray writeMarkCommand(int mark) {
+    return markCommand(kWriteLetter, mark);
+}
+
+EncodedMark encodeMarkBlock(const MarkTable& table) {
+    EncodedMark out;
+    out.block = QByteArray(kMarkBlockSize, '\0');
+    for (int record = 0; record < kRows; ++record) {
+        const int row = rowOfRecord(record);
+        const unsigned char code = typeCode(table.cell(row, MarkTable::kType));
+        QByteArray text = platform::encodeCp1251(table.cell(row, MarkTable::kText));
+        if (code == kEanCode)
+            text = text.left(kEanDigits).leftJustified(kEanDigits, '0');
+        if (text.size() > kMaxFragmentText) {
+            out.tooLongRows.push_back(row);
+            continue;
+        }
+        char* r = out.block.data() + qsizetype(record) * kRecordSize;
+        r[0] = static_cast<char>(code);
+        r[1] = static_cast<char>(fontNumber(table.cell(row, MarkTable::kFont)));
+        r[2] = static_cast<char>(text.size());
+        std::copy(text.begin(), text.end(), r + kTextOffset);
+    }
+    if (!out.ok()) {
+        out.block.clear();
+        std::sort(out.tooLongRows.begin(), out.tooLongRows.end());
+    }
+    return out;
+}
+
+std::array<FragmentCells, kRows> decodeMarkBlock(const QByteArray& reply, ReadForm form) {
+    std::array<FragmentCells, kRows> rows;
+    for (int record = 0; record < kRows; ++record) {
+        const qsizetype at = qsizetype(record) * kRecordSize;
+        const unsigned char code = byteAt(reply, at);
+        const unsigned char font = byteAt(reply, at + 1);
+        const unsigned char length = byteAt(reply, at + 2);
+
+        FragmentCells& cells = rows[rowOfRecord(record)];
+        cells.type = typeName(code);
+        if (cells.type.isEmpty())
+            cells.type = form == ReadForm::Numbered ? QStringLiteral("?")
+                                                    : QStringLiteral(" ") + padded(code, 3);
+        const bool wideFont = form == ReadForm::Current && font >= 16;
+        cells.font = QStringLiteral(" ") + padded(font, wideFont ? 3 : 2);
+
+        // The numbered read takes the length byte as signed.
+        const bool noText = length == 0 || (form == ReadForm::Numbered && length >= 128);
+        const int taken = noText ? 0 : std::min<int>(length, kMaxFragmentText);
+        cells.text = platform::textUpToZero(reply.mid(at + kTextOffset, taken));
+        cells.free = freeCountText(cells.text.size());
+    }
+    return rows;
+}
+
+bool isEmptyMark(const QByteArray& reply) {
+    return byteAt(reply, 0) == 0;
+}
+
+} // namespace nimbrel::marks

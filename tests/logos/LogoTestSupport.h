@@ -1,0 +1,124 @@
+#pragma once
+
+#include "FakeClock.h"
+#include "FakeSerialPort.h"
+#include "QtPrinters.h"
+#include "ScriptedDialogs.h"
+#include "link/Context.h"
+#include "logos/LogoCommands.h"
+#include "logos/LogoEditor.h"
+#include "logos/LogoState.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QVariant>
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace nimbrel::testing {
+
+inline QByteArray bytes(std::initializer_list<int> values) {
+    QByteArray out;
+    for (int v : values)
+        out.append(static_cast<char>(v));
+    return out;
+}
+
+inline QString u(const char16_t* text) {
+    return QString::fromUtf16(text);
+}
+
+// One scripted answer: a text for a prompt or a button for a message box.
+inline QVariant typed(const char* text) {
+    return QVariant(QString::fromUtf8(text));
+}
+inline QVariant button(int answer) {
+    return QVariant(answer);
+}
+
+// The logo's dots row by row, '#' dark and '.' light, for readable comparisons.
+inline std::vector<std::string> dotRows(const logos::LogoState& logo) {
+    std::vector<std::string> rows;
+    for (int y = 0; y < logo.height; ++y) {
+        std::string row;
+        for (int x = 0; x < logo.width; ++x)
+            row += logos::isDark(logo.logo.pixel(x, y)) ? '#' : '.';
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// A blank w x h logo with the '#' of `rows` (top row first) painted dark.
+inline void drawRows(logos::LogoState& logo, int w, int h, const std::vector<std::string>& rows) {
+    logos::makeBlankLogo(logo, w, h);
+    for (int y = 0; y < static_cast<int>(rows.size()); ++y)
+        for (int x = 0; x < static_cast<int>(rows[y].size()); ++x)
+            if (rows[y][x] == '#')
+                logos::paintDot(logo, x, y, true);
+}
+
+inline QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+inline bool writeBytes(const QString& path, const QByteArray& data) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+}
+
+// Logo commands against a fake printer on COM3 and scripted dialogs, in a temporary folder.
+class LogoFixture : public ::testing::Test {
+protected:
+    LogoFixture() {
+        port.setOpen(true);
+        conn.open = true;
+        conn.portName = QStringLiteral("COM3");
+        shell.changed = [this] {
+            if (shell.graphicsLinkIcon != m_lastIcon)
+                icons.push_back(shell.graphicsLinkIcon);
+            m_lastIcon = shell.graphicsLinkIcon;
+        };
+    }
+
+    std::vector<QByteArray> written() const {
+        std::vector<QByteArray> out;
+        for (const auto& w : port.writes)
+            out.push_back(w.bytes);
+        return out;
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    const ScriptedDialogs::Call& onlyMessage() {
+        const auto shown = dialogs.messages();
+        EXPECT_EQ(shown.size(), 1u);
+        static ScriptedDialogs::Call none;
+        m_last = shown.empty() ? none : shown.back();
+        return m_last;
+    }
+
+    QTemporaryDir dir;
+    FakeClock clock;
+    FakeSerialPort port{clock};
+    ScriptedDialogs dialogs;
+    link::ConnectionState conn;
+    link::ShellState shell;
+    link::Context linkCtx{port, clock, dialogs, conn, shell};
+    logos::LogoState logo;
+    logos::LogoContext ctx{linkCtx, logo, dir.path()};
+    std::vector<link::LinkIcon> icons;
+
+private:
+    link::LinkIcon m_lastIcon = link::LinkIcon::Idle;
+    ScriptedDialogs::Call m_last;
+};
+
+} // namespace nimbrel::testing
