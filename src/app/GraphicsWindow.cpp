@@ -96,10 +96,11 @@ GraphicsWindow::GraphicsWindow(QWidget* parent) : QWidget(parent) {
     m_logo->setGeometry(10, 405, logos::kStripWidth, logos::kStripHeight);
 
     m_status = std::make_unique<StatusFields>(bar, std::vector<int>{360, 80, 110, 23, 150});
-    // "Размер XY: 819x32" and a 48-character file name must fit their fixed fields.
+    // "Размер XY: 819x32" and a 48-character file name must fit their fixed fields; Arial
+    // Narrow's metric twin comes with the same font package as the program's other fonts.
     for (int i : {0, 1, 2, 4}) {
         QFont font = m_status->field(i)->font();
-        font.setFamily(QStringLiteral("DejaVu Sans Condensed"));
+        font.setFamily(QStringLiteral("Liberation Sans Narrow"));
         m_status->field(i)->setFont(font);
     }
 }
