@@ -88,6 +88,10 @@ MarkWindow::MarkWindow(QWidget* parent) : QWidget(parent) {
     m_table = new QTableView(canvas);
     m_table->setObjectName(QStringLiteral("markTable"));
     m_table->setGeometry(20, 15, 760, 350);
+    // The 90-pixel type column must hold "ШтрихКод EAN" whole.
+    QFont tableFont = m_table->font();
+    tableFont.setPointSize(8);
+    m_table->setFont(tableFont);
 
     m_typeList = new QComboBox(canvas);
     m_typeList->setGeometry(25, 390, 110, 20);

@@ -1,5 +1,6 @@
 #include "app/Dispatcher.h"
 #include "app/MainWindow.h"
+#include "app/ProgramFont.h"
 #include "app/QtDialogs.h"
 #include "app/Session.h"
 #include "platform/Clock.h"

@@ -213,3 +213,18 @@ TEST_F(MarkCommandDispatch, OwnsItsIdentifiers) {
 }
 
 } // namespace
+
+namespace {
+
+// Every type name shows whole in its 90-pixel column.
+TEST_F(MarkWindowTest, TypeNamesFitTheirColumn) {
+    QTableView* table = mark->table();
+    const QFontMetrics metrics(table->font());
+    ASSERT_EQ(table->columnWidth(1), 90);
+    for (const char16_t* name :
+         {u"Текст", u"Номер", u"Дата/Время", u"Графика", u"ПостДата", u"ШтрихКод EAN"})
+        EXPECT_LE(metrics.horizontalAdvance(u(name)) + 8, table->columnWidth(1))
+            << u(name).toStdString();
+}
+
+} // namespace

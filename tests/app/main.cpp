@@ -1,3 +1,5 @@
+#include "app/ProgramFont.h"
+
 #include <QApplication>
 
 #include <gmock/gmock.h>
@@ -8,5 +10,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleMock(&argc, argv);
     QApplication app(argc, argv);
+    // Widgets are measured in the font the program itself runs with.
+    QApplication::setFont(nimbrel::app::programFont());
     return RUN_ALL_TESTS();
 }
