@@ -16,6 +16,15 @@ int waitForReply(platform::SerialPort& port, platform::Clock& clock, const WaitP
     return 0;
 }
 
+bool waitForOutputSent(platform::SerialPort& port, platform::Clock& clock, int limitMs) {
+    for (int waited = 0; waited < limitMs; ++waited) {
+        if (port.bytesWaitingOutput() <= 0)
+            return true;
+        clock.sleepMs(1);
+    }
+    return port.bytesWaitingOutput() <= 0;
+}
+
 bool sendCommand(Context& ctx, const QByteArray& command) {
     if (!ctx.port.isOpen())
         return false;

@@ -23,6 +23,10 @@ inline constexpr WaitParams kBitmapWait{0, 1, 1000};
 // The stable count of waiting bytes, or 0 when none settled within the passes.
 int waitForReply(platform::SerialPort& port, platform::Clock& clock, const WaitParams& params);
 
+// Polls the output queue every millisecond until it is empty. False when it still holds bytes
+// after limitMs: a line that no longer moves, reported like a failed write.
+bool waitForOutputSent(platform::SerialPort& port, platform::Clock& clock, int limitMs);
+
 // Drops a late reply, then writes. False when the port refused the bytes.
 bool sendCommand(Context& ctx, const QByteArray& command);
 

@@ -70,12 +70,7 @@ void reportPortWriteError(LogoContext& ctx) {
 }
 
 bool waitOutputDrained(LogoContext& ctx) {
-    for (int i = 0; i < kOutputDrainPolls; ++i) {
-        if (ctx.link.port.bytesWaitingOutput() <= 0)
-            return true;
-        ctx.link.clock.sleepMs(1);
-    }
-    return false;
+    return link::waitForOutputSent(ctx.link.port, ctx.link.clock, kOutputDrainPolls);
 }
 
 void dropWaitingInput(LogoContext& ctx) {

@@ -1,11 +1,13 @@
 #include "marks/LinkSteps.h"
 
+#include "link/Transaction.h"
+
 namespace nimbrel::marks {
 
 namespace {
 
 // 256 bytes take 27 ms at 115200 baud and 270 ms at 9600; far more means the line is gone.
-constexpr qint64 kOutputLimitMs = 2000;
+constexpr int kOutputLimitMs = 2000;
 
 } // namespace
 
@@ -15,13 +17,7 @@ void setMarkLinkIcon(link::Context& ctx, link::LinkIcon icon) {
 }
 
 bool waitForOutputSent(link::Context& ctx) {
-    const qint64 start = ctx.clock.elapsedMs();
-    while (ctx.port.bytesWaitingOutput() > 0) {
-        if (ctx.clock.elapsedMs() - start >= kOutputLimitMs)
-            return false;
-        ctx.clock.sleepMs(1);
-    }
-    return true;
+    return link::waitForOutputSent(ctx.port, ctx.clock, kOutputLimitMs);
 }
 
 void reportWriteError(link::Context& ctx) {

@@ -155,3 +155,20 @@ TEST(WaitTable, DelaysAndBoundsOfEachTransfer) {
 }
 
 } // namespace
+
+namespace {
+
+using OutputWait = nimbrel::testing::LinkFixture;
+
+TEST_F(OutputWait, ReturnsAtOnceWhenTheQueueIsEmpty) {
+    EXPECT_TRUE(link::waitForOutputSent(port, clock, 100));
+    EXPECT_EQ(clock.elapsedMs(), 0);
+}
+
+TEST_F(OutputWait, GivesUpOnAQueueThatNeverEmpties) {
+    port.outputWaiting = 256;
+    EXPECT_FALSE(link::waitForOutputSent(port, clock, 100));
+    EXPECT_EQ(clock.elapsedMs(), 100);
+}
+
+} // namespace
