@@ -36,6 +36,8 @@ int byteAt(const QByteArray& bytes, int i) {
 
 PictureResult readPicture(QIODevice* device) {
     QImageReader reader(device, "BMP");
+    // Only BMP: another format's decoder may report one size in its header and deliver another.
+    reader.setAutoDetectImageFormat(false);
     const QSize size = reader.size();
     PictureResult out;
     if (!size.isValid() || size.isEmpty()) {
@@ -53,8 +55,10 @@ PictureResult readPicture(QIODevice* device) {
         return out;
     }
     out.picture = reader.read();
-    if (out.picture.isNull())
+    if (out.picture.isNull() || out.picture.size() != size) {
+        out.picture = QImage();
         out.error = QStringLiteral("Файл открыть невозможно. Рисунок BMP не читается!");
+    }
     return out;
 }
 

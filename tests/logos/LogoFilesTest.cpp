@@ -105,7 +105,13 @@ INSTANTIATE_TEST_SUITE_P(
                    u"Файл открыть невозможно. Размер 'X'>819! (X=820)."},
         RefusedBmp{"NotABitmap", QByteArray("GIF89a not a bitmap at all"),
                    u"Файл открыть невозможно. Рисунок BMP не читается!"},
-        RefusedBmp{"Empty", QByteArray(), u"Файл открыть невозможно. Рисунок BMP не читается!"}),
+        RefusedBmp{"Empty", QByteArray(), u"Файл открыть невозможно. Рисунок BMP не читается!"},
+        // A GIF whose header promises a small picture: only BMP is decoded.
+        RefusedBmp{"GifInDisguise",
+                   QByteArray("GIF89a,\x01\x00"
+                              "a98,,,,\x01\x00\x00\x00\x00\x00\x00\x0a\x00,,,\x0a",
+                              29),
+                   u"Файл открыть невозможно. Рисунок BMP не читается!"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BmpWriter, Uncompressed24BitOfTheLogoArea) {
