@@ -4,6 +4,7 @@
 #include "FakeSerialPort.h"
 #include "QtPrinters.h"
 #include "ScriptedDialogs.h"
+#include "TestBytes.h"
 #include "link/Context.h"
 #include "logos/LogoCommands.h"
 #include "logos/LogoEditor.h"
@@ -23,17 +24,6 @@
 #include <vector>
 
 namespace nimbrel::testing {
-
-inline QByteArray bytes(std::initializer_list<int> values) {
-    QByteArray out;
-    for (int v : values)
-        out.append(static_cast<char>(v));
-    return out;
-}
-
-inline QString u(const char16_t* text) {
-    return QString::fromUtf16(text);
-}
 
 // One scripted answer: a text for a prompt or a button for a message box.
 inline QVariant typed(const char* text) {

@@ -4,6 +4,7 @@
 #include "FakeSerialPort.h"
 #include "QtPrinters.h"
 #include "ScriptedDialogs.h"
+#include "TestBytes.h"
 #include "link/Context.h"
 
 #include <QByteArray>
@@ -18,17 +19,6 @@
 #include <vector>
 
 namespace nimbrel::testing {
-
-inline QByteArray bytes(std::initializer_list<int> values) {
-    QByteArray out;
-    for (int v : values)
-        out.append(static_cast<char>(v));
-    return out;
-}
-
-inline QString u(const char16_t* text) {
-    return QString::fromUtf16(text);
-}
 
 inline QString joined(const std::vector<QString>& lines) {
     QString out;
