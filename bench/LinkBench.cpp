@@ -3,10 +3,12 @@
 #include "ScriptedDialogs.h"
 #include "SimProcess.h"
 #include "link/PortControl.h"
-#include "link/Transaction.h"
 #include "platform/Clock.h"
 #include "platform/DeviceList.h"
 #include "platform/SerialPortPosix.h"
+#include "printer/PrinterOperations.h"
+#include "session/PortRoutines.h"
+#include "session/Talk.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -26,8 +28,8 @@ struct Rig {
     platform::SerialPortPosix port;
     nimbrel::testing::ScriptedDialogs dialogs;
     link::ConnectionState conn;
-    link::ShellState shell;
-    link::Context ctx{port, clock, dialogs, conn, shell};
+    session::ShellState shell;
+    session::Context ctx{port, clock, dialogs, conn, shell};
 
     explicit Rig(const QStringList& args) {
         qputenv("NIMBREL_SIM", NIMBREL_SIM_PATH);
@@ -49,11 +51,14 @@ void exchange(benchmark::State& state, const QStringList& simArgs, const QByteAr
     for (auto _ : state) {
         QElapsedTimer t;
         t.start();
-        const int waiting = link::runCommand(rig.ctx, command);
-        const QByteArray reply = link::readReply(rig.ctx, waiting, 256);
+        link::Line line = rig.ctx.line();
+        link::Request request;
+        request.command = command;
+        request.wait = link::kCommandWait;
+        const link::ExchangeResult r = link::exchange(line, request);
         times.push_back(t.nsecsElapsed() / 1e6);
-        replyBytes = waiting;
-        benchmark::DoNotOptimize(reply.data());
+        replyBytes = static_cast<int>(r.reply.size());
+        benchmark::DoNotOptimize(r.reply.data());
     }
     std::sort(times.begin(), times.end());
     const double floor = replyBytes * kByteMs + 4.0;
@@ -79,7 +84,8 @@ void BM_MissingReply(benchmark::State& state) {
     for (auto _ : state) {
         QElapsedTimer t;
         t.start();
-        benchmark::DoNotOptimize(link::runCommand(rig.ctx, QByteArray("\x11\x69\x0E", 3)));
+        link::Line line = rig.ctx.line();
+        benchmark::DoNotOptimize(printer::readVersion(line).error);
         times.push_back(t.nsecsElapsed() / 1e6);
     }
     std::sort(times.begin(), times.end());

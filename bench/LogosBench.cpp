@@ -6,8 +6,8 @@
 #include "app/Dispatcher.h"
 #include "app/MainWindow.h"
 #include "app/Session.h"
-#include "logos/LogoCommands.h"
 #include "logos/LogoEditor.h"
+#include "session/LogoRoutines.h"
 
 #include <QApplication>
 #include <QFile>
@@ -104,13 +104,13 @@ void openPbm(benchmark::State& state, int width, int bytesPerColumn) {
     nimbrel::testing::FakeSerialPort port(clock);
     nimbrel::testing::ScriptedDialogs dialogs;
     link::ConnectionState conn;
-    link::ShellState shell;
-    link::Context linkCtx{port, clock, dialogs, conn, shell};
+    session::ShellState shell;
+    session::Context linkCtx{port, clock, dialogs, conn, shell};
     logos::LogoState logo;
-    logos::LogoContext ctx{linkCtx, logo, dir.path()};
+    session::LogoContext ctx{linkCtx, logo, dir.path()};
     for (auto _ : state) {
         dialogs.answer(path);
-        logos::openLogoFile(ctx);
+        session::openLogoFile(ctx);
         dialogs.calls.clear();
     }
     state.counters["logo_width"] = logo.width;

@@ -3,10 +3,10 @@
 // plus, on a real line, the line time of the 1541 bytes at 115200 baud.
 #include "ScriptedDialogs.h"
 #include "SimProcess.h"
-#include "marks/MarkOperations.h"
 #include "marks/MarkPreview.h"
 #include "platform/Clock.h"
 #include "platform/SerialPortPosix.h"
+#include "session/MarkRoutines.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -46,8 +46,8 @@ void BM_MarkWrite(benchmark::State& state) {
     platform::SerialPortPosix port;
     nimbrel::testing::ScriptedDialogs dialogs;
     link::ConnectionState conn;
-    link::ShellState shell;
-    link::Context ctx{port, clock, dialogs, conn, shell};
+    session::ShellState shell;
+    session::Context ctx{port, clock, dialogs, conn, shell};
     if (sim.devicePath.isEmpty() || !port.open(sim.devicePath, {}).ok()) {
         state.SkipWithError("simulator not reachable");
         return;
@@ -62,7 +62,7 @@ void BM_MarkWrite(benchmark::State& state) {
         dialogs.answer("12");
         QElapsedTimer t;
         t.start();
-        marks::writeMark(ctx, mark);
+        session::writeMark(ctx, mark);
         times.push_back(t.nsecsElapsed() / 1e6);
     }
     if (conn.linkError != 0) {

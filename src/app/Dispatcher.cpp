@@ -4,15 +4,15 @@
 #include "app/LogoCommands.h"
 #include "app/MarkCommands.h"
 #include "app/MenuDefinitions.h"
-#include "link/PortControl.h"
-#include "printer/PrinterCommands.h"
+#include "session/PortRoutines.h"
+#include "session/PrinterRoutines.h"
 
 #include <QDir>
 #include <QFile>
 
 namespace nimbrel::app {
 
-using link::View;
+using session::View;
 
 namespace {
 const QString kWorkingFolderName = QStringLiteral("PRINTER FILES");
@@ -60,7 +60,7 @@ void Dispatcher::startUp(const QString& startDirectory) {
     auto& shell = m_s.shell;
     m_s.conn.settingsText = QStringLiteral(": baud=115200 parity=N Data=8 stop=1");
     m_s.conn.portName = QStringLiteral("COM?");
-    shell.printerModel = QStringLiteral("T260");
+    m_s.conn.printerModel = QStringLiteral("T260");
     shell.activeView = View::Logo;
     applyStartMenuStates(shell);
     shell.setSettingsEntries(false);
@@ -74,7 +74,7 @@ void Dispatcher::startUp(const QString& startDirectory) {
         m_s.workingFolder = QDir(startDirectory).absolutePath();
 
     auto ctx = m_s.context();
-    link::openPort(ctx, m_s.lister);
+    session::openPort(ctx, m_s.lister);
     if (m_s.conn.linkError == 0 && m_s.conn.open) {
         shell.setSettingsEntries(true);
         runPrinterCommand(54);
@@ -83,12 +83,12 @@ void Dispatcher::startUp(const QString& startDirectory) {
 
 void Dispatcher::connect() {
     auto ctx = m_s.context();
-    link::openPort(ctx, m_s.lister);
+    session::openPort(ctx, m_s.lister);
     if (m_s.conn.linkError != 0 || !m_s.conn.open)
         return;
     m_s.shell.setSettingsEntries(true);
     runPrinterCommand(54);
-    if (m_s.shell.printerModel != QLatin1String("T260")) {
+    if (m_s.conn.printerModel != QLatin1String("T260")) {
         m_s.shell.activeView = View::Mark; // so the switch below takes place
         switchToGraphicsView(true);
     }
@@ -100,8 +100,8 @@ void Dispatcher::switchToMarkView(bool hideOther) {
     shell.markWindowShown = true;
     if (hideOther)
         shell.graphicsWindowShown = false;
-    shell.setTop({link::kTopGraphics, link::kTopEditor}, false);
-    shell.setTop({link::kTopMark}, true);
+    shell.setTop({session::kTopGraphics, session::kTopEditor}, false);
+    shell.setTop({session::kTopMark}, true);
 }
 
 void Dispatcher::switchToGraphicsView(bool hideOther) {
@@ -110,8 +110,8 @@ void Dispatcher::switchToGraphicsView(bool hideOther) {
     shell.graphicsWindowShown = true;
     if (hideOther)
         shell.markWindowShown = false;
-    shell.setTop({link::kTopMark}, false);
-    shell.setTop({link::kTopGraphics, link::kTopEditor}, true);
+    shell.setTop({session::kTopMark}, false);
+    shell.setTop({session::kTopGraphics, session::kTopEditor}, true);
     shell.enable({20, 21}, true);
 }
 
@@ -123,7 +123,7 @@ bool Dispatcher::confirmExit() {
         return false;
     if (m_s.conn.open) {
         auto ctx = m_s.context();
-        link::closePort(ctx);
+        session::closePort(ctx);
     }
     if (!m_s.workingFolder.isEmpty())
         QFile::remove(QDir(m_s.workingFolder).filePath(kTemporaryMark));
@@ -134,34 +134,34 @@ void Dispatcher::runPrinterCommand(int id) {
     auto ctx = m_s.context();
     switch (id) {
     case 54:
-        printer::readVersion(ctx);
+        session::showVersion(ctx);
         return;
     case 60:
-        printer::showWorkingHours(ctx);
+        session::showWorkingHours(ctx);
         return;
     case 61:
-        printer::showPrintedCount(ctx);
+        session::showPrintedCount(ctx);
         return;
     case 50:
-        printer::setPrinterClock(ctx);
+        session::setPrinterClock(ctx);
         return;
     case 51:
-        printer::setDateOffset(ctx);
+        session::setDateOffset(ctx);
         return;
     case 52:
-        printer::setLineCount(ctx);
+        session::setLineCount(ctx);
         return;
     case 53:
-        printer::showPrintModeReport(ctx);
+        session::showPrintModeReport(ctx);
         return;
     case 55:
-        printer::showSettingsReport(ctx);
+        session::showSettingsReport(ctx);
         return;
     case 19:
-        printer::showMarkAreaReport(ctx);
+        session::showMarkAreaReport(ctx);
         return;
     case 24:
-        printer::showLogoAreaReport(ctx);
+        session::showLogoAreaReport(ctx);
         return;
     default:
         if (!dispatchMarkCommand(m_s, id))
@@ -173,7 +173,7 @@ void Dispatcher::runPrinterCommand(int id) {
 void Dispatcher::dispatch(int id) {
     if (isGuarded(id) && !m_s.conn.open) {
         auto ctx = m_s.context();
-        link::showConnectionCheck(ctx);
+        session::showConnectionCheck(ctx);
         return;
     }
     auto ctx = m_s.context();
@@ -183,7 +183,7 @@ void Dispatcher::dispatch(int id) {
         connect();
         return;
     case 3:
-        link::closePort(ctx);
+        session::closePort(ctx);
         return;
     case 110:
     case 111:
@@ -192,7 +192,7 @@ void Dispatcher::dispatch(int id) {
     case 114:
     case 115:
     case 116:
-        link::changeLineSettings(ctx, id);
+        session::changeLineSettings(ctx, id);
         return;
     case kShowMarkWindow:
         switchToMarkView(false);

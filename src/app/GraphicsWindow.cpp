@@ -125,10 +125,10 @@ void GraphicsWindow::scrolled(int position) {
 }
 
 void GraphicsWindow::editorMouse(QMouseEvent* event) {
-    if (!m_session || m_session->shell.activeView != link::View::Logo)
+    if (!m_session || m_session->shell.activeView != session::View::Logo)
         return;
     const QPoint client = m_editor->mapTo(m_canvas, event->position().toPoint());
-    logos::handleEditorMouse(m_session->logos, m_session->shell, client,
+    logos::handleEditorMouse(m_session->logos, m_session->shell.cursorStatus, client,
                              heldButtons(event->buttons()));
     m_status->setText(1, m_session->shell.cursorStatus);
     showLogoChanges();
@@ -150,7 +150,7 @@ void GraphicsWindow::showLogoChanges() {
     logo.logoDirty = QRect();
 }
 
-void GraphicsWindow::render(const link::ShellState& shell) {
+void GraphicsWindow::render(const session::ShellState& shell) {
     m_status->setText(0, shell.pictureStatus);
     m_status->setText(1, shell.cursorStatus);
     m_status->setText(2, shell.sizeStatus);

@@ -37,7 +37,7 @@ public:
     explicit GraphicsWindow(QWidget* parent = nullptr);
     // Connects the window to the program's state; `run` runs a command as the menu would.
     void bind(Session& session, std::function<void(int)> run);
-    void render(const link::ShellState& shell);
+    void render(const session::ShellState& shell);
 
     QWidget* canvas() const { return m_canvas; }
     QScrollArea* editorArea() const { return m_editorArea; }

@@ -59,22 +59,22 @@ const unsigned char kGlyphRows[12][6] = {
 
 } // namespace
 
-QPixmap linkIconPixmap(link::LinkIcon icon) {
+QPixmap linkIconPixmap(session::LinkIcon icon) {
     switch (icon) {
-    case link::LinkIcon::Idle:
+    case session::LinkIcon::Idle:
         return drawLinkIcon(QColor(150, 150, 150), [](QPainter& p) { p.drawLine(5, 8, 11, 8); });
-    case link::LinkIcon::Ok:
+    case session::LinkIcon::Ok:
         return drawLinkIcon(QColor(30, 160, 50), [](QPainter& p) {
             p.drawLine(4, 8, 7, 11);
             p.drawLine(7, 11, 12, 5);
         });
-    case link::LinkIcon::Busy:
+    case session::LinkIcon::Busy:
         return drawLinkIcon(QColor(230, 170, 0), [](QPainter& p) {
             p.drawPoint(5, 8);
             p.drawPoint(8, 8);
             p.drawPoint(11, 8);
         });
-    case link::LinkIcon::Error:
+    case session::LinkIcon::Error:
         return drawLinkIcon(QColor(210, 30, 30), [](QPainter& p) {
             p.drawLine(5, 5, 11, 11);
             p.drawLine(11, 5, 5, 11);

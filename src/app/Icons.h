@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/ShellState.h"
+#include "session/ShellState.h"
 
 #include <QIcon>
 #include <QImage>
@@ -10,7 +10,7 @@
 namespace nimbrel::app {
 
 // 16 x 16 link icons that can be told apart by shape as well as colour.
-QPixmap linkIconPixmap(link::LinkIcon icon);
+QPixmap linkIconPixmap(session::LinkIcon icon);
 
 QIcon markWindowIcon();
 QIcon graphicsWindowIcon();

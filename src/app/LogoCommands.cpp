@@ -1,48 +1,48 @@
 #include "app/LogoCommands.h"
 
-#include "logos/LogoCommands.h"
+#include "session/LogoRoutines.h"
 
 namespace nimbrel::app {
 
 bool dispatchLogoCommand(Session& session, int id) {
-    link::Context link = session.context();
-    logos::LogoContext ctx{link, session.logos, session.workingFolder};
+    session::Context link = session.context();
+    session::LogoContext ctx{link, session.logos, session.workingFolder};
     switch (id) {
     case 20:
-        logos::newLogo(ctx);
+        session::newLogo(ctx);
         break;
     case 21:
-        logos::openLogoFile(ctx);
+        session::openLogoFile(ctx);
         break;
     case 23:
-        logos::saveLogoAs(ctx);
+        session::saveLogoAs(ctx);
         break;
     case 25:
-        logos::readLogo(ctx);
+        session::readLogo(ctx);
         break;
     case 26:
-        logos::writeLogo(ctx);
+        session::writeLogo(ctx);
         break;
     case 28:
-        logos::readCurrentMarkBitmap(ctx);
+        session::readCurrentMarkBitmap(ctx);
         break;
     case 29:
-        logos::deleteLogo(ctx);
+        session::deleteLogo(ctx);
         break;
     case 30:
-        logos::changeLogoWidth(ctx);
+        session::changeLogoWidth(ctx);
         break;
     case 31:
-        logos::changeLogoHeight(ctx);
+        session::changeLogoHeight(ctx);
         break;
     case 32:
-        logos::invertLogoCommand(ctx);
+        session::invertLogoCommand(ctx);
         break;
     case 34:
-        logos::clearEditingAreaCommand(ctx);
+        session::clearEditingAreaCommand(ctx);
         break;
     case 35:
-        logos::countActiveDropsCommand(ctx);
+        session::countActiveDropsCommand(ctx);
         break;
     case 22:
     case 27:

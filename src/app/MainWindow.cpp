@@ -124,7 +124,7 @@ void MainWindow::requestExit() {
 }
 
 void MainWindow::render() {
-    const link::ShellState& shell = m_s.shell;
+    const session::ShellState& shell = m_s.shell;
     for (auto& [id, a] : m_actions) {
         a->setEnabled(shell.enabled(id));
         if (a->isCheckable())
@@ -137,7 +137,7 @@ void MainWindow::render() {
 
     m_markSub->setVisible(shell.markWindowShown);
     m_graphicsSub->setVisible(shell.graphicsWindowShown);
-    QMdiSubWindow* front = shell.activeView == link::View::Mark ? m_markSub : m_graphicsSub;
+    QMdiSubWindow* front = shell.activeView == session::View::Mark ? m_markSub : m_graphicsSub;
     if (front->isVisible()) {
         if (!front->isMaximized())
             front->showMaximized();

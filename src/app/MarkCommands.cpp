@@ -1,6 +1,6 @@
 #include "app/MarkCommands.h"
 
-#include "marks/MarkOperations.h"
+#include "session/MarkRoutines.h"
 
 namespace nimbrel::app {
 
@@ -10,31 +10,31 @@ bool dispatchMarkCommand(Session& session, int id) {
     const QString& folder = session.workingFolder;
     switch (id) {
     case 10:
-        marks::newMark(ctx, state, folder);
+        session::newMark(ctx, state, folder);
         return true;
     case 11:
-        marks::openMarkFile(ctx, state, folder);
+        session::openMarkFile(ctx, state, folder);
         return true;
     case 12:
-        marks::readCurrentMark(ctx, state);
+        session::readCurrentMark(ctx, state);
         return true;
     case 13:
-        marks::saveMarkChanges(ctx, state, folder);
+        session::saveMarkChanges(ctx, state, folder);
         return true;
     case 14:
-        marks::saveMarkAs(ctx, state, folder);
+        session::saveMarkAs(ctx, state, folder);
         return true;
     case 15:
-        marks::writeMark(ctx, state);
+        session::writeMark(ctx, state);
         return true;
     case 17:
-        marks::writeFragment(ctx, state);
+        session::writeFragment(ctx, state);
         return true;
     case 18:
-        marks::readNumberedMark(ctx, state);
+        session::readNumberedMark(ctx, state);
         return true;
     case 56:
-        marks::readFragment(ctx);
+        session::readFragment(ctx);
         return true;
     default:
         return false;

@@ -225,7 +225,7 @@ void MarkWindow::refused(const QString& characters) {
     renderStatusNote();
 }
 
-void MarkWindow::render(const link::ShellState& shell) {
+void MarkWindow::render(const session::ShellState& shell) {
     m_markStatus = shell.markStatus;
     renderStatusNote();
     m_status->setIcon(1, shell.markLinkIcon);

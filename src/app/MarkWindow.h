@@ -30,7 +30,7 @@ public:
     explicit MarkWindow(QWidget* parent = nullptr);
     // Connects the window to the program's state; `run` runs a command as the menu would.
     void bind(Session& session, std::function<void(int)> run);
-    void render(const link::ShellState& shell);
+    void render(const session::ShellState& shell);
 
     QTableView* table() const { return m_table; }
     QComboBox* typeList() const { return m_typeList; }

@@ -1,6 +1,6 @@
 #include "app/MenuDefinitions.h"
 
-#include "link/ShellState.h"
+#include "session/ShellState.h"
 
 namespace nimbrel::app {
 
@@ -18,7 +18,7 @@ MenuNode submenu(const char* text, std::vector<MenuNode> children) {
 
 std::vector<TopMenu> build() {
     std::vector<TopMenu> bar;
-    bar.push_back({link::kTopFunctions,
+    bar.push_back({session::kTopFunctions,
                    QStringLiteral("ФУНКЦИИ"),
                    {
                        submenu("ПОДКЛЮЧЕНИЕ",
@@ -57,7 +57,7 @@ std::vector<TopMenu> build() {
                        item(kShowMarkWindow, "ТЕКСТ МАРКИ\t(Ctrl+M)"),
                        item(kShowGraphicsWindow, "ГРАФИКА\t(Ctrl+G)"),
                    }});
-    bar.push_back({link::kTopMark,
+    bar.push_back({session::kTopMark,
                    QStringLiteral("МАРКА"),
                    {
                        item(10, "Создать Новую Марку"),
@@ -76,7 +76,7 @@ std::vector<TopMenu> build() {
                        separator(),
                        item(19, "Проверка Области Текстовых Марок", false),
                    }});
-    bar.push_back({link::kTopGraphics,
+    bar.push_back({session::kTopGraphics,
                    QStringLiteral("ГРАФИКА"),
                    {
                        item(20, "Создать Новый Логотип"),
@@ -94,7 +94,7 @@ std::vector<TopMenu> build() {
                        separator(),
                        item(24, "Проверка Графической Области", false),
                    }});
-    bar.push_back({link::kTopEditor,
+    bar.push_back({session::kTopEditor,
                    QStringLiteral("РедакторГрафики"),
                    {
                        item(30, "Изменить X-размер"),
@@ -106,7 +106,7 @@ std::vector<TopMenu> build() {
                        separator(),
                        item(35, "Инфо: Число активных капель в бит-карте"),
                    }});
-    bar.push_back({link::kTopHelp,
+    bar.push_back({session::kTopHelp,
                    QStringLiteral("Помощь"),
                    {
                        item(40, "Сведения о Программе"),
@@ -118,7 +118,7 @@ std::vector<TopMenu> build() {
     return bar;
 }
 
-void applyNodes(const std::vector<MenuNode>& nodes, link::ShellState& shell) {
+void applyNodes(const std::vector<MenuNode>& nodes, session::ShellState& shell) {
     for (const auto& n : nodes) {
         if (n.kind == MenuNode::Kind::Item) {
             shell.itemEnabled[n.id] = n.enabled;
@@ -136,12 +136,12 @@ const std::vector<TopMenu>& menuBarDefinition() {
     return bar;
 }
 
-void applyStartMenuStates(link::ShellState& shell) {
+void applyStartMenuStates(session::ShellState& shell) {
     for (const auto& top : menuBarDefinition()) {
         shell.topEnabled[top.position] = true;
         applyNodes(top.nodes, shell);
     }
-    shell.topEnabled[link::kTopMark] = false;
+    shell.topEnabled[session::kTopMark] = false;
     shell.notify();
 }
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <vector>
 
-namespace nimbrel::link {
+namespace nimbrel::session {
 struct ShellState;
 }
 
@@ -34,6 +34,6 @@ inline constexpr int kShowMarkWindow = 7;
 inline constexpr int kShowGraphicsWindow = 8;
 
 // Puts the start states of the menu bar into the shell state.
-void applyStartMenuStates(link::ShellState& shell);
+void applyStartMenuStates(session::ShellState& shell);
 
 } // namespace nimbrel::app

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "link/Connection.h"
-#include "link/Context.h"
-#include "link/ShellState.h"
 #include "logos/LogoState.h"
 #include "marks/MarkState.h"
 #include "platform/Clock.h"
 #include "platform/DeviceList.h"
 #include "platform/Dialogs.h"
 #include "platform/SerialPort.h"
+#include "session/Context.h"
+#include "session/ShellState.h"
 
 #include <QString>
 
@@ -27,12 +27,12 @@ struct Session {
     platform::DeviceLister& lister;
 
     link::ConnectionState conn;
-    link::ShellState shell;
+    session::ShellState shell;
     logos::LogoState logos;
     marks::MarkState marks;
     QString workingFolder;
 
-    link::Context context() { return {port, clock, dialogs, conn, shell}; }
+    session::Context context() { return {port, clock, dialogs, conn, shell}; }
 };
 
 } // namespace nimbrel::app

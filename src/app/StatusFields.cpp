@@ -53,7 +53,7 @@ void StatusFields::setText(int field, const QString& text) {
         m_fields.at(field)->setText(text);
 }
 
-void StatusFields::setIcon(int field, link::LinkIcon icon) {
+void StatusFields::setIcon(int field, session::LinkIcon icon) {
     QLabel* label = m_fields.at(field);
     const QVariant key = static_cast<int>(icon);
     if (label->property("icon") == key)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/ShellState.h"
+#include "session/ShellState.h"
 
 #include <QWidget>
 #include <vector>
@@ -21,7 +21,7 @@ class StatusFields {
 public:
     StatusFields(QStatusBar* bar, const std::vector<int>& widths);
     void setText(int field, const QString& text);
-    void setIcon(int field, link::LinkIcon icon);
+    void setIcon(int field, session::LinkIcon icon);
     QString text(int field) const;
     QLabel* field(int i) const { return m_fields.at(i); }
 

@@ -22,6 +22,9 @@ struct ConnectionState {
     QString devicePath;
     QString settingsText = QStringLiteral(": baud=115200 parity=N Data=8 stop=1");
     int linkError = 0;
+    // Four upper-case characters from the version reply; the operations that depend on the
+    // model receive it from here.
+    QString printerModel = QStringLiteral("T260");
     QString portListText;
     std::vector<platform::SerialDevice> devices; // the port-name table, from the last listing
 };

@@ -31,14 +31,14 @@ MouseOutcome mouseRule(QPoint client, int columnOffset, MouseButtons buttons, in
     return out;
 }
 
-DotChange handleEditorMouse(LogoState& logo, link::ShellState& shell, QPoint client,
+DotChange handleEditorMouse(LogoState& logo, QString& cursorStatus, QPoint client,
                             MouseButtons buttons) {
     logo.cursor = client;
     const MouseOutcome rule =
         mouseRule(client, logo.columnOffset, buttons, logo.width, logo.height);
     if (!rule.overGrid)
         return {};
-    shell.cursorStatus = rule.cursorText;
+    cursorStatus = rule.cursorText;
     if (!rule.paint)
         return {};
     logo.changed = true;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "link/ShellState.h"
 #include "logos/LogoEditor.h"
 
 #include <QPoint>
@@ -27,7 +26,7 @@ MouseOutcome mouseRule(QPoint client, int columnOffset, MouseButtons buttons, in
 
 // Applies the rule to the logo: every paint marks the logo changed (also one that falls
 // outside the logo's columns), and the "XY=" text goes to the status.
-DotChange handleEditorMouse(LogoState& logo, link::ShellState& shell, QPoint client,
+DotChange handleEditorMouse(LogoState& logo, QString& cursorStatus, QPoint client,
                             MouseButtons buttons);
 
 } // namespace nimbrel::logos

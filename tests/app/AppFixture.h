@@ -30,7 +30,8 @@ struct AppFixture : ::testing::Test {
     app::Dispatcher dispatcher{session};
     QTemporaryDir startDir;
     QString previousDir = QDir::currentPath();
-    link::ShellState& shell = session.shell;
+    session::ShellState& shell = session.shell;
+    link::ConnectionState& conn = session.conn;
 
     ~AppFixture() override { QDir::setCurrent(previousDir); }
 

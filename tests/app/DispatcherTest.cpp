@@ -4,8 +4,8 @@
 #include <QFile>
 
 using namespace nimbrel;
-using link::View;
 using nimbrel::testing::AppFixture;
+using session::View;
 
 namespace {
 
@@ -19,10 +19,10 @@ TEST_F(Dispatch, StartStatesOfTheMenus) {
     for (int id : {2, 9, 10, 11, 20, 21, 23, 30, 31, 32, 34, 35, 40, 41, 42, 43, 110})
         EXPECT_TRUE(shell.enabled(id)) << id;
     EXPECT_TRUE(shell.itemChecked[110]);
-    EXPECT_FALSE(shell.topEnabled[link::kTopMark]);
-    EXPECT_TRUE(shell.topEnabled[link::kTopGraphics]);
+    EXPECT_FALSE(shell.topEnabled[session::kTopMark]);
+    EXPECT_TRUE(shell.topEnabled[session::kTopGraphics]);
     EXPECT_EQ(shell.activeView, View::Logo);
-    EXPECT_EQ(shell.printerModel, QStringLiteral("T260"));
+    EXPECT_EQ(conn.printerModel, QStringLiteral("T260"));
     EXPECT_EQ(shell.portText, QStringLiteral("COM?"));
     EXPECT_EQ(session.conn.linkError, 1);
 }
@@ -73,9 +73,9 @@ TEST_F(Dispatch, ViewSwitchesByShortcut) {
     EXPECT_EQ(shell.activeView, View::Mark);
     EXPECT_TRUE(shell.markWindowShown);
     EXPECT_FALSE(shell.graphicsWindowShown);
-    EXPECT_TRUE(shell.topEnabled[link::kTopMark]);
-    EXPECT_FALSE(shell.topEnabled[link::kTopGraphics]);
-    EXPECT_FALSE(shell.topEnabled[link::kTopEditor]);
+    EXPECT_TRUE(shell.topEnabled[session::kTopMark]);
+    EXPECT_FALSE(shell.topEnabled[session::kTopGraphics]);
+    EXPECT_FALSE(shell.topEnabled[session::kTopEditor]);
 
     dispatcher.dispatch(app::kCmdMarkView); // already in the mark view
     EXPECT_FALSE(shell.graphicsWindowShown);
@@ -85,9 +85,9 @@ TEST_F(Dispatch, ViewSwitchesByShortcut) {
     EXPECT_EQ(shell.activeView, View::Logo);
     EXPECT_FALSE(shell.markWindowShown);
     EXPECT_TRUE(shell.graphicsWindowShown);
-    EXPECT_FALSE(shell.topEnabled[link::kTopMark]);
-    EXPECT_TRUE(shell.topEnabled[link::kTopGraphics]);
-    EXPECT_TRUE(shell.topEnabled[link::kTopEditor]);
+    EXPECT_FALSE(shell.topEnabled[session::kTopMark]);
+    EXPECT_TRUE(shell.topEnabled[session::kTopGraphics]);
+    EXPECT_TRUE(shell.topEnabled[session::kTopEditor]);
     EXPECT_TRUE(shell.enabled(20));
     EXPECT_TRUE(shell.enabled(21));
 }
@@ -97,12 +97,12 @@ TEST_F(Dispatch, WindowItemsBringAWindowForwardWithoutHidingTheOther) {
     dispatcher.dispatch(7);
     EXPECT_EQ(shell.activeView, View::Mark);
     EXPECT_TRUE(shell.graphicsWindowShown);
-    EXPECT_TRUE(shell.topEnabled[link::kTopMark]);
-    EXPECT_FALSE(shell.topEnabled[link::kTopEditor]);
+    EXPECT_TRUE(shell.topEnabled[session::kTopMark]);
+    EXPECT_FALSE(shell.topEnabled[session::kTopEditor]);
     dispatcher.dispatch(8);
     EXPECT_EQ(shell.activeView, View::Logo);
     EXPECT_TRUE(shell.markWindowShown);
-    EXPECT_FALSE(shell.topEnabled[link::kTopMark]);
+    EXPECT_FALSE(shell.topEnabled[session::kTopMark]);
 }
 
 TEST_F(Dispatch, ExitQuestionNoChangesNothing) {
@@ -175,7 +175,7 @@ TEST_F(ConnectFollowUp, StartUpReadsTheVersionWithoutSwitchingViews) {
     dispatcher.startUp(startDir.path());
     EXPECT_EQ(port.writes.size(), 1u);
     EXPECT_EQ(port.writes[0].bytes, QByteArray("\x11\x69\x0E", 3));
-    EXPECT_EQ(shell.printerModel, QStringLiteral("T936"));
+    EXPECT_EQ(conn.printerModel, QStringLiteral("T936"));
     EXPECT_TRUE(shell.enabled(54));
     EXPECT_TRUE(shell.enabled(50));
     ASSERT_EQ(dialogs.calls.size(), 2u);
@@ -190,13 +190,13 @@ TEST_F(ConnectFollowUp, ModelOtherThanT260HidesTheMarkWindow) {
     dialogs.answer("3");
     port.queueReply(QByteArray("\x06T936 v4.07", 11), 1);
     dispatcher.dispatch(2);
-    EXPECT_EQ(shell.printerModel, QStringLiteral("T936"));
+    EXPECT_EQ(conn.printerModel, QStringLiteral("T936"));
     EXPECT_EQ(shell.activeView, View::Logo);
     EXPECT_FALSE(shell.markWindowShown);
     EXPECT_TRUE(shell.graphicsWindowShown);
-    EXPECT_FALSE(shell.topEnabled[link::kTopMark]);
-    EXPECT_TRUE(shell.topEnabled[link::kTopGraphics]);
-    EXPECT_TRUE(shell.topEnabled[link::kTopEditor]);
+    EXPECT_FALSE(shell.topEnabled[session::kTopMark]);
+    EXPECT_TRUE(shell.topEnabled[session::kTopGraphics]);
+    EXPECT_TRUE(shell.topEnabled[session::kTopEditor]);
     EXPECT_TRUE(shell.enabled(20));
     // Ctrl+M brings the mark window back.
     dispatcher.dispatch(app::kCmdMarkView);
@@ -212,7 +212,7 @@ TEST_F(ConnectFollowUp, T260KeepsTheViewInFront) {
     dispatcher.dispatch(app::kCmdConnect);
     EXPECT_EQ(shell.activeView, View::Mark);
     EXPECT_TRUE(shell.markWindowShown);
-    EXPECT_TRUE(shell.topEnabled[link::kTopMark]);
+    EXPECT_TRUE(shell.topEnabled[session::kTopMark]);
 }
 
 TEST_F(ConnectFollowUp, CtrlCWhileConnectedReopensTheSamePort) {

@@ -1,7 +1,7 @@
 #include "AppFixture.h"
 #include "app/MainWindow.h"
-#include "logos/LogoCommands.h"
 #include "logos/LogoEditor.h"
+#include "session/LogoRoutines.h"
 
 #include <QMdiSubWindow>
 #include <QMouseEvent>
@@ -114,7 +114,7 @@ TEST_F(GraphicsWindowTest, ScrolledGridPaintsTheColumnUnderTheMouse) {
 }
 
 TEST_F(GraphicsWindowTest, MouseIsIgnoredInTheMarkView) {
-    shell.activeView = link::View::Mark;
+    shell.activeView = session::View::Mark;
     drag(Qt::LeftButton, {{25, 25}});
     EXPECT_FALSE(session.logos.changed);
 }

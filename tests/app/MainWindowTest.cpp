@@ -58,13 +58,13 @@ TEST_F(MainWindowTest, MenuBarTitlesAndEntries) {
     for (QAction* a : window->menuBar()->actions())
         titles << a->text();
     EXPECT_EQ(titles, (QStringList{"ФУНКЦИИ", "МАРКА", "ГРАФИКА", "РедакторГрафики", "Помощь"}));
-    EXPECT_EQ(menuTexts(window->topMenu(link::kTopMark)),
+    EXPECT_EQ(menuTexts(window->topMenu(session::kTopMark)),
               (QStringList{"Создать Новую Марку", "-", "Открыть Файл Марки", "Сохранить Изменения",
                            "Сохранить Марку как...", "-", "Чтение фрагмента Текущей Марки",
                            "Записать Фрагмент в Текущую Марку", "-", "ЧТЕНИЕ ТЕКУЩЕЙ МАРКИ",
                            "ЧТЕНИЕ МАРКИ #00..85", "-", "ЗАПИСАТЬ МАРКУ В МАРКИРАТОР...", "-",
                            "Проверка Области Текстовых Марок"}));
-    EXPECT_EQ(menuTexts(window->topMenu(link::kTopHelp)),
+    EXPECT_EQ(menuTexts(window->topMenu(session::kTopHelp)),
               (QStringList{"Сведения о Программе", "-", "Подключение Компьютера к Маркиратору",
                            "Быстрые команды", "Используемые Форматы Графики"}));
     EXPECT_EQ(window->action(2)->text(), QStringLiteral("ОТКРЫТЬ COM-ПОРТ\t(Ctrl+C)"));
@@ -81,8 +81,8 @@ TEST_F(MainWindowTest, MenusShowTheShellState) {
     EXPECT_FALSE(window->action(18)->isEnabled());
     EXPECT_TRUE(window->action(2)->isEnabled());
     EXPECT_TRUE(window->action(110)->isChecked());
-    EXPECT_FALSE(window->topMenu(link::kTopMark)->menuAction()->isEnabled());
-    EXPECT_TRUE(window->topMenu(link::kTopGraphics)->menuAction()->isEnabled());
+    EXPECT_FALSE(window->topMenu(session::kTopMark)->menuAction()->isEnabled());
+    EXPECT_TRUE(window->topMenu(session::kTopGraphics)->menuAction()->isEnabled());
 }
 
 TEST_F(MainWindowTest, StatusBarsHaveTheirFieldsAndTexts) {
@@ -111,11 +111,11 @@ TEST_F(MainWindowTest, StatusBarsHaveTheirFieldsAndTexts) {
 TEST_F(MainWindowTest, LinkIconsCanBeToldApart) {
     auto mark = fields(window->markWindow());
     QImage idle = mark[1]->pixmap().toImage();
-    shell.setLinkIcon(link::LinkIcon::Error);
+    shell.setLinkIcon(session::LinkIcon::Error);
     QImage error = mark[1]->pixmap().toImage();
-    shell.setLinkIcon(link::LinkIcon::Ok);
+    shell.setLinkIcon(session::LinkIcon::Ok);
     QImage ok = mark[1]->pixmap().toImage();
-    shell.setLinkIcon(link::LinkIcon::Busy);
+    shell.setLinkIcon(session::LinkIcon::Busy);
     QImage busy = mark[1]->pixmap().toImage();
     EXPECT_NE(idle, error);
     EXPECT_NE(ok, error);
@@ -139,11 +139,11 @@ TEST_F(MainWindowTest, ShortcutsRunWhateverTheGreyedState) {
     EXPECT_TRUE(dialogs.calls[0].text.startsWith(QStringLiteral("Соединение с Маркиратором")));
 
     QTest::keyClick(window.get(), Qt::Key_M, Qt::ControlModifier);
-    EXPECT_EQ(shell.activeView, link::View::Mark);
+    EXPECT_EQ(shell.activeView, session::View::Mark);
     EXPECT_FALSE(window->graphicsSubWindow()->isVisible());
     EXPECT_TRUE(window->markSubWindow()->isVisible());
     QTest::keyClick(window.get(), Qt::Key_G, Qt::ControlModifier);
-    EXPECT_EQ(shell.activeView, link::View::Logo);
+    EXPECT_EQ(shell.activeView, session::View::Logo);
     EXPECT_TRUE(window->graphicsSubWindow()->isVisible());
 }
 

@@ -60,7 +60,7 @@ TEST_F(Connection, VirtualPortIsListedAndOpenedThroughTheRealSerialLayer) {
 
     dialogs.answer("5");
     auto ctx = session.context();
-    link::openPort(ctx, lister);
+    session::openPort(ctx, lister);
     ASSERT_EQ(session.conn.linkError, 0);
     EXPECT_TRUE(session.conn.open);
     EXPECT_EQ(session.shell.portText, QStringLiteral("COM5: 115200,n,8,1"));
@@ -92,7 +92,7 @@ TEST_F(Connection, VanishedDeviceGivesTheNotFoundMessage) {
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/pts/nonexistent-99"), folder + "/COM6"));
     dialogs.answer("6");
     auto ctx = session.context();
-    link::openPort(ctx, lister);
+    session::openPort(ctx, lister);
     EXPECT_EQ(session.conn.linkError, 1);
     EXPECT_FALSE(session.conn.open);
     ASSERT_EQ(dialogs.calls.size(), 2u);

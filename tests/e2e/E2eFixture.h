@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/DeviceList.h"
 #include "platform/SerialPortPosix.h"
+#include "session/PortRoutines.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -83,7 +83,7 @@ TEST_F(Logos, WriteReadBackAndDelete) {
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls.back().title, QStringLiteral("Load LOGO from Inkovar"));
     EXPECT_EQ(calls.back().text, QStringLiteral("LOGO#007 is EMPTY or have FORMAT ERROR."));
-    EXPECT_EQ(session.shell.graphicsLinkIcon, link::LinkIcon::Ok);
+    EXPECT_EQ(session.shell.graphicsLinkIcon, session::LinkIcon::Ok);
 }
 
 TEST_F(Logos, ReadsTheCurrentMarkBitmap) {
@@ -97,7 +97,7 @@ TEST_F(Logos, ReadsTheCurrentMarkBitmap) {
     EXPECT_GT(logos::countActiveDrops(logo), 0);
     EXPECT_EQ(session.shell.sizeStatus,
               QStringLiteral("Размер XY: %1x%2").arg(logo.width).arg(logo.height));
-    EXPECT_EQ(session.shell.graphicsLinkIcon, link::LinkIcon::Ok);
+    EXPECT_EQ(session.shell.graphicsLinkIcon, session::LinkIcon::Ok);
 }
 
 TEST_F(Logos, EmptyCurrentMarkHasNoBitmap) {

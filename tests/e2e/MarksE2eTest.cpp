@@ -1,5 +1,5 @@
 #include "E2eFixture.h"
-#include "marks/MarkOperations.h"
+#include "session/MarkRoutines.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,7 +68,7 @@ TEST_F(Marks, WriteByNumberThenReadBackByNumberAndAsCurrent) {
     dispatcher.dispatch(18);
     expectNoError();
     expectTable(written);
-    EXPECT_EQ(session.shell.markLinkIcon, link::LinkIcon::Ok);
+    EXPECT_EQ(session.shell.markLinkIcon, session::LinkIcon::Ok);
 
     write("0");
     table.reset();
@@ -104,7 +104,7 @@ TEST_F(Marks, FragmentWriteThenRead) {
     dispatcher.dispatch(17);
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0].title, u(u"Изменение Печатной Марки"));
-    EXPECT_EQ(session.shell.markLinkIcon, link::LinkIcon::Ok);
+    EXPECT_EQ(session.shell.markLinkIcon, session::LinkIcon::Ok);
 
     dialogs.calls.clear();
     dialogs.answer("2");

@@ -25,8 +25,8 @@ struct Printer : E2eFixture {
 
 TEST_F(Printer, ConnectReadsTheVersionAndTheModel) {
     startConnected({"--model", "T936"});
-    EXPECT_EQ(session.shell.printerModel, QStringLiteral("T936"));
-    EXPECT_EQ(session.shell.markLinkIcon, link::LinkIcon::Ok);
+    EXPECT_EQ(session.conn.printerModel, QStringLiteral("T936"));
+    EXPECT_EQ(session.shell.markLinkIcon, session::LinkIcon::Ok);
     const auto& version = lastMessage();
     EXPECT_EQ(version.title, kInfoTitle);
     EXPECT_EQ(version.kind, 64);
@@ -57,7 +57,7 @@ TEST_F(Printer, EveryInformationCommandAnswers) {
     EXPECT_EQ(line.count(QLatin1Char('/')), 5) << line.toStdString();
     for (const auto& c : dialogs.calls)
         EXPECT_NE(c.title, QStringLiteral("ОШИБКА")) << c.text.toStdString();
-    EXPECT_EQ(session.shell.markLinkIcon, link::LinkIcon::Ok);
+    EXPECT_EQ(session.shell.markLinkIcon, session::LinkIcon::Ok);
 }
 
 TEST_F(Printer, DateOffsetShowsInTheSettingsReport) {
@@ -89,7 +89,7 @@ TEST_F(Printer, ClockIsSetWithoutAnyMessage) {
     dispatcher.dispatch(50);
     ASSERT_EQ(dialogs.calls.size(), 1u);
     EXPECT_EQ(dialogs.calls[0].title, QStringLiteral("Установка Часов Маркиратора"));
-    EXPECT_EQ(session.shell.markLinkIcon, link::LinkIcon::Ok);
+    EXPECT_EQ(session.shell.markLinkIcon, session::LinkIcon::Ok);
     // The printer still answers afterwards.
     EXPECT_EQ(run(54).title, kInfoTitle);
 }
@@ -99,12 +99,12 @@ TEST_F(Printer, NoReplyGivesTheMessageAndTheProgramStaysUsable) {
     const auto& failed = run(60);
     EXPECT_EQ(failed.title, QStringLiteral("ОШИБКА"));
     EXPECT_EQ(failed.text, errorText());
-    EXPECT_EQ(session.shell.markLinkIcon, link::LinkIcon::Error);
-    EXPECT_EQ(session.shell.graphicsLinkIcon, link::LinkIcon::Error);
+    EXPECT_EQ(session.shell.markLinkIcon, session::LinkIcon::Error);
+    EXPECT_EQ(session.shell.graphicsLinkIcon, session::LinkIcon::Error);
     EXPECT_EQ(session.conn.linkError, 1);
 
     EXPECT_TRUE(run(61).text.startsWith(QStringLiteral("  Маркиратор отпечатал ")));
-    EXPECT_EQ(session.shell.markLinkIcon, link::LinkIcon::Ok);
+    EXPECT_EQ(session.shell.markLinkIcon, session::LinkIcon::Ok);
 }
 
 TEST_F(Printer, LateReplyIsNotTakenForTheNextOne) {
@@ -124,7 +124,7 @@ TEST_F(Printer, HangUpGivesTheMessageAndConnectingAgainWorks) {
     // The simulator hung up after the version read.
     const auto& failed = run(60);
     EXPECT_EQ(failed.text, errorText());
-    EXPECT_EQ(session.shell.markLinkIcon, link::LinkIcon::Error);
+    EXPECT_EQ(session.shell.markLinkIcon, session::LinkIcon::Error);
 
     ASSERT_TRUE(sim->readPortLine()) << "the simulator did not come back";
     dialogs.answer(sim->number());

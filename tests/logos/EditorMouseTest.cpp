@@ -82,23 +82,23 @@ TEST(MouseButtonsRule, LeftDarkRightLightOthersNothing) {
 
 TEST(HandleEditorMouse, PaintsAndShowsTheCursor) {
     logos::LogoState logo;
-    link::ShellState shell;
-    auto change = logos::handleEditorMouse(logo, shell, QPoint(35, 45), MouseButtons::Left);
+    QString cursorStatus = QStringLiteral("XY=0:0");
+    auto change = logos::handleEditorMouse(logo, cursorStatus, QPoint(35, 45), MouseButtons::Left);
     EXPECT_TRUE(change.painted);
     EXPECT_EQ(change.gridBox, QRect(11, 21, 9, 9));
     EXPECT_TRUE(logo.changed);
-    EXPECT_EQ(shell.cursorStatus, QStringLiteral("XY=2:3"));
+    EXPECT_EQ(cursorStatus, QStringLiteral("XY=2:3"));
     EXPECT_EQ(logo.logo.pixel(1, 2), qRgb(0, 0, 0));
 
-    logos::handleEditorMouse(logo, shell, QPoint(35, 45), MouseButtons::Right);
+    logos::handleEditorMouse(logo, cursorStatus, QPoint(35, 45), MouseButtons::Right);
     EXPECT_EQ(logo.logo.pixel(1, 2), qRgb(255, 255, 255));
 }
 
 TEST(HandleEditorMouse, PaintOutsideTheColumnsStillMarksChanged) {
     logos::LogoState logo;
-    link::ShellState shell;
+    QString cursorStatus = QStringLiteral("XY=0:0");
     const QImage grid = logo.grid;
-    auto change = logos::handleEditorMouse(logo, shell, QPoint(15, 15), MouseButtons::Left);
+    auto change = logos::handleEditorMouse(logo, cursorStatus, QPoint(15, 15), MouseButtons::Left);
     EXPECT_FALSE(change.painted);
     EXPECT_TRUE(logo.changed);
     EXPECT_EQ(logo.grid, grid);
@@ -106,9 +106,9 @@ TEST(HandleEditorMouse, PaintOutsideTheColumnsStillMarksChanged) {
 
 TEST(HandleEditorMouse, OutsideTheGridLeavesTheStatus) {
     logos::LogoState logo;
-    link::ShellState shell;
-    logos::handleEditorMouse(logo, shell, QPoint(700, 45), MouseButtons::Left);
-    EXPECT_EQ(shell.cursorStatus, QStringLiteral("XY=0:0"));
+    QString cursorStatus = QStringLiteral("XY=0:0");
+    logos::handleEditorMouse(logo, cursorStatus, QPoint(700, 45), MouseButtons::Left);
+    EXPECT_EQ(cursorStatus, QStringLiteral("XY=0:0"));
     EXPECT_FALSE(logo.changed);
     EXPECT_EQ(logo.cursor, QPoint(700, 45));
 }

@@ -1,0 +1,54 @@
+#include "marks/MarkOperations.h"
+
+#include "marks/MarkBlock.h"
+
+namespace nimbrel::marks {
+
+namespace {
+
+constexpr int kMarkBufferSize = 2048;
+constexpr int kFragmentBufferSize = 8192;
+constexpr int kNumberedSettleMs = 200;
+constexpr int kCommandPauseMs = 2;
+constexpr int kPieceSize = 256;
+constexpr int kPiecePauseMs = 30;
+// 256 bytes take 27 ms at 115200 baud and 270 ms at 9600; far more means the line is gone.
+constexpr int kOutputLimitMs = 2000;
+
+} // namespace
+
+link::ExchangeResult readMark(link::Line& line, int mark) {
+    link::Request request;
+    request.command = readMarkCommand(mark);
+    request.wait = mark == 0 ? link::kCurrentMarkWait : link::kMarkReadWait;
+    request.recountAfterMs = mark == 0 ? 0 : kNumberedSettleMs;
+    request.bufferSize = kMarkBufferSize;
+    return link::exchange(line, request);
+}
+
+link::ExchangeError writeMark(link::Line& line, int mark, const QByteArray& block) {
+    link::Request request;
+    request.command = writeMarkCommand(mark);
+    request.drainPiecesMs = kOutputLimitMs;
+    for (int at = 0; at < block.size(); at += kPieceSize)
+        request.pieces.push_back(
+            {block.mid(at, kPieceSize), at == 0 ? kCommandPauseMs : 0, kPiecePauseMs});
+    return link::exchange(line, request).error;
+}
+
+link::ExchangeResult readFragment(link::Line& line, int lineNumber, int fragment) {
+    link::Request request;
+    request.command = fragmentReadCommand(lineNumber, fragment);
+    request.wait = link::kCommandWait;
+    request.bufferSize = kFragmentBufferSize;
+    return link::exchange(line, request);
+}
+
+link::ExchangeError writeFragment(link::Line& line, const FragmentEdit& edit) {
+    link::Request request;
+    request.command = fragmentWriteCommand(edit);
+    request.drainCommandMs = kOutputLimitMs;
+    return link::exchange(line, request).error;
+}
+
+} // namespace nimbrel::marks

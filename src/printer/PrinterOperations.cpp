@@ -1,0 +1,97 @@
+#include "printer/PrinterOperations.h"
+
+#include "printer/ClockCommands.h"
+#include "printer/LineCount.h"
+#include "printer/Version.h"
+
+namespace nimbrel::printer {
+
+namespace {
+
+constexpr int kReplyBufferSize = 256;
+constexpr int kCounterBufferSize = 8192;
+constexpr int kVersionBufferSize = 8192;
+constexpr int kDateTimePauseMs = 50;
+
+link::ExchangeResult query(link::Line& line, const QByteArray& command, int bufferSize,
+                           int recountAfterMs = -1) {
+    link::Request request;
+    request.command = command;
+    request.wait = link::kCommandWait;
+    request.bufferSize = bufferSize;
+    request.recountAfterMs = recountAfterMs;
+    return link::exchange(line, request);
+}
+
+link::ExchangeError send(link::Line& line, const QByteArray& command) {
+    link::Request request;
+    request.command = command;
+    return link::exchange(line, request).error;
+}
+
+} // namespace
+
+bool VersionResult::empty() const {
+    return isEmptyVersion(reply);
+}
+
+QString VersionResult::text() const {
+    return versionText(reply);
+}
+
+QString VersionResult::model() const {
+    return modelFromVersion(reply);
+}
+
+VersionResult readVersion(link::Line& line) {
+    const link::ExchangeResult r = query(line, QByteArray("\x11\x69\x0E"), kVersionBufferSize);
+    return {r.error, r.reply};
+}
+
+link::ExchangeResult readWorkingHours(link::Line& line) {
+    return query(line, QByteArray("\x11\x77\x0E"), kCounterBufferSize);
+}
+
+link::ExchangeResult readPrintedCount(link::Line& line) {
+    return query(line, QByteArray("\x11\x6D\x0E"), kCounterBufferSize);
+}
+
+link::ExchangeResult readSettings(link::Line& line) {
+    return query(line, QByteArray("\x11\x5C\x0E"), kReplyBufferSize);
+}
+
+link::ExchangeResult readPrintMode(link::Line& line) {
+    return query(line, QByteArray("\x11\x4D\x0E"), kReplyBufferSize);
+}
+
+// The area maps count the waiting bytes once more before reading them.
+link::ExchangeResult readMarkArea(link::Line& line) {
+    return query(line, QByteArray("\x0F\x78\x0E"), kReplyBufferSize, 0);
+}
+
+link::ExchangeResult readLogoArea(link::Line& line) {
+    return query(line, QByteArray("\x0F\x61\x0E"), kReplyBufferSize, 0);
+}
+
+link::ExchangeResult readLineCount(link::Line& line) {
+    return query(line, QByteArray("\x11\x53\x0E"), kReplyBufferSize);
+}
+
+link::ExchangeError setClock(link::Line& line, const QString& dateDigits,
+                             const QString& timeDigits) {
+    const link::ExchangeError error = send(line, setDateCommand(dateDigits));
+    if (error != link::ExchangeError::None)
+        return error;
+    line.clock.sleepMs(kDateTimePauseMs);
+    return send(line, setTimeCommand(timeDigits));
+}
+
+link::ExchangeError setDateOffset(link::Line& line, int days) {
+    return send(line, dateOffsetCommand(days));
+}
+
+link::ExchangeError setLineCount(link::Line& line, const QString& typed) {
+    return send(line, setLineCountCommand(typed));
+}
+
+} // namespace nimbrel::printer

@@ -1,0 +1,71 @@
+#include "session/MarkRoutines.h"
+
+#include "marks/MarkOperations.h"
+#include "platform/Cp1251.h"
+#include "platform/NumberText.h"
+#include "session/MarkLinkSteps.h"
+#include "session/Talk.h"
+
+namespace nimbrel::session {
+
+using namespace marks;
+
+namespace {
+
+constexpr int kReplyBufferSize = 8192;
+
+// 1..highest, anything else (an empty answer too) 1.
+int askPosition(Context& ctx, const QString& prompt, int highest) {
+    const QString typed = ctx.dialogs.requester(QStringLiteral("Чтение Фрагмента Марки"), prompt,
+                                                QStringLiteral("1"));
+    const long long n = platform::parseWholeNumber(typed);
+    return n >= 1 && n <= highest ? static_cast<int>(n) : 1;
+}
+
+} // namespace
+
+void readFragment(Context& ctx) {
+    const int line = askPosition(ctx, QStringLiteral("Введите Номер Строки (1...4)"), kLines);
+    const int fragment = askPosition(
+        ctx, QStringLiteral("Введите Номер Фрагмента в Строке (1...8)"), kFragmentsPerLine);
+    const link::ExchangeResult result =
+        transact(ctx, [&](link::Line& l) { return marks::readFragment(l, line, fragment); });
+    if (!result.ok())
+        return;
+    const QByteArray reply = link::zeroFilled(result.reply, kReplyBufferSize);
+    ctx.shell.setLinkIcon(LinkIcon::Ok);
+    ctx.dialogs.message(QStringLiteral("Информация Системы Печати"),
+                        fragmentReport(line, fragment, reply), platform::kInformation);
+}
+
+void writeFragment(Context& ctx, const MarkState& state) {
+    const FragmentEdit edit = state.fragmentEdit();
+    const qsizetype length = platform::encodeCp1251(edit.text).size();
+    if (length > kMaxFragmentText) {
+        ctx.dialogs.message(errorTitle(),
+                            QStringLiteral("Текст фрагмента длиннее 44 символов (") +
+                                QString::number(length) +
+                                QStringLiteral(").\n\rФрагмент не записан."),
+                            platform::kError);
+        return;
+    }
+    const int answer = ctx.dialogs.message(QStringLiteral("Изменение Печатной Марки"),
+                                           fragmentWriteQuestion(edit), platform::kWarningQuestion);
+    if (answer != platform::kYes)
+        return;
+    bool sent = false;
+    {
+        TalkingScope talking(ctx.shell);
+        setMarkLinkIcon(ctx, LinkIcon::Busy);
+        link::Line line = ctx.line();
+        sent = marks::writeFragment(line, edit) == link::ExchangeError::None;
+    }
+    if (!sent) {
+        reportMarkWriteError(ctx);
+        return;
+    }
+    setLinkResult(ctx, true);
+    setMarkLinkIcon(ctx, LinkIcon::Ok);
+}
+
+} // namespace nimbrel::session

@@ -1,0 +1,201 @@
+#include "session/LogoRoutines.h"
+
+#include "logos/LogoEditor.h"
+#include "logos/LogoFiles.h"
+#include "logos/LogoSplit.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+namespace nimbrel::session {
+
+using namespace logos;
+
+namespace {
+
+void showError(LogoContext& ctx, const QString& text) {
+    ctx.link.dialogs.message(QStringLiteral("ОШИБКА"), text, platform::kError);
+}
+
+// "Name|*.a;*.b|..." as the file dialogs take it: the label as the program words it, followed
+// by the patterns unless the label already ends with them.
+QStringList dialogFilters(const QString& pairs) {
+    const QStringList parts = pairs.split(QLatin1Char('|'));
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString patterns = QStringLiteral("(") +
+                                 QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) +
+                                 QStringLiteral(")");
+        out << (parts[i].endsWith(patterns) ? parts[i] : parts[i] + QLatin1Char(' ') + patterns);
+    }
+    return out;
+}
+
+bool loadBmpFile(LogoContext& ctx, const QString& path) {
+    const PictureResult read = readBmpFile(path);
+    if (!read.ok()) {
+        showError(ctx, read.error);
+        return false;
+    }
+    showPicture(ctx.logo, read.picture);
+    show(ctx);
+    return true;
+}
+
+bool writeBytes(LogoContext& ctx, const QString& path, const QByteArray& bytes) {
+    const QString error = writeFileAtomically(path, bytes);
+    if (!error.isEmpty())
+        showError(ctx, error);
+    return error.isEmpty();
+}
+
+bool writeBinLogo(LogoContext& ctx, const QString& path, bool offerOpenFirst) {
+    LogoState& logo = ctx.logo;
+    logo.bytesPerColumn = bytesPerColumnFor(logo.height);
+    const int parts = binPartCount(logo.width, logo.bytesPerColumn);
+    if (parts <= 1)
+        return writeBytes(ctx, path, singleBinFile(logo));
+    if (parts <= kMaxBinParts)
+        return multiPartConversion(ctx, path, parts, offerOpenFirst);
+    showError(ctx, QStringLiteral("ПРЕВЫШЕНИЕ РАЗУМНОЙ ДЛИНЫ МАРКИ -\n\r") +
+                       QStringLiteral("РИСУНОК ЗАЙМЕТ БОЛЕЕ 12 ЛОГОТИПОВ!"));
+    return false;
+}
+
+// The "Yes" of open's question: the logo goes back where it came from, in that file's format.
+bool saveBeforeOpening(LogoContext& ctx) {
+    const QString path = ctx.logo.file.chosen.isEmpty() ? ctx.logo.file.name : ctx.logo.file.chosen;
+    return writeLogoFile(ctx, path, false);
+}
+
+} // namespace
+
+bool loadBinPbmFile(LogoContext& ctx, const QString& path, bool bin) {
+    const FileBytes file = readFileHead(path);
+    if (!file.ok()) {
+        showError(ctx, file.error);
+        return false;
+    }
+    const ColumnPictureResult decoded = decodeBinPbm(file.bytes, bin);
+    if (!decoded.ok()) {
+        showError(ctx, decoded.error);
+        return false;
+    }
+    unpackColumns(ctx.logo, decoded.picture.columns, decoded.picture.width,
+                  decoded.picture.bytesPerColumn);
+    show(ctx);
+    return true;
+}
+
+bool writeLogoFile(LogoContext& ctx, const QString& path, bool offerOpenFirst) {
+    const QString type = QFileInfo(path).suffix().toLower();
+    if (type == QLatin1String("bmp")) {
+        if (!writeBytes(ctx, path, encodeBmp(ctx.logo)))
+            return false;
+        ctx.link.shell.pictureStatus = openedFileStatus(path);
+        return true;
+    }
+    if (type == QLatin1String("bin"))
+        return writeBinLogo(ctx, path, offerOpenFirst);
+    if (type == QLatin1String("pbm")) {
+        // PBM is read, never written: the logo goes into a BIN file of the same name.
+        const QString binPath = path.left(path.size() - 3) + QStringLiteral("bin");
+        if (!writeBinLogo(ctx, binPath, false))
+            return false;
+        ctx.link.dialogs.message(QStringLiteral("Информация"),
+                                 QStringLiteral("Файлы '.PBM' не записываются.\n\r") +
+                                     QStringLiteral("Логотип сохранен в файле:\n\r") + binPath,
+                                 platform::kInformation);
+        return true;
+    }
+    showError(ctx, QStringLiteral("Файл типа '%1' записать невозможно.").arg(type));
+    return false;
+}
+
+void openLogoFile(LogoContext& ctx) {
+    LogoState& logo = ctx.logo;
+    auto& dialogs = ctx.link.dialogs;
+    if (!logo.file.name.isEmpty() && logo.changed) {
+        const int answer =
+            dialogs.message(QStringLiteral("Информация"),
+                            QStringLiteral("Содержание Логотипа изменено. Сохранить Изменения?"),
+                            platform::kWarningQuestion);
+        // Opening another file over changes that could not be saved would lose them.
+        if (answer == platform::kYes && !saveBeforeOpening(ctx))
+            return;
+        logo.changed = false;
+    }
+    const QStringList filters =
+        dialogFilters(QStringLiteral("Графика (*bmp,*bin,*pbm)|*.bmp;*.bin;*.pbm|"
+                                     "BMP-файлы (*.bmp)|*.bmp|"
+                                     "Логотипы (*.bin,*.pbm)|*.bin;*.pbm"));
+    for (;;) {
+        const QString path =
+            dialogs.openFileName(QStringLiteral("Открыть Файл Логотипа"), filters, ctx.folder);
+        if (path.isEmpty())
+            return;
+        const QString type = QFileInfo(path).suffix();
+        const QString lower = type.toLower();
+        bool loaded = false;
+        if (lower == QLatin1String("bmp")) {
+            loaded = loadBmpFile(ctx, path);
+        } else if (lower == QLatin1String("bin") || lower == QLatin1String("pbm")) {
+            loaded = loadBinPbmFile(ctx, path, lower == QLatin1String("bin"));
+        } else {
+            const int answer = dialogs.message(QStringLiteral("Информация"),
+                                               QStringLiteral("Файл типа '") + type +
+                                                   QStringLiteral(" открыть невозможно.\n\r") +
+                                                   QStringLiteral(" Выбрать другой файл?"),
+                                               platform::kWarningQuestion);
+            if (answer == platform::kYes)
+                continue;
+            return;
+        }
+        // A refused file leaves the editor, its file and the status bar as they were.
+        if (!loaded)
+            return;
+        logo.file = {path, type, path};
+        ctx.link.shell.pictureStatus = openedFileStatus(path);
+        ctx.link.shell.sizeStatus = sizeStatus(logo);
+        return;
+    }
+}
+
+void saveLogoAs(LogoContext& ctx) {
+    LogoState& logo = ctx.logo;
+    auto& dialogs = ctx.link.dialogs;
+    QString proposed = logo.file.name;
+    if (proposed.isEmpty()) {
+        if (!logo.changed) {
+            dialogs.message(QStringLiteral("ПУСТОЙ ЛОГОТИП"),
+                            QStringLiteral("Извините, но сохранять пока нечего!"),
+                            platform::kPlain);
+            return;
+        }
+        proposed = QStringLiteral("logo.bmp");
+    }
+    const QStringList filters =
+        dialogFilters(QStringLiteral("Файлы Логотипов (*.bin)|*.bin|BMP-файлы (*.bmp)|*.bmp|"
+                                     "ВМР-файлы и Логотипы (*.bmp,*bin)|*.bmp;*.bin"));
+    QString path = dialogs.saveFileName(QStringLiteral("Сохранить Файл Логотипа как..."), filters,
+                                        ctx.folder, proposed);
+    if (path.isEmpty())
+        return;
+    QString type = QFileInfo(path).suffix().toLower();
+    if (type.isEmpty()) {
+        path += QStringLiteral(".bmp");
+        type = QStringLiteral("bmp");
+    }
+    if (type != QLatin1String("bin") && type != QLatin1String("bmp")) {
+        showError(ctx, QStringLiteral("Файл типа '%1' записать невозможно.\n\r").arg(type) +
+                           QStringLiteral("Логотип сохраняется в файлах '.BIN' и '.BMP'."));
+        return;
+    }
+    logo.file = {path, type, path};
+    if (!writeLogoFile(ctx, path, true))
+        return;
+    ctx.link.shell.pictureStatus = savedFileStatus(logo.file.name);
+    logo.changed = false;
+}
+
+} // namespace nimbrel::session

@@ -1,0 +1,18 @@
+#include "session/MarkLinkSteps.h"
+
+#include "session/Talk.h"
+
+namespace nimbrel::session {
+
+void setMarkLinkIcon(Context& ctx, LinkIcon icon) {
+    ctx.shell.markLinkIcon = icon;
+    ctx.shell.notify();
+}
+
+void reportMarkWriteError(Context& ctx) {
+    setLinkResult(ctx, false);
+    setMarkLinkIcon(ctx, LinkIcon::Error);
+    ctx.dialogs.message(errorTitle(), writeErrorText(ctx.conn), platform::kError);
+}
+
+} // namespace nimbrel::session

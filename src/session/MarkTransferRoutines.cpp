@@ -1,0 +1,132 @@
+#include "session/MarkRoutines.h"
+
+#include "marks/MarkBlock.h"
+#include "marks/MarkOperations.h"
+#include "platform/NumberText.h"
+#include "session/MarkLinkSteps.h"
+#include "session/Talk.h"
+
+#include <optional>
+
+namespace nimbrel::session {
+
+using namespace marks;
+
+namespace {
+
+constexpr int kHighestMark = 85;
+constexpr int kMarkBufferSize = 2048;
+
+struct MarkNumber {
+    int number;
+    QString typed;
+};
+
+// Asks until the answer is 0..85. An empty answer (Esc, close box) ends the command: read
+// as 0 it would fetch, or overwrite, the mark being printed.
+std::optional<MarkNumber> askMarkNumber(Context& ctx, const QString& title) {
+    for (;;) {
+        const QString typed = ctx.dialogs.requester(
+            title, QStringLiteral("Введите Номер Марки: 0..85  ( 0- печатаемая марка )"),
+            QStringLiteral("0"));
+        if (typed.trimmed().isEmpty())
+            return std::nullopt;
+        const long long n = platform::parseWholeNumber(typed);
+        if (n >= 0 && n <= kHighestMark)
+            return MarkNumber{static_cast<int>(n), typed};
+        const int again = ctx.dialogs.message(
+            errorTitle(), QStringLiteral("Недопустимый Номер Марки. Повторить ввод?"),
+            platform::kErrorQuestion);
+        if (again != platform::kYes)
+            return std::nullopt;
+    }
+}
+
+// Sends the read command and takes the reply; an empty QByteArray after a failure, which
+// has then been reported.
+QByteArray fetchMark(Context& ctx, int mark) {
+    link::ExchangeResult result;
+    {
+        TalkingScope talking(ctx.shell);
+        setMarkLinkIcon(ctx, LinkIcon::Busy);
+        link::Line line = ctx.line();
+        result = marks::readMark(line, mark);
+        if (result.ok()) {
+            setLinkResult(ctx, true);
+            setMarkLinkIcon(ctx, LinkIcon::Ok);
+        }
+    }
+    if (!result.ok()) {
+        reportReadError(ctx);
+        return {};
+    }
+    return link::zeroFilled(result.reply, kMarkBufferSize);
+}
+
+void readMark(Context& ctx, MarkState& state, int mark, ReadForm form) {
+    const QByteArray reply = fetchMark(ctx, mark);
+    if (reply.isEmpty())
+        return;
+    if (isEmptyMark(reply)) {
+        ctx.dialogs.message(QStringLiteral("МАРКА #") + markDigits(mark),
+                            QStringLiteral("    ПУСТАЯ МАРКА!      "), platform::kError);
+        return;
+    }
+    const auto rows = decodeMarkBlock(reply, form);
+    for (int row = 0; row < kRows; ++row)
+        state.table.setCells(row, rows[row]);
+    state.selectedRow = 0;
+    redrawPreview(state);
+    ctx.shell.enable({14}, true);
+}
+
+QString tooLongText(const MarkTable& table, const std::vector<int>& rows) {
+    QString text;
+    for (int row : rows)
+        text += QStringLiteral("Фрагмент # ") + table.cell(row, MarkTable::kLabel) +
+                QStringLiteral(": текст длиннее 44 символов.\n\r");
+    return text + QStringLiteral("Марка не записана.");
+}
+
+} // namespace
+
+void readCurrentMark(Context& ctx, MarkState& state) {
+    readMark(ctx, state, 0, ReadForm::Current);
+}
+
+void readNumberedMark(Context& ctx, MarkState& state) {
+    const auto mark = askMarkNumber(ctx, QStringLiteral("Чтение Текстовой Марки из Маркиратора"));
+    if (mark)
+        readMark(ctx, state, mark->number, ReadForm::Numbered);
+}
+
+void writeMark(Context& ctx, MarkState& state) {
+    const EncodedMark encoded = encodeMarkBlock(state.table);
+    if (!encoded.ok()) {
+        ctx.dialogs.message(errorTitle(), tooLongText(state.table, encoded.tooLongRows),
+                            platform::kError);
+        return;
+    }
+    const auto mark = askMarkNumber(ctx, QStringLiteral("ЗАПИСЬ В МАРКИРАТОР"));
+    if (!mark)
+        return;
+    link::ExchangeError error;
+    {
+        TalkingScope talking(ctx.shell);
+        setMarkLinkIcon(ctx, LinkIcon::Busy);
+        link::Line line = ctx.line();
+        error = marks::writeMark(line, mark->number, encoded.block);
+    }
+    if (error != link::ExchangeError::None) {
+        reportMarkWriteError(ctx);
+        return;
+    }
+    setLinkResult(ctx, true);
+    setMarkLinkIcon(ctx, LinkIcon::Ok);
+    ctx.dialogs.message(QString(),
+                        QStringLiteral("Запись Марки #") + mark->typed +
+                            QStringLiteral(" успешно завершена."),
+                        platform::kInformation);
+}
+
+} // namespace nimbrel::session

@@ -1,0 +1,108 @@
+#include "session/PrinterRoutines.h"
+
+#include "printer/AreaReports.h"
+#include "printer/Counters.h"
+#include "printer/PrintModeReport.h"
+#include "printer/PrinterOperations.h"
+#include "printer/SettingsReport.h"
+#include "printer/Version.h"
+#include "session/Talk.h"
+
+namespace nimbrel::session {
+
+namespace {
+
+QString reportTitle() {
+    return QStringLiteral("Информация Системы Печати");
+}
+
+void showReport(Context& ctx, const QString& text) {
+    ctx.dialogs.message(reportTitle(), text, platform::kInformation);
+}
+
+using Operation = link::ExchangeResult (*)(link::Line&);
+
+// The information queries: busy icon, exchange, ok icon, the report.
+void showQuery(Context& ctx, Operation operation,
+               const std::function<QString(const QByteArray&)>& build, int bufferSize) {
+    const link::ExchangeResult result = transact(ctx, operation);
+    if (!result.ok())
+        return;
+    ctx.shell.setLinkIcon(LinkIcon::Ok);
+    showReport(ctx, build(link::zeroFilled(result.reply, bufferSize)));
+}
+
+// The area maps show no busy or ok icon, and on failure repeat the transaction's message.
+void showArea(Context& ctx, Operation operation,
+              const std::function<QString(const QByteArray&)>& build) {
+    const link::ExchangeResult result = transact(ctx, operation, false);
+    if (!result.ok()) {
+        ctx.shell.setLinkIcon(LinkIcon::Error);
+        ctx.dialogs.message(errorTitle(), readErrorText(ctx.conn), platform::kError);
+        return;
+    }
+    showReport(ctx, build(link::zeroFilled(result.reply, 256)));
+}
+
+} // namespace
+
+void showVersion(Context& ctx) {
+    printer::VersionResult version;
+    transact(ctx, [&version](link::Line& line) {
+        version = printer::readVersion(line);
+        return link::ExchangeResult{version.error, version.reply};
+    });
+    if (!version.ok())
+        return;
+    if (version.empty()) {
+        setLinkResult(ctx, false);
+        ctx.shell.setLinkIcon(LinkIcon::Error);
+        ctx.dialogs.message(errorTitle(),
+                            readErrorText(ctx.conn) + QStringLiteral("\n\r") +
+                                QStringLiteral("(возможно Маркиратор не включен или не подключен)"),
+                            platform::kError);
+        return;
+    }
+    ctx.shell.setLinkIcon(LinkIcon::Ok);
+    ctx.conn.printerModel = version.model();
+    ctx.shell.notify();
+    showReport(ctx, printer::versionMessageText(version.reply));
+}
+
+void showWorkingHours(Context& ctx) {
+    showQuery(ctx, printer::readWorkingHours, printer::workingHoursText, 8192);
+}
+
+void showPrintedCount(Context& ctx) {
+    showQuery(ctx, printer::readPrintedCount, printer::printedCountText, 8192);
+}
+
+void showSettingsReport(Context& ctx) {
+    const QString model = ctx.conn.printerModel;
+    const int xpFlag = ctx.shell.xpLayoutFlag;
+    showQuery(
+        ctx, printer::readSettings,
+        [&](const QByteArray& reply) { return printer::buildSettingsReport(reply, model, xpFlag); },
+        256);
+}
+
+void showPrintModeReport(Context& ctx) {
+    const int xpFlag = ctx.shell.xpLayoutFlag;
+    showQuery(
+        ctx, printer::readPrintMode,
+        [xpFlag](const QByteArray& reply) { return printer::buildPrintModeReport(reply, xpFlag); },
+        256);
+}
+
+void showMarkAreaReport(Context& ctx) {
+    const int xpFlag = ctx.shell.xpLayoutFlag;
+    showArea(ctx, printer::readMarkArea, [xpFlag](const QByteArray& reply) {
+        return printer::buildMarkAreaReport(reply, xpFlag);
+    });
+}
+
+void showLogoAreaReport(Context& ctx) {
+    showArea(ctx, printer::readLogoArea, printer::buildLogoAreaReport);
+}
+
+} // namespace nimbrel::session

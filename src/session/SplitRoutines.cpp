@@ -1,0 +1,118 @@
+#include "session/LogoRoutines.h"
+
+#include "logos/LogoEditor.h"
+#include "logos/LogoFiles.h"
+#include "logos/LogoSplit.h"
+
+#include <QDir>
+
+namespace nimbrel::session {
+
+using namespace logos;
+
+namespace {
+
+struct Strip {
+    int first;
+    int width;
+};
+
+std::vector<Strip> strips(const std::vector<int>& widths) {
+    std::vector<Strip> out;
+    int first = 0;
+    for (int w : widths) {
+        out.push_back({first, w});
+        first += w;
+    }
+    return out;
+}
+
+// One message for every part file that could not be written; false when there was one.
+bool reportFailedWrites(LogoContext& ctx, const QStringList& failed) {
+    if (failed.isEmpty())
+        return true;
+    ctx.link.dialogs.message(QStringLiteral("ОШИБКА"),
+                             QStringLiteral("Файл записать невозможно:\n\r") +
+                                 failed.join(QStringLiteral("\n\r")),
+                             platform::kError);
+    return false;
+}
+
+} // namespace
+
+int wideLogoCheck(LogoContext& ctx) {
+    LogoState& logo = ctx.logo;
+    logo.bytesPerColumn = bytesPerColumnFor(logo.height);
+    const int parts = wideCheckParts(logo.width, logo.bytesPerColumn);
+    if (parts == 0)
+        return 0;
+    if (parts < 0) {
+        ctx.link.dialogs.message(QStringLiteral("ОШИБКА"),
+                                 wideCheckRefusal(logo.width, logo.height), platform::kError);
+        return -1;
+    }
+    // Without a file of its own the parts are named after "logo" in the working folder.
+    const QString chosen = logo.file.chosen.isEmpty()
+                               ? QDir(ctx.folder).filePath(QStringLiteral("logo"))
+                               : logo.file.chosen;
+    const std::vector<Strip> cut = strips(wideCheckStripWidths(logo.width, parts));
+    std::vector<QImage> images;
+    for (const Strip& s : cut)
+        images.push_back(stripImage(logo, s.first, s.width));
+    QStringList failed;
+    for (int i = parts; i >= 1; --i) {
+        const QString path = widePartFileName(chosen, i);
+        if (!writeFileAtomically(path, encodeBmp(images[i - 1])).isEmpty())
+            failed.prepend(path);
+    }
+    if (!reportFailedWrites(ctx, failed))
+        return -1;
+
+    const int answer =
+        ctx.link.dialogs.message(QStringLiteral("Преобразование завершено"),
+                                 wideCheckQuestion(chosen, parts), platform::kQuestion);
+    if (answer != platform::kYes)
+        return parts;
+    logo.file.chosen = widePartFileName(chosen, 1);
+    showPicture(logo, images[0]);
+    show(ctx);
+    ctx.link.shell.pictureStatus = openedFileStatus(logo.file.chosen);
+    ctx.link.shell.sizeStatus = sizeStatus(logo);
+    return parts;
+}
+
+bool multiPartConversion(LogoContext& ctx, const QString& chosen, int parts, bool offerOpenFirst) {
+    LogoState& logo = ctx.logo;
+    const int r = logo.bytesPerColumn;
+    const QString base = multiPartBase(chosen);
+    QStringList failed;
+    QStringList written;
+    for (const Strip& s : strips(multiPartStripWidths(logo.width, parts))) {
+        const QString path =
+            multiPartFileName(base, static_cast<int>(written.size() + failed.size()) + 1);
+        if (writeFileAtomically(path, multiPartFile(logo, s.first, s.width, r)).isEmpty())
+            written << path;
+        else
+            failed << path;
+    }
+    if (!reportFailedWrites(ctx, failed))
+        return false;
+
+    auto& dialogs = ctx.link.dialogs;
+    const QString title = QStringLiteral("Преобразование файла завершено");
+    if (!offerOpenFirst) {
+        dialogs.message(title,
+                        QStringLiteral(" Создано %1 файлов:\n\r").arg(parts) +
+                            written.join(QStringLiteral("\n\r")),
+                        platform::kInformation);
+        return true;
+    }
+    if (dialogs.message(title, multiPartQuestion(base, parts), platform::kQuestion) ==
+        platform::kYes) {
+        logo.file.chosen = multiPartFileName(base, 1);
+        loadBinPbmFile(ctx, logo.file.chosen, true);
+    }
+    return true;
+}
+
+} // namespace nimbrel::session

@@ -1,0 +1,51 @@
+#include "session/Talk.h"
+
+namespace nimbrel::session {
+
+QString errorTitle() {
+    return QStringLiteral("ОШИБКА");
+}
+
+QString readErrorText(const link::ConnectionState& conn) {
+    return QStringLiteral("Ошибка при чтении данных из Маркиратора (") + conn.portName +
+           QStringLiteral(")!");
+}
+
+QString writeErrorText(const link::ConnectionState& conn) {
+    return QStringLiteral("Ошибка записи данных в порт ") + conn.portName + QStringLiteral("!");
+}
+
+void setLinkResult(Context& ctx, bool ok) {
+    ctx.conn.linkError = ok ? 0 : 1;
+}
+
+void reportReadError(Context& ctx) {
+    setLinkResult(ctx, false);
+    ctx.shell.setLinkIcon(LinkIcon::Error);
+    ctx.dialogs.message(errorTitle(), readErrorText(ctx.conn), platform::kError);
+}
+
+void reportWriteError(Context& ctx) {
+    setLinkResult(ctx, false);
+    ctx.shell.setLinkIcon(LinkIcon::Error);
+    ctx.dialogs.message(errorTitle(), writeErrorText(ctx.conn), platform::kError);
+}
+
+link::ExchangeResult transact(Context& ctx,
+                              const std::function<link::ExchangeResult(link::Line&)>& operation,
+                              bool busyIcon) {
+    if (busyIcon)
+        ctx.shell.setLinkIcon(LinkIcon::Busy);
+    link::ExchangeResult result;
+    {
+        TalkingScope talking(ctx.shell);
+        link::Line line = ctx.line();
+        result = operation(line);
+    }
+    setLinkResult(ctx, result.ok());
+    if (!result.ok())
+        reportReadError(ctx);
+    return result;
+}
+
+} // namespace nimbrel::session
