@@ -1,8 +1,8 @@
 #include "app/GraphicsWindow.h"
 
 #include "app/Icons.h"
-#include "app/Session.h"
 #include "logos/EditorMouse.h"
+#include "session/Session.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -105,8 +105,7 @@ GraphicsWindow::GraphicsWindow(QWidget* parent) : QWidget(parent) {
     }
 }
 
-void GraphicsWindow::bind(Session& session, std::function<void(int)> run) {
-    (void)run;
+void GraphicsWindow::bind(Session& session) {
     m_session = &session;
     m_editor->setImage(&session.logos.grid);
     m_logo->setImage(&session.logos.logo);

@@ -8,9 +8,13 @@
 
 class QScrollArea;
 
+namespace nimbrel::session {
+struct Session;
+}
+
 namespace nimbrel::app {
 
-struct Session;
+using session::Session;
 
 // Shows an image the session owns, repainting only the parts asked for.
 class LogoImageView : public QWidget {
@@ -35,8 +39,8 @@ class GraphicsWindow : public QWidget {
     Q_OBJECT
 public:
     explicit GraphicsWindow(QWidget* parent = nullptr);
-    // Connects the window to the program's state; `run` runs a command as the menu would.
-    void bind(Session& session, std::function<void(int)> run);
+    // Connects the window to the program's state.
+    void bind(Session& session);
     void render(const session::ShellState& shell);
 
     QWidget* canvas() const { return m_canvas; }

@@ -12,6 +12,15 @@
 
 namespace nimbrel::app {
 
+using session::kCmdConnect;
+using session::kCmdExit;
+using session::kCmdGraphicsView;
+using session::kCmdMarkView;
+using session::kCmdSettingsReport;
+using session::menuBarDefinition;
+using session::MenuNode;
+using session::TopMenu;
+
 MainWindow::MainWindow(Session& session, Dispatcher& dispatcher)
     : m_s(session), m_dispatcher(dispatcher) {
     setWindowTitle(QStringLiteral("'NIMBREL' для T2x/T7x/T9x  версия 5.0"));
@@ -37,8 +46,8 @@ MainWindow::MainWindow(Session& session, Dispatcher& dispatcher)
     m_graphicsSub->setWindowIcon(m_graphics->windowIcon());
     m_graphicsSub->installEventFilter(this);
 
-    m_mark->bind(m_s, [this](int id) { runCommand(id); });
-    m_graphics->bind(m_s, [this](int id) { runCommand(id); });
+    m_mark->bind(m_s);
+    m_graphics->bind(m_s);
     buildMenus();
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), kCmdGraphicsView);
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), kCmdMarkView);

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/Dispatcher.h"
 #include "app/GraphicsWindow.h"
 #include "app/MarkWindow.h"
-#include "app/MenuDefinitions.h"
-#include "app/Session.h"
+#include "session/Dispatcher.h"
+#include "session/MenuDefinitions.h"
+#include "session/Session.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -16,6 +16,10 @@ class QMdiSubWindow;
 class QMenu;
 
 namespace nimbrel::app {
+
+using session::Dispatcher;
+using session::MenuNode;
+using session::Session;
 
 // The frame window: menus, shortcuts, the two child windows and the clock. It renders the
 // session's shell state and hands every command to the dispatcher.

@@ -1,8 +1,8 @@
 #include "app/MarkWindow.h"
 
 #include "app/Icons.h"
-#include "app/Session.h"
 #include "marks/FragmentTypes.h"
+#include "session/Session.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -133,8 +133,7 @@ MarkWindow::MarkWindow(QWidget* parent) : QWidget(parent) {
     });
 }
 
-void MarkWindow::bind(Session& session, std::function<void(int)> run) {
-    (void)run;
+void MarkWindow::bind(Session& session) {
     m_marks = &session.marks;
     bindTable();
     bindEditor();

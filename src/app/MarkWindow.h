@@ -18,9 +18,13 @@ namespace nimbrel::marks {
 struct MarkState;
 }
 
+namespace nimbrel::session {
+struct Session;
+}
+
 namespace nimbrel::app {
 
-struct Session;
+using session::Session;
 
 // The mark window: mark table, fragment editor controls and the preview strip. It shows the
 // session's mark state and writes back what the user changes in the editor controls.
@@ -28,8 +32,8 @@ class MarkWindow : public QWidget {
     Q_OBJECT
 public:
     explicit MarkWindow(QWidget* parent = nullptr);
-    // Connects the window to the program's state; `run` runs a command as the menu would.
-    void bind(Session& session, std::function<void(int)> run);
+    // Connects the window to the program's state.
+    void bind(Session& session);
     void render(const session::ShellState& shell);
 
     QTableView* table() const { return m_table; }

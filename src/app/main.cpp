@@ -1,11 +1,11 @@
-#include "app/Dispatcher.h"
 #include "app/MainWindow.h"
 #include "app/ProgramFont.h"
 #include "app/QtDialogs.h"
-#include "app/Session.h"
 #include "platform/Clock.h"
 #include "platform/DeviceList.h"
 #include "platform/SerialPortPosix.h"
+#include "session/Dispatcher.h"
+#include "session/Session.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,8 +30,8 @@ int main(int argc, char* argv[]) {
     nimbrel::platform::SerialPortPosix port;
     nimbrel::platform::SystemDeviceLister lister;
     nimbrel::app::QtDialogs dialogs(nullptr);
-    nimbrel::app::Session session(port, clock, dialogs, lister);
-    nimbrel::app::Dispatcher dispatcher(session);
+    nimbrel::session::Session session(port, clock, dialogs, lister);
+    nimbrel::session::Dispatcher dispatcher(session);
     nimbrel::app::MainWindow window(session, dispatcher);
     dialogs.setParentWidget(&window);
 

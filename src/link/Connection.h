@@ -7,14 +7,14 @@
 
 namespace nimbrel::link {
 
-// The line settings items of "установки сом-порта", identifiers 110 to 116.
-struct LineSettingsItem {
-    int id;
-    const char* menuText;
-    const char* settingsText; // appended to the port name to form the mode string
-    const char* statusText;   // appended to the port name in the status bars
+// The line speeds the program offers, 115200 first: the mode string's settings part and the
+// status-bar text, both appended to the port name.
+struct LineSpeed {
+    int baud;
+    const char* settingsText; // ": baud=115200 parity=N Data=8 stop=1"
+    const char* statusText;   // ": 115200,n,8,1"
 };
-const std::vector<LineSettingsItem>& lineSettingsItems();
+const std::vector<LineSpeed>& lineSpeeds();
 
 struct ConnectionState {
     bool open = false; // the port handle is not 0

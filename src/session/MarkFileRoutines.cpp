@@ -65,7 +65,7 @@ bool loadMarkFile(Context& ctx, MarkState& state, const QString& workingFolder,
         return false;
     }
     state.currentFile = path;
-    ctx.shell.enable({13, 14}, true);
+    ctx.shell.enable({CommandId::SaveMarkChanges, CommandId::SaveMarkAs}, true);
     showMarkStatus(ctx, loadedMarkStatus(path));
     redrawPreview(state);
     return true;
@@ -75,7 +75,7 @@ void newMark(Context& ctx, MarkState& state, const QString& workingFolder) {
     if (!saveFile(ctx, workingFolder, kTemplateName, newMarkTemplate()))
         return;
     if (loadMarkFile(ctx, state, workingFolder, kTemplateName))
-        ctx.shell.enable({13}, false);
+        ctx.shell.enable(CommandId::SaveMarkChanges, false);
 }
 
 void openMarkFile(Context& ctx, MarkState& state, const QString& workingFolder) {

@@ -77,7 +77,7 @@ void readMark(Context& ctx, MarkState& state, int mark, ReadForm form) {
         state.table.setCells(row, rows[row]);
     state.selectedRow = 0;
     redrawPreview(state);
-    ctx.shell.enable({14}, true);
+    ctx.shell.enable(CommandId::SaveMarkAs, true);
 }
 
 QString tooLongText(const MarkTable& table, const std::vector<int>& rows) {

@@ -2,6 +2,7 @@
 
 #include "link/PortControl.h"
 #include "platform/NumberText.h"
+#include "session/CommandTable.h"
 #include "session/Talk.h"
 
 namespace nimbrel::session {
@@ -18,12 +19,16 @@ void showNoPortState(Context& ctx, LinkIcon icon) {
     ctx.shell.setLinkIcon(icon);
 }
 
-// Menus once a port is open; the view in front decides which titles stay grey.
+// Menus once a port is open, by the port rules of the command table; the view in front
+// decides which titles stay grey.
 void applyOpenedMenus(ShellState& shell) {
-    shell.enable({2}, false);
-    shell.enable({3}, true);
+    for (const CommandRow& row : commandTable()) {
+        if (row.port == PortRule::OnWhenOpen)
+            shell.itemEnabled[idNumber(row.id)] = true;
+        else if (row.port == PortRule::OnWhenClosed)
+            shell.itemEnabled[idNumber(row.id)] = false;
+    }
     shell.setTop({kTopGraphics}, true);
-    shell.enable({12, 15, 17, 18, 19, 24, 25, 26, 28, 29, 51, 52, 53, 54, 55, 56, 60, 61}, true);
     if (shell.activeView == View::Mark) {
         shell.setTop({kTopGraphics, kTopEditor}, false);
         shell.setTop({kTopMark}, true);
@@ -34,9 +39,13 @@ void applyOpenedMenus(ShellState& shell) {
 }
 
 void applyClosedMenus(ShellState& shell) {
-    shell.enable({2}, true);
-    shell.enable({3, 12, 15, 17, 18, 19, 24, 25, 26, 27, 28, 29, 51, 52, 53, 54, 55, 56, 60, 61},
-                 false);
+    for (const CommandRow& row : commandTable()) {
+        if (row.port == PortRule::OnWhenOpen || row.port == PortRule::OffWhenClosed)
+            shell.itemEnabled[idNumber(row.id)] = false;
+        else if (row.port == PortRule::OnWhenClosed)
+            shell.itemEnabled[idNumber(row.id)] = true;
+    }
+    shell.notify();
 }
 
 const platform::SerialDevice* findDevice(const link::ConnectionState& conn,
@@ -153,20 +162,20 @@ void closePort(Context& ctx) {
 void changeLineSettings(Context& ctx, int itemId) {
     if (!ctx.conn.open)
         return;
-    const link::LineSettingsItem* item = nullptr;
-    for (const auto& i : link::lineSettingsItems())
-        if (i.id == itemId)
-            item = &i;
-    if (!item)
+    // The items of "установки сом-порта" stand in the order of the speeds.
+    const int index = itemId - idNumber(CommandId::Line115200);
+    const auto& speeds = link::lineSpeeds();
+    if (index < 0 || index >= static_cast<int>(speeds.size()))
         return;
+    const link::LineSpeed* item = &speeds[index];
 
     releasePort(ctx);
     ctx.conn.settingsText = QString::fromUtf8(item->settingsText);
     if (!openDevice(ctx, ctx.conn.devicePath))
         return;
     ctx.shell.setPortText(ctx.conn.portName + QString::fromUtf8(item->statusText));
-    for (const auto& i : link::lineSettingsItems())
-        ctx.shell.itemChecked[i.id] = (i.id == itemId);
+    for (int i = 0; i < static_cast<int>(speeds.size()); ++i)
+        ctx.shell.itemChecked[idNumber(CommandId::Line115200) + i] = (i == index);
     ctx.shell.notify();
 }
 

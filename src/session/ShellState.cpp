@@ -8,6 +8,12 @@ void ShellState::enable(std::initializer_list<int> ids, bool on) {
     notify();
 }
 
+void ShellState::enable(std::initializer_list<CommandId> ids, bool on) {
+    for (CommandId id : ids)
+        itemEnabled[idNumber(id)] = on;
+    notify();
+}
+
 void ShellState::setTop(std::initializer_list<int> positions, bool on) {
     for (int p : positions)
         topEnabled[p] = on;
@@ -15,7 +21,7 @@ void ShellState::setTop(std::initializer_list<int> positions, bool on) {
 }
 
 void ShellState::setSettingsEntries(bool on) {
-    enable({54, 50}, on);
+    enable({CommandId::Version, CommandId::SetClock}, on);
 }
 
 void ShellState::setTalking(bool on) {

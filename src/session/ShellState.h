@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/CommandId.h"
+
 #include <QString>
 
 #include <functional>
@@ -12,7 +14,7 @@ enum class View { Mark, Logo };
 
 // Top-level menu titles by their position in the menu bar (a maximised child window's icon
 // menu stands at 0).
-enum TopMenu : int {
+enum TopMenuPosition : int {
     kTopFunctions = 1,
     kTopMark = 2,
     kTopGraphics = 3,
@@ -55,7 +57,10 @@ struct ShellState {
         auto it = itemEnabled.find(id);
         return it != itemEnabled.end() && it->second;
     }
+    bool enabled(CommandId id) const { return enabled(idNumber(id)); }
     void enable(std::initializer_list<int> ids, bool on);
+    void enable(std::initializer_list<CommandId> ids, bool on);
+    void enable(CommandId id, bool on) { enable({id}, on); }
     void setTop(std::initializer_list<int> positions, bool on);
     // The first three entries of "Настройки Маркиратора" by position: item 54, a separator,
     // item 50. They share their flags with the same items enabled by identifier.

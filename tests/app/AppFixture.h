@@ -3,8 +3,8 @@
 #include "FakeClock.h"
 #include "FakeSerialPort.h"
 #include "ScriptedDialogs.h"
-#include "app/Dispatcher.h"
-#include "app/Session.h"
+#include "session/Dispatcher.h"
+#include "session/Session.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -26,8 +26,8 @@ struct AppFixture : ::testing::Test {
     FakeSerialPort port{clock};
     ScriptedDialogs dialogs;
     ListedDevices lister;
-    app::Session session{port, clock, dialogs, lister};
-    app::Dispatcher dispatcher{session};
+    session::Session session{port, clock, dialogs, lister};
+    session::Dispatcher dispatcher{session};
     QTemporaryDir startDir;
     QString previousDir = QDir::currentPath();
     session::ShellState& shell = session.shell;

@@ -1,5 +1,5 @@
 #include "AppFixture.h"
-#include "app/HelpTexts.h"
+#include "session/HelpTexts.h"
 
 #include <QFile>
 
@@ -65,11 +65,11 @@ TEST_F(Dispatch, GuardedCommandsWithoutAPortShowOnlyTheConnectionCheck) {
 
 TEST_F(Dispatch, ViewSwitchesByShortcut) {
     startWithoutPort();
-    dispatcher.dispatch(app::kCmdGraphicsView); // already in the graphics view
+    dispatcher.dispatch(session::kCmdGraphicsView); // already in the graphics view
     EXPECT_EQ(shell.activeView, View::Logo);
     EXPECT_TRUE(shell.markWindowShown);
 
-    dispatcher.dispatch(app::kCmdMarkView);
+    dispatcher.dispatch(session::kCmdMarkView);
     EXPECT_EQ(shell.activeView, View::Mark);
     EXPECT_TRUE(shell.markWindowShown);
     EXPECT_FALSE(shell.graphicsWindowShown);
@@ -77,11 +77,11 @@ TEST_F(Dispatch, ViewSwitchesByShortcut) {
     EXPECT_FALSE(shell.topEnabled[session::kTopGraphics]);
     EXPECT_FALSE(shell.topEnabled[session::kTopEditor]);
 
-    dispatcher.dispatch(app::kCmdMarkView); // already in the mark view
+    dispatcher.dispatch(session::kCmdMarkView); // already in the mark view
     EXPECT_FALSE(shell.graphicsWindowShown);
 
     shell.enable({20, 21}, false);
-    dispatcher.dispatch(app::kCmdGraphicsView);
+    dispatcher.dispatch(session::kCmdGraphicsView);
     EXPECT_EQ(shell.activeView, View::Logo);
     EXPECT_FALSE(shell.markWindowShown);
     EXPECT_TRUE(shell.graphicsWindowShown);
@@ -143,7 +143,7 @@ TEST_F(Dispatch, HelpWorksWithoutAPortInEitherView) {
             dialogs.calls.clear();
             dispatcher.dispatch(id);
             ASSERT_EQ(dialogs.calls.size(), 1u);
-            EXPECT_EQ(dialogs.calls[0].title, app::helpText(id).title);
+            EXPECT_EQ(dialogs.calls[0].title, session::helpText(id).title);
         }
     }
 }
@@ -158,7 +158,7 @@ TEST_F(Dispatch, CloseItemReturnsToNoPort) {
 }
 
 TEST(ClockText, DateTwoBlanksTime) {
-    EXPECT_EQ(app::Dispatcher::pcDateTimeText(QDateTime(QDate(2019, 5, 1), QTime(4, 5, 9))),
+    EXPECT_EQ(session::Dispatcher::pcDateTimeText(QDateTime(QDate(2019, 5, 1), QTime(4, 5, 9))),
               QStringLiteral("01.05.2019  04:05:09"));
 }
 
@@ -171,7 +171,7 @@ using ConnectFollowUp = AppFixture;
 TEST_F(ConnectFollowUp, StartUpReadsTheVersionWithoutSwitchingViews) {
     dialogs.answer("3");
     port.queueReply(QByteArray("\x06T936 v4.07", 11), 1);
-    dispatcher.dispatch(app::kCmdMarkView);
+    dispatcher.dispatch(session::kCmdMarkView);
     dispatcher.startUp(startDir.path());
     EXPECT_EQ(port.writes.size(), 1u);
     EXPECT_EQ(port.writes[0].bytes, QByteArray("\x11\x69\x0E", 3));
@@ -186,7 +186,7 @@ TEST_F(ConnectFollowUp, StartUpReadsTheVersionWithoutSwitchingViews) {
 
 TEST_F(ConnectFollowUp, ModelOtherThanT260HidesTheMarkWindow) {
     startWithoutPort();
-    dispatcher.dispatch(app::kCmdMarkView);
+    dispatcher.dispatch(session::kCmdMarkView);
     dialogs.answer("3");
     port.queueReply(QByteArray("\x06T936 v4.07", 11), 1);
     dispatcher.dispatch(2);
@@ -199,17 +199,17 @@ TEST_F(ConnectFollowUp, ModelOtherThanT260HidesTheMarkWindow) {
     EXPECT_TRUE(shell.topEnabled[session::kTopEditor]);
     EXPECT_TRUE(shell.enabled(20));
     // Ctrl+M brings the mark window back.
-    dispatcher.dispatch(app::kCmdMarkView);
+    dispatcher.dispatch(session::kCmdMarkView);
     EXPECT_TRUE(shell.markWindowShown);
     EXPECT_EQ(shell.activeView, View::Mark);
 }
 
 TEST_F(ConnectFollowUp, T260KeepsTheViewInFront) {
     startWithoutPort();
-    dispatcher.dispatch(app::kCmdMarkView);
+    dispatcher.dispatch(session::kCmdMarkView);
     dialogs.answer("3");
     port.queueReply(QByteArray("\x06T260 v2.01", 11), 1);
-    dispatcher.dispatch(app::kCmdConnect);
+    dispatcher.dispatch(session::kCmdConnect);
     EXPECT_EQ(shell.activeView, View::Mark);
     EXPECT_TRUE(shell.markWindowShown);
     EXPECT_TRUE(shell.topEnabled[session::kTopMark]);
@@ -219,7 +219,7 @@ TEST_F(ConnectFollowUp, CtrlCWhileConnectedReopensTheSamePort) {
     startConnected("T260");
     dialogs.answer("3");
     port.queueReply(QByteArray("\x06T260 v2.01", 11), 1);
-    dispatcher.dispatch(app::kCmdConnect);
+    dispatcher.dispatch(session::kCmdConnect);
     EXPECT_EQ(port.closeCount, 1);
     EXPECT_EQ(port.openCount, 2);
     EXPECT_TRUE(session.conn.open);
@@ -229,7 +229,7 @@ TEST_F(ConnectFollowUp, CtrlCWhileConnectedReopensTheSamePort) {
 TEST_F(ConnectFollowUp, SettingsReportShortcutPicksTheLayoutByModel) {
     startConnected("T260");
     port.queueReply(QByteArray(47, '\0'), 1);
-    dispatcher.dispatch(app::kCmdSettingsReport);
+    dispatcher.dispatch(session::kCmdSettingsReport);
     ASSERT_EQ(dialogs.calls.size(), 1u);
     EXPECT_TRUE(dialogs.calls[0].text.startsWith(
         QStringLiteral("УСТАВКИ СИСТЕМЫ ПЕЧАТИ  ( T260 ) :\r\n\nИнтервал Автопечати по времени")));

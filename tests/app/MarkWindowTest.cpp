@@ -1,6 +1,5 @@
 #include "AppFixture.h"
 #include "app/MainWindow.h"
-#include "app/MarkCommands.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -43,7 +42,7 @@ struct MarkWindowTest : AppFixture {
         window = std::make_unique<app::MainWindow>(session, dispatcher);
         startWithoutPort();
         window->show();
-        window->runCommand(app::kCmdMarkView);
+        window->runCommand(session::kCmdMarkView);
         mark = window->markWindow();
     }
     void clickRow(int row) {
@@ -200,31 +199,6 @@ TEST_F(MarkWindowTest, FileDialogsStartInTheWorkingFolder) {
     ASSERT_EQ(dialogs.calls.size(), 2u);
     EXPECT_EQ(dialogs.calls[0].proposed, session.workingFolder);
     EXPECT_EQ(dialogs.calls[1].proposed, session.workingFolder);
-}
-
-using MarkCommandDispatch = AppFixture;
-
-TEST_F(MarkCommandDispatch, OwnsItsIdentifiers) {
-    startWithoutPort();
-    for (int id : {10, 11, 12, 13, 14, 15, 17, 18, 56})
-        EXPECT_TRUE(app::dispatchMarkCommand(session, id)) << id;
-    for (int id : {19, 20, 21, 16, 54, 100})
-        EXPECT_FALSE(app::dispatchMarkCommand(session, id)) << id;
-}
-
-} // namespace
-
-namespace {
-
-// Every type name shows whole in its 90-pixel column.
-TEST_F(MarkWindowTest, TypeNamesFitTheirColumn) {
-    QTableView* table = mark->table();
-    const QFontMetrics metrics(table->font());
-    ASSERT_EQ(table->columnWidth(1), 90);
-    for (const char16_t* name :
-         {u"Текст", u"Номер", u"Дата/Время", u"Графика", u"ПостДата", u"ШтрихКод EAN"})
-        EXPECT_LE(metrics.horizontalAdvance(u(name)) + 8, table->columnWidth(1))
-            << u(name).toStdString();
 }
 
 } // namespace

@@ -2,8 +2,8 @@
 
 #include "ScriptedDialogs.h"
 #include "SimProcess.h"
-#include "app/Dispatcher.h"
-#include "app/Session.h"
+#include "session/Dispatcher.h"
+#include "session/Session.h"
 #include "link/PortControl.h"
 #include "platform/Clock.h"
 #include "platform/DeviceList.h"
@@ -28,8 +28,8 @@ struct E2eFixture : ::testing::Test {
     platform::SerialPortPosix port;
     platform::SystemDeviceLister lister;
     ScriptedDialogs dialogs;
-    app::Session session{port, clock, dialogs, lister};
-    app::Dispatcher dispatcher{session};
+    session::Session session{port, clock, dialogs, lister};
+    session::Dispatcher dispatcher{session};
     std::unique_ptr<SimProcess> sim;
 
     E2eFixture() { qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit()); }

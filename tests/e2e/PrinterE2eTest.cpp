@@ -46,7 +46,7 @@ TEST_F(Printer, EveryInformationCommandAnswers) {
         run(19).text.startsWith(QStringLiteral("ЗАПОЛНЕНИЕ ОБЛАСТИ ТЕКСТОВЫХ МАРОК:\r\n\n")));
     EXPECT_TRUE(run(24).text.startsWith(
         QStringLiteral("ЗАПОЛНЕНИЕ ГРАФИЧЕСКОЙ ОБЛАСТИ МАРКИРАТОРА:\r\n\n")));
-    const auto& report = run(app::kCmdSettingsReport);
+    const auto& report = run(session::kCmdSettingsReport);
     EXPECT_EQ(report.title, kInfoTitle);
     EXPECT_TRUE(report.text.startsWith(QStringLiteral("УСТАВКИ СИСТЕМЫ ПЕЧАТИ  ( T93Z ) :\r\n\n")));
     EXPECT_TRUE(report.text.contains(QStringLiteral("Уставки групповой печати:\n\r")));

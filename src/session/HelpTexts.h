@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace nimbrel::app {
+namespace nimbrel::session {
 
 struct HelpText {
     QString title;
@@ -13,4 +13,4 @@ struct HelpText {
 // The four texts of the "Помощь" menu, by command identifier 40 to 43.
 HelpText helpText(int id);
 
-} // namespace nimbrel::app
+} // namespace nimbrel::session

@@ -1,17 +1,21 @@
 #pragma once
 
-#include "app/Session.h"
+#include "session/CommandId.h"
+#include "session/Session.h"
 
-namespace nimbrel::app {
+#include <QDateTime>
+
+namespace nimbrel::session {
 
 // Shortcut identifiers.
-inline constexpr int kCmdGraphicsView = 100;
-inline constexpr int kCmdMarkView = 101;
-inline constexpr int kCmdConnect = 102;
-inline constexpr int kCmdExit = 103;
-inline constexpr int kCmdSettingsReport = 104;
+inline constexpr int kCmdGraphicsView = idNumber(CommandId::GraphicsViewKey);
+inline constexpr int kCmdMarkView = idNumber(CommandId::MarkViewKey);
+inline constexpr int kCmdConnect = idNumber(CommandId::ConnectKey);
+inline constexpr int kCmdExit = idNumber(CommandId::ExitKey);
+inline constexpr int kCmdSettingsReport = idNumber(CommandId::SettingsReportKey);
 
-// Turns each menu command or shortcut into one operation, run to completion.
+// Turns each menu command or shortcut into the routine of its row in the command table, run
+// to completion.
 class Dispatcher {
 public:
     explicit Dispatcher(Session& session) : m_s(session) {}
@@ -20,6 +24,7 @@ public:
     void startUp(const QString& startDirectory);
 
     void dispatch(int id);
+    void dispatch(CommandId id) { dispatch(idNumber(id)); }
 
     // The exit question; true when the program should end (port closed, temporary mark
     // file deleted).
@@ -33,12 +38,7 @@ public:
     void tickClock();
 
 private:
-    void connect();
-    void switchToMarkView(bool hideOther);
-    void switchToGraphicsView(bool hideOther);
-    void runPrinterCommand(int id);
-
     Session& m_s;
 };
 
-} // namespace nimbrel::app
+} // namespace nimbrel::session

@@ -1,4 +1,3 @@
-#include "app/LogoCommands.h"
 #include "AppFixture.h"
 #include "logos/LogoEditor.h"
 
@@ -8,14 +7,6 @@ using nimbrel::testing::AppFixture;
 namespace {
 
 struct LogoDispatch : AppFixture {};
-
-TEST_F(LogoDispatch, TakesTheLogoIdentifiers) {
-    startWithoutPort();
-    for (int id : {20, 21, 22, 23, 27, 30, 31, 32, 34, 35})
-        EXPECT_TRUE(app::dispatchLogoCommand(session, id)) << id;
-    for (int id : {10, 24, 33, 36, 99})
-        EXPECT_FALSE(app::dispatchLogoCommand(session, id)) << id;
-}
 
 TEST_F(LogoDispatch, TransfersNeedAPort) {
     startWithoutPort();

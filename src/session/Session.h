@@ -12,7 +12,7 @@
 
 #include <QString>
 
-namespace nimbrel::app {
+namespace nimbrel::session {
 
 // All program state, created once in main() (or by a test with doubles) and passed by
 // reference to whatever needs it.
@@ -35,4 +35,4 @@ struct Session {
     session::Context context() { return {port, clock, dialogs, conn, shell}; }
 };
 
-} // namespace nimbrel::app
+} // namespace nimbrel::session

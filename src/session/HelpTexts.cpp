@@ -1,10 +1,10 @@
-#include "app/HelpTexts.h"
+#include "session/HelpTexts.h"
 
 #include "platform/Dialogs.h"
 
 #include <initializer_list>
 
-namespace nimbrel::app {
+namespace nimbrel::session {
 
 namespace {
 
@@ -104,4 +104,4 @@ HelpText helpText(int id) {
     }
 }
 
-} // namespace nimbrel::app
+} // namespace nimbrel::session

@@ -3,11 +3,10 @@
 #include <QString>
 #include <vector>
 
-namespace nimbrel::session {
-struct ShellState;
-}
+#include "session/CommandId.h"
+#include "session/ShellState.h"
 
-namespace nimbrel::app {
+namespace nimbrel::session {
 
 // One entry of a menu: an item with its command identifier, a separator, or a submenu.
 struct MenuNode {
@@ -30,10 +29,10 @@ struct TopMenu {
 const std::vector<TopMenu>& menuBarDefinition();
 
 // Identifiers of the two window commands offered at the end of "ФУНКЦИИ".
-inline constexpr int kShowMarkWindow = 7;
-inline constexpr int kShowGraphicsWindow = 8;
+inline constexpr int kShowMarkWindow = idNumber(CommandId::ShowMarkWindow);
+inline constexpr int kShowGraphicsWindow = idNumber(CommandId::ShowGraphicsWindow);
 
 // Puts the start states of the menu bar into the shell state.
-void applyStartMenuStates(session::ShellState& shell);
+void applyStartMenuStates(ShellState& shell);
 
-} // namespace nimbrel::app
+} // namespace nimbrel::session

@@ -1,8 +1,8 @@
-#include "app/HelpTexts.h"
+#include "session/HelpTexts.h"
 
 #include <gtest/gtest.h>
 
-using nimbrel::app::helpText;
+using nimbrel::session::helpText;
 
 namespace {
 
