@@ -3,11 +3,11 @@
 #include "FakeClock.h"
 #include "FakeSerialPort.h"
 #include "ScriptedDialogs.h"
-#include "app/Dispatcher.h"
 #include "app/MainWindow.h"
-#include "app/Session.h"
 #include "logos/LogoEditor.h"
+#include "session/Dispatcher.h"
 #include "session/LogoRoutines.h"
+#include "session/Session.h"
 
 #include <QApplication>
 #include <QFile>
@@ -30,8 +30,8 @@ struct Window {
     nimbrel::testing::FakeSerialPort port{clock};
     nimbrel::testing::ScriptedDialogs dialogs;
     NoDevices lister;
-    app::Session session{port, clock, dialogs, lister};
-    app::Dispatcher dispatcher{session};
+    session::Session session{port, clock, dialogs, lister};
+    session::Dispatcher dispatcher{session};
     app::MainWindow window{session, dispatcher};
 };
 

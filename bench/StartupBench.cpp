@@ -2,9 +2,9 @@
 #include "FakeClock.h"
 #include "FakeSerialPort.h"
 #include "ScriptedDialogs.h"
-#include "app/Dispatcher.h"
 #include "app/MainWindow.h"
-#include "app/Session.h"
+#include "session/Dispatcher.h"
+#include "session/Session.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -39,8 +39,8 @@ bool startOnce(const QString& dir) {
     nimbrel::testing::FakeSerialPort port(clock);
     nimbrel::testing::ScriptedDialogs dialogs;
     NoDevices lister;
-    app::Session session(port, clock, dialogs, lister);
-    app::Dispatcher dispatcher(session);
+    session::Session session(port, clock, dialogs, lister);
+    session::Dispatcher dispatcher(session);
     app::MainWindow window(session, dispatcher);
     window.show();
     dispatcher.startUp(dir);

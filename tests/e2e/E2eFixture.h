@@ -2,13 +2,13 @@
 
 #include "ScriptedDialogs.h"
 #include "SimProcess.h"
-#include "session/Dispatcher.h"
-#include "session/Session.h"
 #include "link/PortControl.h"
 #include "platform/Clock.h"
 #include "platform/DeviceList.h"
 #include "platform/SerialPortPosix.h"
+#include "session/Dispatcher.h"
 #include "session/PortRoutines.h"
+#include "session/Session.h"
 
 #include <QDir>
 #include <QTemporaryDir>
