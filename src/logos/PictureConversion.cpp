@@ -201,6 +201,10 @@ ConvertedLogo convertPicture(const QImage& picture, const ConversionOptions& opt
 PictureRead readPicture(const QString& path) {
     PictureRead out;
     const QString name = QFileInfo(path).fileName();
+    if (!QFileInfo::exists(path)) {
+        out.error = QStringLiteral("Файл '") + name + QStringLiteral("' не найден.");
+        return out;
+    }
     QImageReader reader(path);
     if (!reader.canRead()) {
         out.error = QStringLiteral("Файл '") + name +
