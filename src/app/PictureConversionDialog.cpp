@@ -23,9 +23,11 @@ constexpr int kPreviewWidth = 800;
 constexpr int kGridPreviewHeight = 10 * logos::kMaxLogoHeight + 1;
 
 QString heightText(int dots) {
-    // Russian agrees the noun with the number: 24 "точки", the others "точек".
-    return QStringLiteral("%1 %2").arg(dots).arg(dots == 24 ? QStringLiteral("точки")
-                                                            : QStringLiteral("точек"));
+    // Russian agrees the noun with the number: 24 and 32 "точки", 8 and 16 "точек".
+    const int last = dots % 10;
+    const bool few = last >= 2 && last <= 4 && (dots % 100 < 12 || dots % 100 > 14);
+    return QStringLiteral("%1 %2").arg(dots).arg(few ? QStringLiteral("точки")
+                                                     : QStringLiteral("точек"));
 }
 
 QScrollArea* previewArea(QLabel* picture, int height) {

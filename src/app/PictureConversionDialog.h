@@ -15,7 +15,7 @@ class QSlider;
 namespace nimbrel::app {
 
 // Asks how a picture becomes a logo and shows the result as it will be: at natural size and
-// at the editor grid's scale. It changes no state: the caller takes result() after OK.
+// at the editor grid's scale. It changes no state: the caller takes converted() after OK.
 class PictureConversionDialog : public QDialog {
     Q_OBJECT
 public:
@@ -24,7 +24,7 @@ public:
 
     logos::ConversionOptions options() const;
     // The conversion of the picture with the options shown.
-    const logos::ConvertedLogo& result() const { return m_result; }
+    const logos::ConvertedLogo& converted() const { return m_result; }
 
     // The converted dots drawn as the editor draws its grid: a 9 x 9 box per dot, 10 pixels
     // apart, grid lines between.
