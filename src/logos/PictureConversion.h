@@ -13,7 +13,7 @@
 
 namespace nimbrel::logos {
 
-// Heights a converted picture can take: whole bytes per column.
+// The automatic choices of ConversionOptions.
 inline constexpr int kAutoHeight = 0;
 inline constexpr int kAutoThreshold = -1;
 // Pictures are read at most this large: enough for every logo height and the preview, small

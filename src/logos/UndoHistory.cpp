@@ -131,7 +131,8 @@ bool UndoHistory::end(const LogoState& logo) {
                              was.bytesPerColumn != logo.bytesPerColumn;
     if (!step.whole)
         step.rect = changedRect(was.image, logo.logo);
-    if (!step.whole && step.rect.isEmpty() && !sizeChanged && !step.fileChanged)
+    // A save renames the file without touching a dot: nothing for the user to take back.
+    if (!step.whole && step.rect.isEmpty() && !sizeChanged)
         return false;
 
     step.before =

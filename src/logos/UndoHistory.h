@@ -33,8 +33,8 @@ public:
 
     // Notes the logo as it is before a change. A step still open is ended first.
     void begin(const LogoState& logo);
-    // Records the change since begin() as one step; a step that changed no dot, size or file is
-    // dropped. Returns whether a step was recorded.
+    // Records the change since begin() as one step; a step that changed no dot and no size
+    // (a save, a cancelled command) is dropped. Returns whether a step was recorded.
     bool end(const LogoState& logo);
     bool isOpen() const { return m_open.has_value(); }
 

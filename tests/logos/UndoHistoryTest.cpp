@@ -214,6 +214,11 @@ TEST(UndoHistory, StepsThatChangeNothingAreNotKept) {
     history.begin(logo);
     stroke(logo, {{70, 3}});
     EXPECT_FALSE(history.end(logo));
+    // A save: another file name, the flag cleared, no dot changed.
+    history.begin(logo);
+    logo.file = {u("/p/saved.bin"), u("bin"), u("/p/saved.bin")};
+    logo.changed = false;
+    EXPECT_FALSE(history.end(logo));
     // Painting a dark dot dark again.
     drawRows(logo, 10, 8, {"#"});
     history.begin(logo);
