@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/Exchange.h"
 #include "platform/DeviceList.h"
 
 #include <QString>
@@ -22,6 +23,7 @@ struct ConnectionState {
     QString devicePath;
     QString settingsText = QStringLiteral(": baud=115200 parity=N Data=8 stop=1");
     int linkError = 0;
+    LineState line;
     // Four upper-case characters from the version reply; the operations that depend on the
     // model receive it from here.
     QString printerModel = QStringLiteral("T260");

@@ -30,13 +30,25 @@ enum class TraceDirection { Sent, Received };
 // protocol trace).
 using TraceSink = std::function<void(TraceDirection, const QByteArray&)>;
 
-// The line an operation talks over: the port, the clock its waits run on, and an optional
-// trace. Only this layer touches the port's reads, writes and counts.
+// What the line remembers between exchanges: after a reply that never came, its bytes may
+// still be on their way, so the next exchange first watches the line for them.
+struct LineState {
+    bool lateReplyPossible = false;
+};
+
+// The line an operation talks over: the port, the clock its waits run on, an optional trace
+// and the state kept between exchanges. Only this layer touches the port's reads, writes and
+// counts.
 struct Line {
     platform::SerialPort& port;
     platform::Clock& clock;
     TraceSink trace;
+    LineState* state = nullptr;
 };
+
+// How much of a reply is still to come, told from the bytes read so far: the whole length,
+// or -1 while the bytes so far cannot tell it yet.
+using ReplyLength = std::function<int(const QByteArray& soFar)>;
 
 // Bytes written after the command: a mark block in pieces, a logo block in one.
 struct Piece {
@@ -62,6 +74,14 @@ struct Request {
     int recountAfterMs = -1;
     // The reply is read into at most this many bytes; the rest is read and dropped.
     int bufferSize = 256;
+    // Where the command or the reply's own header tells the length, a reply that pauses
+    // before it is complete is waited for (within the same passes) instead of cut.
+    ReplyLength length;
+    // With a length: a reply still short after the passes, or longer than its length, is an
+    // error (a block); otherwise the short reply is taken as it is (a report, whose missing
+    // bytes read as 0) and bytes past the length are dropped. A reply that never told its
+    // length (-1 to the end) is taken as it is.
+    bool exactLength = false;
 };
 
 enum class ExchangeError {
@@ -70,6 +90,8 @@ enum class ExchangeError {
     WriteFailed, // the port refused the bytes, or they never left the output queue
     NoReply,     // no stable count of reply bytes within the passes
     ReadFailed,  // bytes were counted but none could be read
+    BadLength,   // a reply of a known length came short or too long
+    LineBusy,    // the line never fell quiet before the command: nothing was written
 };
 
 struct ExchangeResult {
@@ -82,8 +104,10 @@ struct ExchangeResult {
     }
 };
 
-// Writes the request (dropping a late reply of an earlier exchange first), waits by the reply
-// rule and reads the reply, bounded.
+// Writes the request, waits by the reply rule and reads the reply, bounded. Before writing,
+// the line must be quiet: bytes that arrive unasked (a late reply of an earlier exchange) are
+// dropped until no byte has come for a few ms; after a reply that never came, the line is
+// watched for a second so its late bytes cannot start the next reply.
 ExchangeResult exchange(Line& line, const Request& request);
 
 // The stable count of waiting bytes, or 0 when none settled within the passes.

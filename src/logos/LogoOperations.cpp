@@ -12,12 +12,56 @@ constexpr int kBitmapSettleMs = 100;
 // A 6-byte request leaves the output queue in well under a millisecond; a queue that stays
 // full this long belongs to a line that no longer moves.
 constexpr int kRequestDrainMs = 1000;
+// 256 bytes take 27 ms at 115200 baud and 270 ms at 9600.
+constexpr int kBlockDrainMs = 2000;
+
+// The widest logo the printer keeps; wider answers are refused by the decoder.
+constexpr int kWidestLogoAnswer = 254;
+
+int byteAt(const QByteArray& bytes, int i) {
+    return i < bytes.size() ? static_cast<unsigned char>(bytes.at(i)) : 0;
+}
+
+// Whether a header's size fields announce columns the decoders take; otherwise the answer is
+// taken as it came and the decoders tell the user what is wrong with it.
+bool announcesColumns(int width, int bytesPerColumn, int widest) {
+    return width > 0 && width <= widest && bytesPerColumn > 0 && bytesPerColumn <= 4;
+}
+
+// The logo answer: 0x06, width, bytes per column, the columns; any other single byte is the
+// answer for an empty slot.
+int logoAnswerLength(const QByteArray& soFar) {
+    if (soFar.size() == 1 && byteAt(soFar, 0) != 0x06)
+        return 1;
+    if (soFar.size() < 3)
+        return -1;
+    const int width = byteAt(soFar, 1);
+    const int rows = byteAt(soFar, 2);
+    return announcesColumns(width, rows, kWidestLogoAnswer) ? 3 + width * rows
+                                                            : static_cast<int>(soFar.size());
+}
+
+// The bitmap answer: a width word, bytes per column, the columns; width 0 for no bitmap.
+int bitmapAnswerLength(const QByteArray& soFar) {
+    if (soFar.size() < 2)
+        return -1;
+    const int width = byteAt(soFar, 0) | (byteAt(soFar, 1) << 8);
+    if (width == 0)
+        return static_cast<int>(soFar.size());
+    if (soFar.size() < 3)
+        return -1;
+    const int rows = byteAt(soFar, 2);
+    return announcesColumns(width, rows, 0xFFFF) ? 3 + width * rows
+                                                 : static_cast<int>(soFar.size());
+}
 
 link::ExchangeError sendWithBlock(link::Line& line, const QByteArray& request,
                                   const QByteArray& block) {
     link::Request r;
     r.command = request;
     r.drainCommandMs = kRequestDrainMs;
+    // The block must have left too: a line that hung up in the middle is not a success.
+    r.drainPiecesMs = kBlockDrainMs;
     r.pieces.push_back({block, kBeforeBlockMs, kAfterBlockMs});
     r.dropAnswer = true;
     return link::exchange(line, r).error;
@@ -30,6 +74,8 @@ link::ExchangeResult readLogo(link::Line& line, int number) {
     request.command = readLogoRequest(number);
     request.wait = link::kLogoReadWait;
     request.bufferSize = kLogoReadBuffer;
+    request.length = logoAnswerLength;
+    request.exactLength = true;
     return link::exchange(line, request);
 }
 
@@ -48,6 +94,8 @@ link::ExchangeResult readBitmap(link::Line& line) {
     request.wait = link::kBitmapWait;
     request.recountAfterMs = kBitmapSettleMs;
     request.bufferSize = kBitmapBuffer;
+    request.length = bitmapAnswerLength;
+    request.exactLength = true;
     return link::exchange(line, request);
 }
 

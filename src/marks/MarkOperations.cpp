@@ -23,6 +23,12 @@ link::ExchangeResult readMark(link::Line& line, int mark) {
     request.wait = mark == 0 ? link::kCurrentMarkWait : link::kMarkReadWait;
     request.recountAfterMs = mark == 0 ? 0 : kNumberedSettleMs;
     request.bufferSize = kMarkBufferSize;
+    // A mark is its whole block, never a part of one; an answer starting with 0 is the empty
+    // slot's, taken as it comes.
+    request.length = [](const QByteArray& soFar) {
+        return soFar.at(0) == '\0' ? static_cast<int>(soFar.size()) : kMarkBlockSize;
+    };
+    request.exactLength = true;
     return link::exchange(line, request);
 }
 

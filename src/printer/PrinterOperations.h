@@ -9,6 +9,9 @@ namespace nimbrel::printer {
 // The printer's information and settings commands as exchanges: no questions, no messages,
 // no icons. A failed exchange leaves its error in the result.
 
+// The nine models the program knows.
+bool isKnownModel(const QString& model);
+
 struct VersionResult {
     link::ExchangeError error = link::ExchangeError::None;
     QByteArray reply;
@@ -22,8 +25,8 @@ struct VersionResult {
 VersionResult readVersion(link::Line& line);
 link::ExchangeResult readWorkingHours(link::Line& line);
 link::ExchangeResult readPrintedCount(link::Line& line);
-// The print-system settings block; its layout follows the model.
-link::ExchangeResult readSettings(link::Line& line);
+// The print-system settings block; its layout and length follow the model.
+link::ExchangeResult readSettings(link::Line& line, const QString& model);
 link::ExchangeResult readPrintMode(link::Line& line);
 // One byte per slot, "Y" for an occupied one.
 link::ExchangeResult readMarkArea(link::Line& line);

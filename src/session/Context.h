@@ -18,7 +18,7 @@ struct Context {
     ShellState& shell;
 
     // The line the printer operations talk over.
-    link::Line line() const { return {port, clock, {}}; }
+    link::Line line() const { return {port, clock, {}, &conn.line}; }
 };
 
 } // namespace nimbrel::session

@@ -20,10 +20,10 @@ void showReport(Context& ctx, const QString& text) {
     ctx.dialogs.message(reportTitle(), text, platform::kInformation);
 }
 
-using Operation = link::ExchangeResult (*)(link::Line&);
+using Operation = std::function<link::ExchangeResult(link::Line&)>;
 
 // The information queries: busy icon, exchange, ok icon, the report.
-void showQuery(Context& ctx, Operation operation,
+void showQuery(Context& ctx, const Operation& operation,
                const std::function<QString(const QByteArray&)>& build, int bufferSize) {
     const link::ExchangeResult result = transact(ctx, operation);
     if (!result.ok())
@@ -33,7 +33,7 @@ void showQuery(Context& ctx, Operation operation,
 }
 
 // The area maps show no busy or ok icon, and on failure repeat the transaction's message.
-void showArea(Context& ctx, Operation operation,
+void showArea(Context& ctx, const Operation& operation,
               const std::function<QString(const QByteArray&)>& build) {
     const link::ExchangeResult result = transact(ctx, operation, false);
     if (!result.ok()) {
@@ -64,9 +64,17 @@ void showVersion(Context& ctx) {
         return;
     }
     ctx.shell.setLinkIcon(LinkIcon::Ok);
-    ctx.conn.printerModel = version.model();
-    ctx.shell.notify();
-    showReport(ctx, printer::versionMessageText(version.reply));
+    // Only a model the program knows may change the layouts and limits that follow it.
+    const QString model = version.model();
+    QString text = printer::versionMessageText(version.reply);
+    if (printer::isKnownModel(model)) {
+        ctx.conn.printerModel = model;
+        ctx.shell.notify();
+    } else {
+        text += QStringLiteral("\n\rОтвет Маркиратора не распознан: модель остаётся ") +
+                ctx.conn.printerModel + QStringLiteral(".");
+    }
+    showReport(ctx, text);
 }
 
 void showWorkingHours(Context& ctx) {
@@ -81,7 +89,7 @@ void showSettingsReport(Context& ctx) {
     const QString model = ctx.conn.printerModel;
     const int xpFlag = ctx.shell.xpLayoutFlag;
     showQuery(
-        ctx, printer::readSettings,
+        ctx, [&model](link::Line& line) { return printer::readSettings(line, model); },
         [&](const QByteArray& reply) { return printer::buildSettingsReport(reply, model, xpFlag); },
         256);
 }

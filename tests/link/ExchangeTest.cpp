@@ -178,3 +178,133 @@ TEST_F(OutputWait, GivesUpOnAQueueThatNeverEmpties) {
 }
 
 } // namespace
+
+namespace {
+
+using nimbrel::testing::bytes;
+
+struct LengthCase {
+    const char* name;
+    bool exact;
+    QByteArray first;  // arrives 2 ms after the command
+    QByteArray second; // arrives after a gap longer than a pass; empty: none
+    int gapMs;
+    ExchangeError error;
+    QByteArray reply;
+};
+
+class KnownLength : public LineFixture, public ::testing::WithParamInterface<LengthCase> {};
+
+// The logo answer's own header tells its length: 0x06, width, bytes per column, the columns.
+int logoLength(const QByteArray& soFar) {
+    if (soFar.size() < 3)
+        return -1;
+    return 3 + static_cast<unsigned char>(soFar[1]) * static_cast<unsigned char>(soFar[2]);
+}
+
+TEST_P(KnownLength, GapsAreWaitedForAndWrongLengthsCaught) {
+    const LengthCase& c = GetParam();
+    port.queueReply(c.first, 2);
+    if (!c.second.isEmpty())
+        port.schedule(c.second, 2 + c.gapMs);
+    link::Request r = query(QByteArray("\x0Fi005", 5), 1024);
+    r.length = logoLength;
+    r.exactLength = c.exact;
+    const auto result = link::exchange(line, r);
+    EXPECT_EQ(result.error, c.error);
+    if (c.error == ExchangeError::None) {
+        EXPECT_EQ(result.reply, c.reply);
+    }
+    EXPECT_EQ(port.bytesWaitingInput(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, KnownLength,
+    ::testing::Values(
+        LengthCase{"WholeAtOnce",
+                   true,
+                   bytes({6, 2, 1, 0xAA, 0x55}),
+                   {},
+                   0,
+                   ExchangeError::None,
+                   bytes({6, 2, 1, 0xAA, 0x55})},
+        LengthCase{"GapAfterHeader", true, bytes({6, 2, 1}), bytes({0xAA, 0x55}), 20,
+                   ExchangeError::None, bytes({6, 2, 1, 0xAA, 0x55})},
+        LengthCase{"GapInsideHeader", true, bytes({6}), bytes({2, 1, 0xAA, 0x55}), 40,
+                   ExchangeError::None, bytes({6, 2, 1, 0xAA, 0x55})},
+        LengthCase{
+            "ShortAtTheLimit", true, bytes({6, 2, 1, 0xAA}), {}, 0, ExchangeError::BadLength, {}},
+        LengthCase{"TooLong",
+                   true,
+                   bytes({6, 2, 1, 0xAA, 0x55, 0x77}),
+                   {},
+                   0,
+                   ExchangeError::BadLength,
+                   {}},
+        LengthCase{"ReportShortIsTakenAsItIs",
+                   false,
+                   bytes({6, 2, 1, 0xAA}),
+                   {},
+                   0,
+                   ExchangeError::None,
+                   bytes({6, 2, 1, 0xAA})},
+        LengthCase{"ReportTooLongIsCut",
+                   false,
+                   bytes({6, 2, 1, 0xAA, 0x55, 0x77}),
+                   {},
+                   0,
+                   ExchangeError::None,
+                   bytes({6, 2, 1, 0xAA, 0x55})}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LineFixture, ShortReplyWaitsNoLongerThanThePasses) {
+    port.queueReply(bytes({6, 2, 1}), 2);
+    link::Request r = query(QByteArray("\x0Fi005", 5));
+    r.length = logoLength;
+    r.exactLength = true;
+    EXPECT_EQ(link::exchange(line, r).error, ExchangeError::BadLength);
+    EXPECT_LE(clock.elapsedMs(), 502);
+}
+
+struct QuietLine : LineFixture {
+    link::LineState state;
+    QuietLine() { line.state = &state; }
+};
+
+TEST_F(QuietLine, LateReplyAfterNoReplyIsDroppedBeforeTheNextCommand) {
+    port.queueSilence();
+    EXPECT_EQ(link::exchange(line, query(QByteArray("\x11w\x0E", 3))).error,
+              ExchangeError::NoReply);
+    // The hours answer turns up a second after its command; the next command goes out 600 ms
+    // after the wait gave up, before the late bytes.
+    port.schedule(bytes({6, 0, 1, 0x17, 0x2D}), 1000);
+    clock.advance(600);
+    port.queueReply(bytes({0}), 2);
+    const auto r = link::exchange(line, query(QByteArray("\x0Fr07", 4)));
+    EXPECT_TRUE(r.ok());
+    EXPECT_EQ(r.reply, bytes({0}));
+    ASSERT_EQ(port.writes.size(), 2u);
+    EXPECT_GT(port.writes[1].atMs, 1000);
+    // Once the line was found quiet, the next command costs nothing extra.
+    port.queueReply(bytes({6, 3}), 2);
+    const qint64 before = clock.elapsedMs();
+    link::exchange(line, query(QByteArray("\x11S\x0E", 3)));
+    EXPECT_EQ(port.writes[2].atMs, before);
+}
+
+TEST_F(QuietLine, ALineThatNeverFallsQuietGetsNoCommand) {
+    port.schedule(QByteArray(2000, 'g'), 0, 2.0);
+    EXPECT_EQ(link::exchange(line, query(QByteArray("\x11i\x0E", 3))).error,
+              ExchangeError::LineBusy);
+    EXPECT_TRUE(port.writes.empty());
+}
+
+TEST_F(QuietLine, StrayBytesAreDroppedUntilTheLineIsQuiet) {
+    port.schedule(bytes({1, 2, 3}), 0);
+    port.queueReply(QByteArray("\x06T936", 5), 2);
+    const auto r = link::exchange(line, query(QByteArray("\x11i\x0E", 3)));
+    EXPECT_EQ(r.reply, QByteArray("\x06T936", 5));
+    EXPECT_EQ(port.writes[0].atMs, 5);
+}
+
+} // namespace

@@ -413,13 +413,14 @@ TEST_F(Transfers, BitmapWiderThanTheGridIsCut) {
     EXPECT_EQ(shell.sizeStatus, QStringLiteral("Размер XY: 819x8"));
 }
 
-TEST_F(Transfers, BitmapLongerThanItsBufferIsDrained) {
+TEST_F(Transfers, BitmapLongerThanItsHeaderSaysIsAnErrorAndDrained) {
     QByteArray answer = bytes({0x33, 0x03, 4});
     answer.append(QByteArray(9000, '\x80'));
     port.queueReply(answer);
     session::readCurrentMarkBitmap(ctx);
-    EXPECT_EQ(logo.width, 819);
-    EXPECT_EQ(logo.height, 32);
+    EXPECT_EQ(onlyMessage().text,
+              QStringLiteral("Ошибка при чтении данных из Маркиратора (COM3)!"));
+    EXPECT_EQ(logo.width, 64);
     EXPECT_EQ(port.bytesWaitingInput(), 0);
 }
 

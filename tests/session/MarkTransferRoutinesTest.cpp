@@ -82,7 +82,8 @@ TEST_F(MarkTransfer, ReadMarkByNumber) {
 }
 
 TEST_F(MarkTransfer, ReadCurrentMark) {
-    port.queueReply(record({0x07, 0x11, 0x02}, "AB") + record({0x18, 0x02, 0x02}, "XY"));
+    port.queueReply(link::zeroFilled(
+        record({0x07, 0x11, 0x02}, "AB") + record({0x18, 0x02, 0x02}, "XY"), 1536));
     session::readCurrentMark(ctx, state);
     EXPECT_TRUE(dialogs.calls.empty());
     EXPECT_EQ(written(), std::vector<QByteArray>{bytes({0x0F, 0x72, 0x30, 0x30, 0x0E})});
@@ -97,7 +98,7 @@ TEST_F(MarkTransfer, ReadCurrentMark) {
 
 TEST_F(MarkTransfer, NumberedReadShowsUnknownCodesAsQuestionMark) {
     dialogs.answer("1");
-    port.queueReply(record({0x07, 0x11, 0x02}, "AB"));
+    port.queueReply(link::zeroFilled(record({0x07, 0x11, 0x02}, "AB"), 1536));
     session::readNumberedMark(ctx, state);
     EXPECT_EQ(rowOf(state.table, 0), (Row{"?", " 17", "AB", "42"}));
 }
@@ -110,11 +111,27 @@ TEST_F(MarkTransfer, TricklingReplyIsTakenWhole) {
     EXPECT_EQ(port.bytesWaitingInput(), 0);
 }
 
-TEST_F(MarkTransfer, LongReplyIsDrained) {
-    port.queueReply(numberedBlock() + QByteArray(1000, 'x'));
+// A mark is exactly its block: more, or less after the wait, is not a mark to show.
+TEST_F(MarkTransfer, WrongLengthsAreReadErrorsAndLeaveTheTable) {
+    for (const QByteArray& reply : {numberedBlock() + QByteArray(1000, 'x'),
+                                    numberedBlock().left(300), numberedBlock().left(1535)}) {
+        dialogs.calls.clear();
+        port.queueReply(reply);
+        session::readCurrentMark(ctx, state);
+        expectMessages({{u(u"ОШИБКА"), readError(), 16}});
+        expectTableUntouched();
+        EXPECT_EQ(conn.linkError, 1);
+        EXPECT_EQ(port.bytesWaitingInput(), 0);
+    }
+}
+
+// A block that pauses on its way (a USB adapter's frame, a busy printer) is waited for.
+TEST_F(MarkTransfer, GappedBlockIsTakenWhole) {
+    port.queueReply(numberedBlock().left(300), 2);
+    port.schedule(numberedBlock().mid(300), 60);
     session::readCurrentMark(ctx, state);
-    EXPECT_EQ(state.table.cell(0, 3), "R0");
-    EXPECT_EQ(port.bytesWaitingInput(), 0);
+    EXPECT_TRUE(dialogs.calls.empty());
+    EXPECT_EQ(state.table.cell(31, 3), "R31");
 }
 
 TEST_F(MarkTransfer, LateInputIsDroppedBeforeTheCommand) {
