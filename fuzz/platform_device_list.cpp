@@ -1,25 +1,42 @@
 #include "platform/DeviceList.h"
 
-#include <QDir>
 #include <QFile>
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
-// One folder for the whole run, removed at its end.
+// One folder for the whole run, emptied after each input and removed at the end. Entries are
+// made and removed by their bytes: a name that is not UTF-8 does not survive a trip through
+// QString.
 struct ScratchFolder {
-    QString path;
+    QByteArray path;
     ScratchFolder() {
         char pattern[] = "/tmp/nimbrel-fuzz-ports-XXXXXX";
         if (mkdtemp(pattern) == nullptr)
             std::abort();
-        path = QString::fromLocal8Bit(pattern);
+        path = pattern;
     }
-    ~ScratchFolder() { QDir(path).removeRecursively(); }
+    ~ScratchFolder() {
+        empty();
+        ::rmdir(path.constData());
+    }
+    void empty() const {
+        DIR* dir = ::opendir(path.constData());
+        if (dir == nullptr)
+            return;
+        while (const dirent* entry = ::readdir(dir)) {
+            if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+                ::unlinkat(::dirfd(dir), entry->d_name, 0);
+        }
+        ::closedir(dir);
+    }
 };
 
 } // namespace
@@ -29,8 +46,6 @@ struct ScratchFolder {
 // come back, one per number, in order.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const ScratchFolder scratch;
-    const QString& folder = scratch.path;
-    QDir dir(folder);
     const QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     for (const QByteArray& line : input.split('\n')) {
         const qsizetype blank = line.indexOf(' ');
@@ -38,17 +53,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (name.isEmpty() || name.contains('/') || name.contains('\0') || name == "." ||
             name == "..")
             continue;
-        const QByteArray path = QFile::encodeName(folder) + "/" + name;
+        const QByteArray path = scratch.path + "/" + name;
         if (blank < 0) {
-            QFile file(QString::fromLocal8Bit(path));
-            file.open(QIODevice::WriteOnly);
+            const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+            if (fd >= 0)
+                ::close(fd);
         } else {
             const QByteArray target = line.mid(blank + 1).left(200);
             if (!target.contains('\0'))
                 (void)!::symlink(target.constData(), path.constData());
         }
     }
-    const auto ports = nimbrel::platform::readVirtualPorts(folder);
+    const auto ports = nimbrel::platform::readVirtualPorts(QFile::decodeName(scratch.path));
     int last = 0;
     for (const auto& port : ports) {
         bool ok = false;
@@ -58,8 +74,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             __builtin_trap();
         last = n;
     }
-    for (const QString& entry :
-         dir.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot))
-        ::unlink(QFile::encodeName(dir.filePath(entry)).constData());
+    scratch.empty();
     return 0;
 }
