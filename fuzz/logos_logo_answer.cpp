@@ -1,10 +1,10 @@
 #include "logos/LogoBlock.h"
-#include "logos/LogoEditor.h"
+#include "logos/LogoFiles.h"
 
 #include <cstddef>
 #include <cstdint>
 
-// The printer's answer to a logo read, as the read command takes it.
+// The printer's answer to a logo read, as the read command takes it, and the file it saves.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray answer(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const auto a = nimbrel::logos::decodeLogoAnswer(answer);
@@ -17,7 +17,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto reread = nimbrel::logos::decodeBinPbm(file, true);
     if (!reread.ok() || reread.picture.columns != a.columns)
         __builtin_trap();
-    static nimbrel::logos::LogoState logo;
-    nimbrel::logos::unpackColumns(logo, a.columns, a.width, a.bytesPerColumn);
     return 0;
 }

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,6 +22,46 @@ std::optional<std::string> readLink(const std::string& path) {
         return std::nullopt;
     }
     return std::string(buffer, static_cast<std::size_t>(n));
+}
+
+// The owner file beside COMn: the PID of the simulator that made the link.
+std::optional<long> readOwner(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    char buffer[32] = {};
+    const ssize_t n = read(fd, buffer, sizeof buffer - 1);
+    close(fd);
+    if (n <= 0) {
+        return std::nullopt;
+    }
+    char* end = nullptr;
+    const long pid = std::strtol(buffer, &end, 10);
+    if (pid <= 0 || end == buffer || (*end != '\n' && *end != '\0')) {
+        return std::nullopt;
+    }
+    return pid;
+}
+
+bool processGone(long pid) {
+    return kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+bool writeOwner(const std::string& path, long pid) {
+    const std::string temporary = path + ".new";
+    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        return false;
+    }
+    const std::string text = std::to_string(pid) + "\n";
+    const bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    close(fd);
+    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        unlink(temporary.c_str());
+        return false;
+    }
+    return true;
 }
 
 bool makeDirectory(const std::string& path, std::string& error) {
@@ -68,6 +110,10 @@ std::string PortRegistry::linkPath(int number) const {
     return m_folder + "/COM" + std::to_string(number);
 }
 
+std::string PortRegistry::ownerPath(int number) const {
+    return m_folder + "/.COM" + std::to_string(number) + ".owner";
+}
+
 PortRegistry::Status PortRegistry::tryLink(int number, const std::string& target,
                                            std::string& error) {
     const std::string path = linkPath(number);
@@ -75,6 +121,11 @@ PortRegistry::Status PortRegistry::tryLink(int number, const std::string& target
         if (symlink(target.c_str(), path.c_str()) == 0) {
             m_number = number;
             m_target = target;
+            // Without it a link left by a killed simulator would hold the number as long as
+            // its target path lives on (a new pseudo-terminal often gets the same one).
+            if (!writeOwner(ownerPath(number), getpid())) {
+                error = "cannot record the owner of " + path + ": " + std::strerror(errno);
+            }
             return Status::Ok;
         }
         if (errno != EEXIST) {
@@ -83,8 +134,11 @@ PortRegistry::Status PortRegistry::tryLink(int number, const std::string& target
         }
         struct stat info {};
         const auto existing = readLink(path);
-        if (!existing || stat(path.c_str(), &info) == 0) {
-            error = path + " is in use" + (existing ? " (-> " + *existing + ")" : "");
+        const auto owner = readOwner(ownerPath(number));
+        const bool ownerGone = existing && owner && processGone(*owner);
+        if (!existing || (stat(path.c_str(), &info) == 0 && !ownerGone)) {
+            error = path + " is in use" + (existing ? " (-> " + *existing + ")" : "") +
+                    (owner ? " by process " + std::to_string(*owner) : "");
             return Status::InUse;
         }
         unlink(path.c_str());
@@ -133,6 +187,9 @@ void PortRegistry::remove() {
     const std::string path = linkPath(m_number);
     if (readLink(path) == m_target) {
         unlink(path.c_str());
+        if (readOwner(ownerPath(m_number)) == getpid()) {
+            unlink(ownerPath(m_number).c_str());
+        }
     }
     m_number = 0;
 }

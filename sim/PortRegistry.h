@@ -19,8 +19,9 @@ public:
     PortRegistry& operator=(const PortRegistry&) = delete;
     ~PortRegistry();
 
-    // Links COM<com>, or the highest free number from 200 down, to target. A link whose target
-    // is gone is stale and taken over; a live one is left alone.
+    // Links COM<com>, or the highest free number from 200 down, to target, and records this
+    // process as its owner in ".COM<n>.owner" beside it. A link whose target is gone, or whose
+    // recorded owner has ended, is stale and taken over; a live one is left alone.
     Status add(std::optional<int> com, const std::string& target, std::string& error);
     // Points the link at a new target in one step.
     bool repoint(const std::string& target, std::string& error);
@@ -34,6 +35,7 @@ private:
     bool ensureFolder(std::string& error) const;
     Status tryLink(int number, const std::string& target, std::string& error);
     std::string linkPath(int number) const;
+    std::string ownerPath(int number) const;
 
     std::string m_folder;
     std::string m_target;

@@ -9,7 +9,6 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <unistd.h>
 
@@ -20,6 +19,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kMarkSlots = 86;
+// Width, bytes per column and the widest logo's columns.
+constexpr std::uintmax_t kMaxLogoBlockSize = 2 + kMaxLogoWidth * kMaxBytesPerColumn;
 
 std::string padded(int value, int digits) {
     std::string text = std::to_string(value);
@@ -95,9 +96,22 @@ std::vector<std::string> StateFolder::load(PrinterState& state) const {
         if (!slot) {
             continue;
         }
+        // Size first: a huge (or sparse) file must not be read into memory, nor a pipe block us.
+        const bool isMark = slot->store == StoreChange::Store::Marks;
+        const std::uintmax_t limit = isMark ? kMarkBlockSize : kMaxLogoBlockSize;
+        std::error_code sizeError;
+        const std::uintmax_t size =
+            entry.is_regular_file(sizeError) && !sizeError ? entry.file_size(sizeError) : limit + 1;
+        if (sizeError || size > limit) {
+            warnings.push_back(name + " is not a " + (isMark ? "mark" : "logo") +
+                               " block; slot left as it was");
+            continue;
+        }
         std::ifstream in(entry.path(), std::ios::binary);
-        const Bytes bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        if (slot->store == StoreChange::Store::Marks) {
+        Bytes bytes(static_cast<std::size_t>(size));
+        in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
+        bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+        if (isMark) {
             if (bytes.size() != kMarkBlockSize || bytes[0] == 0) {
                 warnings.push_back(name + " is not a mark block; slot left as it was");
                 continue;

@@ -55,6 +55,8 @@ int main(int argc, char** argv) {
 
     // Whoever reads our port line may go away; that must not kill the printer.
     std::signal(SIGPIPE, SIG_IGN);
+    // A state file past the file-size limit is a failed save with a message, not an exit.
+    std::signal(SIGXFSZ, SIG_IGN);
     const int stopFd = stopSignalFd();
     if (stopFd < 0) {
         return fail(kExitFailure, "cannot watch for stop signals");

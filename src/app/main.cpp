@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 #include "app/ProgramFont.h"
 #include "app/QtDialogs.h"
+#include "platform/AtomicFile.h"
 #include "platform/Clock.h"
 #include "platform/DeviceList.h"
 #include "platform/SerialPortPosix.h"
@@ -16,6 +17,7 @@
 #include <QTranslator>
 
 int main(int argc, char* argv[]) {
+    nimbrel::platform::ignoreFileSizeSignal();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nimbrel"));
     // Arial's metrics, which the fixed control and status-field sizes were laid out for.

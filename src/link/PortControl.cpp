@@ -18,13 +18,34 @@ QString openFailureText(const QString& portName, const QString& devicePath,
         return port +
                QStringLiteral(" НЕ ОБНАРУЖЕН:\n\rустройство отсутствует или отключено.\n\r") +
                QStringLiteral("Выберите другой порт.");
-    case platform::OpenError::Busy:
-        return port + QStringLiteral(" ЗАНЯТ:\n\rпорт открыт другой программой.\n\r") +
+    case platform::OpenError::Busy: {
+        const QString who = result.holder.pid > 0
+                                ? QStringLiteral("порт открыт программой ") +
+                                      result.holder.program + QStringLiteral(" (PID ") +
+                                      QString::number(result.holder.pid) + QStringLiteral(").\n\r")
+                                : QStringLiteral("порт открыт другой программой.\n\r");
+        return port + QStringLiteral(" ЗАНЯТ:\n\r") + who +
                QStringLiteral("Закройте её или выберите другой порт.");
+    }
     case platform::OpenError::NoPermission: {
-        const QString group = result.detail.isEmpty() ? QStringLiteral("dialout") : result.detail;
-        return port + QStringLiteral(" НЕДОСТУПЕН:\n\rнет прав на открытие устройства.\n\r") +
-               QStringLiteral("Добавьте пользователя в группу '") + group +
+        const QString denied =
+            port + QStringLiteral(" НЕДОСТУПЕН:\n\rнет прав на открытие устройства.\n\r");
+        // Joining the group helps only when the group itself may read and write the device.
+        QString group = result.detail.isEmpty() ? QStringLiteral("dialout") : result.detail;
+        if (result.access) {
+            group = platform::groupGrantingAccess(*result.access);
+            if (group.isEmpty()) {
+                const platform::DeviceAccess& a = *result.access;
+                return denied + QStringLiteral("Владелец ") + a.owner + QLatin1Char(':') + a.group +
+                       QStringLiteral(", права ") +
+                       QStringLiteral("%1").arg(a.mode, 3, 8, QLatin1Char('0')) +
+                       QStringLiteral(" (") + platform::permissionText(a.mode) +
+                       QStringLiteral("):\n\rгруппа устройства не может читать и писать в "
+                                      "него.\n\rДоступ должен дать администратор или правило "
+                                      "udev.");
+            }
+        }
+        return denied + QStringLiteral("Добавьте пользователя в группу '") + group +
                QStringLiteral("'\n\r(sudo usermod -aG ") + group +
                QStringLiteral(" $USER) и войдите в систему заново.");
     }

@@ -1,12 +1,12 @@
 #include "logos/LogoFiles.h"
 
 #include "logos/LogoEditor.h"
+#include "platform/AtomicFile.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace nimbrel::logos {
 
@@ -155,9 +155,8 @@ FileBytes readFileHead(const QString& path, int limit) {
     return {file.read(limit), QString()};
 }
 
-QString writeFileAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+QString writeLogoFile(const QString& path, const QByteArray& bytes) {
+    if (!platform::writeFileAtomically(path, bytes).ok())
         return fileWriteErrorText(path);
     return QString();
 }

@@ -52,8 +52,9 @@ struct FileBytes {
     bool ok() const { return error.isEmpty(); }
 };
 FileBytes readFileHead(const QString& path, int limit = kFileReadLimit);
-// Replaces the file at once or not at all. Returns the message for the user, empty on success.
-QString writeFileAtomically(const QString& path, const QByteArray& bytes);
+// Replaces the file at once or not at all (the one atomic write). Returns the message for the
+// user, empty on success.
+QString writeLogoFile(const QString& path, const QByteArray& bytes);
 
 QString fileOpenErrorText(const QString& path);
 QString fileWriteErrorText(const QString& path);

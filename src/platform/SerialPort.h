@@ -1,7 +1,12 @@
 #pragma once
 
+#include "platform/PortHolders.h"
+
 #include <QByteArray>
 #include <QString>
+
+#include <optional>
+#include <utility>
 
 namespace nimbrel::platform {
 
@@ -17,11 +22,31 @@ struct LineSettings {
 // Why an open failed; the message shown to the user is built from this.
 enum class OpenError { None, NotFound, Busy, NoPermission, Other };
 
+// Who owns a device and who may use it, for the no-permission message.
+struct DeviceAccess {
+    QString owner;     // user name, or the number when it has no name
+    QString group;     // group name, or the number
+    unsigned mode = 0; // permission bits, 0600
+};
+
 struct OpenResult {
+    OpenResult(OpenError e = OpenError::None, QString why = {},
+               std::optional<DeviceAccess> who = std::nullopt, PortHolder by = {})
+        : error(e), detail(std::move(why)), access(std::move(who)), holder(std::move(by)) {}
+
     OpenError error = OpenError::None;
-    QString detail; // the system's own words, for the "other" case
+    QString detail; // the system's own words, for the "other" case; the group for no permission
+    std::optional<DeviceAccess> access; // no permission: owner, group and mode when known
+    PortHolder holder;                  // busy: the program that has the device open, if known
     bool ok() const { return error == OpenError::None; }
 };
+
+// The device's group when its members may both read and write it (so joining it helps);
+// empty otherwise.
+QString groupGrantingAccess(const DeviceAccess& access);
+
+// "rw-rw----" for 0660.
+QString permissionText(unsigned mode);
 
 // One serial line. The reply wait needs the kernel's counts of waiting input and output
 // bytes without an event loop, so this is deliberately a thin blocking interface.

@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <poll.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -38,21 +39,32 @@ QString systemText(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// The group that may use the device ("dialout"), so the user knows what to join.
-QString owningGroup(const QByteArray& path) {
-    struct stat st {};
-    if (::stat(path.constData(), &st) != 0)
-        return {};
-    const long size = sysconf(_SC_GETGR_R_SIZE_MAX);
+// Asks the system's database in a growing buffer; the number when the id has no name.
+template <typename Entry, typename Lookup, typename NameOf>
+QString nameOfId(unsigned id, Lookup lookup, NameOf nameOf) {
+    const long size = sysconf(_SC_GETPW_R_SIZE_MAX);
     std::vector<char> buffer(size > 0 ? static_cast<size_t>(size) : 4096);
-    group entry{};
-    group* found = nullptr;
+    Entry entry{};
+    Entry* found = nullptr;
     int rc = 0;
-    while ((rc = getgrgid_r(st.st_gid, &entry, buffer.data(), buffer.size(), &found)) == ERANGE)
+    while ((rc = lookup(id, &entry, buffer.data(), buffer.size(), &found)) == ERANGE)
         buffer.resize(buffer.size() * 2);
     if (rc == 0 && found != nullptr)
-        return QString::fromLocal8Bit(found->gr_name);
-    return QString::number(st.st_gid);
+        return QString::fromLocal8Bit(nameOf(*found));
+    return QString::number(id);
+}
+
+// Owner, group and mode, so the message can say what blocks access and whom to ask.
+std::optional<DeviceAccess> deviceAccess(const QByteArray& path) {
+    struct stat st {};
+    if (::stat(path.constData(), &st) != 0)
+        return std::nullopt;
+    DeviceAccess access;
+    access.owner =
+        nameOfId<passwd>(st.st_uid, getpwuid_r, [](const passwd& p) { return p.pw_name; });
+    access.group = nameOfId<group>(st.st_gid, getgrgid_r, [](const group& g) { return g.gr_name; });
+    access.mode = st.st_mode & 07777;
+    return access;
 }
 
 OpenResult openFailure(int error, const QByteArray& path) {
@@ -65,8 +77,10 @@ OpenResult openFailure(int error, const QByteArray& path) {
     case EBUSY:
         return {OpenError::Busy, systemText(error)};
     case EACCES:
-    case EPERM:
-        return {OpenError::NoPermission, owningGroup(path)};
+    case EPERM: {
+        const std::optional<DeviceAccess> access = deviceAccess(path);
+        return {OpenError::NoPermission, access ? access->group : QString(), access, {}};
+    }
     default:
         return {OpenError::Other, systemText(error)};
     }
@@ -119,6 +133,15 @@ OpenResult SerialPortPosix::open(const QString& devicePath, const LineSettings& 
         const int error = errno;
         ::close(fd);
         return {OpenError::Other, systemText(error)};
+    }
+    // Neither lock stops a program that opened the device before us without taking one (cat,
+    // a terminal); both would read the printer's replies, so the port counts as busy.
+    const std::vector<PortHolder> holders = otherPortHolders(fd);
+    if (!holders.empty()) {
+        ::ioctl(fd, TIOCNXCL);
+        ::flock(fd, LOCK_UN);
+        ::close(fd);
+        return {OpenError::Busy, systemText(EBUSY), std::nullopt, holders.front()};
     }
 
     m_settingsApplied = applyLineSettings(fd, settings);

@@ -1,12 +1,12 @@
 #include "session/MarkRoutines.h"
 
 #include "marks/MarkFile.h"
+#include "platform/AtomicFile.h"
 #include "session/Talk.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace nimbrel::session {
 
@@ -25,13 +25,8 @@ QString inFolder(const QString& workingFolder, const QString& path) {
 // Replaces the file as a whole or not at all; a failure is said, never passed over.
 bool saveFile(Context& ctx, const QString& workingFolder, const QString& path,
               const QByteArray& bytes) {
-    QSaveFile file(inFolder(workingFolder, path));
-    // commit() does not notice a failure of the flush it does on closing, so flush first.
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-    if (written && file.commit())
+    if (platform::writeFileAtomically(inFolder(workingFolder, path), bytes).ok())
         return true;
-    file.cancelWriting();
     ctx.dialogs.message(errorTitle(),
                         QStringLiteral("Не удалось записать файл '") + path + QStringLiteral("'!"),
                         platform::kError);

@@ -265,15 +265,14 @@ TEST(Files, MissingFileAndUnwritableFolderAreSaid) {
     EXPECT_EQ(logos::readFileHead(missing).error, u(u"Файл открыть невозможно:\n\r") + missing);
     EXPECT_EQ(logos::readBmpFile(missing).error, u(u"Файл открыть невозможно:\n\r") + missing);
     const QString nowhere = dir.filePath(QStringLiteral("no/such/folder/x.bin"));
-    EXPECT_EQ(logos::writeFileAtomically(nowhere, "x"),
-              u(u"Файл записать невозможно:\n\r") + nowhere);
+    EXPECT_EQ(logos::writeLogoFile(nowhere, "x"), u(u"Файл записать невозможно:\n\r") + nowhere);
 }
 
 TEST(Files, AtomicWriteReplacesTheFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.bin"));
     ASSERT_TRUE(writeBytes(path, QByteArray(500, 'x')));
-    EXPECT_TRUE(logos::writeFileAtomically(path, "abc").isEmpty());
+    EXPECT_TRUE(logos::writeLogoFile(path, "abc").isEmpty());
     EXPECT_EQ(fileBytes(path), QByteArray("abc"));
 }
 

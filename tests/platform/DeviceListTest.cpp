@@ -213,6 +213,16 @@ TEST_F(VirtualPorts, RelativeTargetsBecomeAbsolute) {
     EXPECT_TRUE(got[0].target.startsWith(u'/'));
 }
 
+TEST_F(VirtualPorts, OwnerFilesBesideTheLinksAreNotPorts) {
+    makeLink("COM7", "/dev/pts/3");
+    makeFile(".COM7.owner");
+    makeLink(".COM8.owner", "/dev/pts/5");
+    const auto got = readVirtualPorts(m_dir.path());
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0].portName, QStringLiteral("COM7"));
+    EXPECT_EQ(got[0].target, QStringLiteral("/dev/pts/3"));
+}
+
 TEST_F(VirtualPorts, MissingFolderGivesNothing) {
     EXPECT_TRUE(readVirtualPorts(path(QStringLiteral("absent"))).empty());
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
 
 namespace nimbrel::sim {
 namespace {
@@ -175,6 +176,35 @@ TEST_F(StateFolderTest, LoadedMarkIsInThePrintersOwnForm) {
     PrinterState printer;
     EXPECT_TRUE(state.load(printer).empty());
     EXPECT_EQ(printer.marks[2], markBlock(0x18));
+}
+
+TEST_F(StateFolderTest, OversizedAndSpecialFilesAreRefusedBeforeReading) {
+    StateFolder state(folder());
+    std::string error;
+    ASSERT_TRUE(state.prepare(error));
+    // A sparse gigabyte and a pipe: reading either whole would take the memory or never end.
+    writeFile("mark-01.blk", {});
+    fs::resize_file(folder() + "/mark-01.blk", 1ull << 30);
+    writeFile("mark-02.blk", Bytes(1537, 0x18));
+    writeFile("logo-003.blk", Bytes(1019, 1));
+    ASSERT_EQ(mkfifo((folder() + "/logo-004.blk").c_str(), 0600), 0);
+    Bytes widest(2 + 254 * 4, 0x55);
+    widest[0] = 254;
+    widest[1] = 4;
+    writeFile("logo-005.blk", widest);
+
+    PrinterState printer;
+    const auto warnings = state.load(printer);
+    std::vector<std::string> sorted = warnings;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(sorted,
+              (std::vector<std::string>{"logo-003.blk is not a logo block; slot left as it was",
+                                        "logo-004.blk is not a logo block; slot left as it was",
+                                        "mark-01.blk is not a mark block; slot left as it was",
+                                        "mark-02.blk is not a mark block; slot left as it was"}));
+    EXPECT_TRUE(printer.marks.empty());
+    ASSERT_EQ(printer.logos.size(), 1u);
+    EXPECT_EQ(printer.logos[5], widest);
 }
 
 } // namespace

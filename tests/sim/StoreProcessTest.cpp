@@ -1,6 +1,7 @@
 #include "SimProcess.h"
 
 #include <fstream>
+#include <sys/resource.h>
 #include <thread>
 
 namespace nimbrel::sim::testing {
@@ -128,6 +129,27 @@ TEST_F(StoreProcessTest, StoresOutliveTheProcessWithTheStateOption) {
               "\x06");
     EXPECT_EQ(line.ask("\x0F\x61\x0E").size(), 128u);
     EXPECT_FALSE(std::filesystem::exists(folder + "/logo-005.blk"));
+}
+
+TEST_F(StoreProcessTest, StateFilePastTheFileSizeLimitIsAMessageNotAnExit) {
+    const std::string folder = sim.runtimeFolder() + "/state";
+    // The limit is inherited at the start: the 1536-byte mark file cannot be written, the short
+    // messages and the owner file can.
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const std::string path = launch(sim, {"--state", folder});
+    setrlimit(RLIMIT_FSIZE, &saved);
+    Line line(path);
+    ASSERT_TRUE(line.isOpen());
+    writeMark(line, "12", sampleMark());
+    EXPECT_EQ(line.ask("\x0F\x72\x31\x32\x0E"), sampleMark());
+    sim.signal(SIGTERM);
+    EXPECT_EQ(sim.waitExit(), 0);
+    EXPECT_NE(sim.stderrText().find("mark-12.blk"), std::string::npos) << sim.stderrText();
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
 }
 
 TEST_F(StoreProcessTest, UnusableStateFolderEndsWithExitCode2) {
