@@ -43,7 +43,7 @@ bool loadBmpFile(LogoContext& ctx, const QString& path) {
 }
 
 bool writeBytes(LogoContext& ctx, const QString& path, const QByteArray& bytes) {
-    const QString error = writeLogoFile(path, bytes);
+    const QString error = logos::writeLogoFile(path, bytes);
     if (!error.isEmpty())
         showError(ctx, error);
     return error.isEmpty();

@@ -139,7 +139,7 @@ void readLogo(LogoContext& ctx) {
     show(ctx);
     shell.sizeStatus =
         QStringLiteral("XY-размер: %1x%2").arg(answer.width).arg(8 * answer.bytesPerColumn);
-    const QString error = writeLogoFile(path, logoAnswerFile(answer));
+    const QString error = logos::writeLogoFile(path, logoAnswerFile(answer));
     if (!error.isEmpty()) {
         ctx.link.dialogs.message(QStringLiteral("ОШИБКА"), error, platform::kError);
         return;

@@ -62,7 +62,7 @@ int wideLogoCheck(LogoContext& ctx) {
     QStringList failed;
     for (int i = parts; i >= 1; --i) {
         const QString path = widePartFileName(chosen, i);
-        if (!writeLogoFile(path, encodeBmp(images[i - 1])).isEmpty())
+        if (!logos::writeLogoFile(path, encodeBmp(images[i - 1])).isEmpty())
             failed.prepend(path);
     }
     if (!reportFailedWrites(ctx, failed))
@@ -90,7 +90,7 @@ bool multiPartConversion(LogoContext& ctx, const QString& chosen, int parts, boo
     for (const Strip& s : strips(multiPartStripWidths(logo.width, parts))) {
         const QString path =
             multiPartFileName(base, static_cast<int>(written.size() + failed.size()) + 1);
-        if (writeLogoFile(path, multiPartFile(logo, s.first, s.width, r)).isEmpty())
+        if (logos::writeLogoFile(path, multiPartFile(logo, s.first, s.width, r)).isEmpty())
             written << path;
         else
             failed << path;

@@ -1,5 +1,5 @@
 #include "LimitedWrites.h"
-#include "LogoTestSupport.h"
+#include "LogoFixture.h"
 #include "logos/LogoFiles.h"
 
 namespace nimbrel::testing {
@@ -44,7 +44,7 @@ TEST_P(FullDisk, SaveAsBinKeepsTheOldFile) {
     logo.changed = true;
     logos::paintDot(logo, 3, 3, true);
     dialogs.answer(path("keep.bin"));
-    logos::saveLogoAs(ctx);
+    session::saveLogoAs(ctx);
     EXPECT_EQ(lastMessage(), u(u"Файл записать невозможно:\n\r") + path("keep.bin"));
     EXPECT_TRUE(logo.changed);
     EXPECT_EQ(after("keep.bin"), kOldBin);
@@ -55,7 +55,7 @@ TEST_P(FullDisk, SaveAsBmpKeepsTheOldFile) {
     keepAndFill("keep.bmp", old);
     logo.changed = true;
     dialogs.answer(path("keep.bmp"));
-    logos::saveLogoAs(ctx);
+    session::saveLogoAs(ctx);
     EXPECT_EQ(lastMessage(), u(u"Файл записать невозможно:\n\r") + path("keep.bmp"));
     EXPECT_TRUE(logo.changed);
     EXPECT_EQ(after("keep.bmp"), old);
@@ -66,7 +66,7 @@ TEST_P(FullDisk, SaveBeforeOpeningAnotherKeepsTheOldFile) {
     logo.file = {path("a.bin"), QStringLiteral("bin"), path("a.bin")};
     logo.changed = true;
     dialogs.answer(platform::kYes);
-    logos::openLogoFile(ctx);
+    session::openLogoFile(ctx);
     EXPECT_EQ(lastMessage(), u(u"Файл записать невозможно:\n\r") + path("a.bin"));
     EXPECT_TRUE(logo.changed);
     for (const auto& call : dialogs.calls)
@@ -80,7 +80,7 @@ TEST_P(FullDisk, BinPartsKeepTheOldFiles) {
     logo.changed = true;
     dialogs.answer(path("pic.bin"));
     dialogs.answer(platform::kNo);
-    logos::saveLogoAs(ctx);
+    session::saveLogoAs(ctx);
     QString expected = u(u"Файл записать невозможно:\n\r") + path("pic_1.bin");
     for (int i = 2; i <= 5; ++i)
         expected += QStringLiteral("\n\r") + path(QStringLiteral("pic_%1.bin").arg(i));
@@ -95,7 +95,7 @@ TEST_P(FullDisk, BmpPartsKeepTheOldFilesAndNothingIsSent) {
     keepAndFill("w.bmp_1.bmp", old);
     wideLogo(100, 32);
     logo.file.chosen = path("w.bmp");
-    logos::writeLogo(ctx);
+    session::writeLogo(ctx);
     EXPECT_EQ(lastMessage(), u(u"Файл записать невозможно:\n\r") + path("w.bmp_1.bmp") +
                                  u(u"\n\r") + path("w.bmp_2.bmp"));
     EXPECT_TRUE(written().empty());
@@ -107,7 +107,7 @@ TEST_P(FullDisk, LogoReadKeepsTheOldLogoFile) {
     keepAndFill("logo005.bin", kOldBin);
     dialogs.answer("5");
     port.queueReply(bytes({0x06, 2, 1, 0x01, 0x80}));
-    logos::readLogo(ctx);
+    session::readLogo(ctx);
     const auto shown = dialogs.messages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].title, QStringLiteral("ОШИБКА"));
