@@ -25,9 +25,8 @@ constexpr int kFontEntries = 16;
 constexpr int kRowHeight = 20;
 constexpr int kListPointSize = 8;
 
-// Takes out, as they are typed or pasted, the characters a fragment text cannot hold, and
-// tells which ones.
-// A barcode text takes digits only.
+// Takes out, as they are typed or pasted, the characters a fragment text cannot hold (a
+// barcode's: anything but digits), and tells which ones.
 class FragmentTextValidator final : public QValidator {
 public:
     FragmentTextValidator(QObject* parent, std::function<bool()> barcode,
