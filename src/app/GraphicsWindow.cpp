@@ -2,8 +2,10 @@
 
 #include "app/Icons.h"
 #include "logos/EditorMouse.h"
+#include "session/LogoUndo.h"
 #include "session/Session.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -63,6 +65,11 @@ void LogoImageView::mouseMoveEvent(QMouseEvent* event) {
         onMouse(event);
 }
 
+void LogoImageView::mouseReleaseEvent(QMouseEvent* event) {
+    if (onRelease)
+        onRelease(event);
+}
+
 GraphicsWindow::GraphicsWindow(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("ГРАФИКА\t(Ctrl+G)"));
     setWindowIcon(graphicsWindowIcon());
@@ -74,6 +81,7 @@ GraphicsWindow::GraphicsWindow(QWidget* parent) : QWidget(parent) {
     m_editor->setGeometry(10, 10, logos::kGridImageWidth, logos::kGridImageHeight);
     m_editor->setMouseTracking(true);
     m_editor->onMouse = [this](QMouseEvent* event) { editorMouse(event); };
+    m_editor->onRelease = [this](QMouseEvent* event) { editorRelease(event); };
     m_editorArea = new QScrollArea(m_canvas);
     m_editorArea->setGeometry(10, 10, 780, 360);
     auto* inner = new QWidget;
@@ -103,6 +111,22 @@ GraphicsWindow::GraphicsWindow(QWidget* parent) : QWidget(parent) {
         font.setFamily(QStringLiteral("Liberation Sans Narrow"));
         m_status->field(i)->setFont(font);
     }
+
+    // Keys of this view only, as actions of the window rather than of a menu: the menus stay
+    // as they are, and the mark window's text field keeps its own Ctrl+Z.
+    const auto addKeys = [this](QList<QKeySequence> keys, void (*step)(Session&)) {
+        auto* action = new QAction(this);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(action, &QAction::triggered, this, [this, step] {
+            if (m_session)
+                step(*m_session);
+        });
+        addAction(action);
+    };
+    addKeys({QKeySequence(Qt::CTRL | Qt::Key_Z)}, session::undoLogoStep);
+    addKeys({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+            session::redoLogoStep);
 }
 
 void GraphicsWindow::bind(Session& session) {
@@ -126,11 +150,21 @@ void GraphicsWindow::scrolled(int position) {
 void GraphicsWindow::editorMouse(QMouseEvent* event) {
     if (!m_session || m_session->shell.activeView != session::View::Logo)
         return;
+    // A stroke is one step, from the press to the release; a drag that came in from outside
+    // the editor starts its step at the first move.
+    const bool held = event->buttons() != Qt::NoButton;
+    if (held && (event->type() == QEvent::MouseButtonPress || !m_session->logoUndo.isOpen()))
+        m_session->logoUndo.begin(m_session->logos);
     const QPoint client = m_editor->mapTo(m_canvas, event->position().toPoint());
     logos::handleEditorMouse(m_session->logos, m_session->shell.cursorStatus, client,
                              heldButtons(event->buttons()));
     m_status->setText(1, m_session->shell.cursorStatus);
     showLogoChanges();
+}
+
+void GraphicsWindow::editorRelease(QMouseEvent* event) {
+    if (m_session && event->buttons() == Qt::NoButton && m_session->logoUndo.isOpen())
+        m_session->logoUndo.end(m_session->logos);
 }
 
 void GraphicsWindow::showLogoChanges() {

@@ -24,11 +24,13 @@ public:
     void setImage(const QImage* image);
     // Mouse presses and moves, with the buttons held.
     std::function<void(QMouseEvent*)> onMouse;
+    std::function<void(QMouseEvent*)> onRelease;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     const QImage* m_image = nullptr;
@@ -51,6 +53,7 @@ public:
 
 private:
     void editorMouse(QMouseEvent* event);
+    void editorRelease(QMouseEvent* event);
     void scrolled(int position);
     // Repaints what the logo's last changes touched.
     void showLogoChanges();

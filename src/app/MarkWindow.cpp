@@ -1,6 +1,7 @@
 #include "app/MarkWindow.h"
 
 #include "app/Icons.h"
+#include "marks/Ean13.h"
 #include "marks/FragmentTypes.h"
 #include "session/Session.h"
 
@@ -24,25 +25,28 @@ constexpr int kFontEntries = 16;
 constexpr int kRowHeight = 20;
 constexpr int kListPointSize = 8;
 
-// Takes out, as they are typed or pasted, the characters a fragment text cannot hold, and
-// tells which ones.
+// Takes out, as they are typed or pasted, the characters a fragment text cannot hold (a
+// barcode's: anything but digits), and tells which ones.
 class FragmentTextValidator final : public QValidator {
 public:
-    FragmentTextValidator(QObject* parent, std::function<void(const QString&)> onRefused)
-        : QValidator(parent), m_onRefused(std::move(onRefused)) {}
+    FragmentTextValidator(QObject* parent, std::function<bool()> barcode,
+                          std::function<void(const QString&)> onRefused)
+        : QValidator(parent), m_barcode(std::move(barcode)), m_onRefused(std::move(onRefused)) {}
 
     State validate(QString& input, int& pos) const override {
+        const auto keep = m_barcode() ? marks::keepEanDigits : marks::keepFragmentCharacters;
         QString refused;
-        const QString kept = marks::keepFragmentCharacters(input, &refused);
+        const QString kept = keep(input, &refused);
         if (refused.isEmpty())
             return Acceptable;
-        pos = static_cast<int>(marks::keepFragmentCharacters(input.left(pos)).size());
+        pos = static_cast<int>(keep(input.left(pos), nullptr).size());
         input = kept;
         m_onRefused(refused);
         return Acceptable;
     }
 
 private:
+    std::function<bool()> m_barcode;
     std::function<void(const QString&)> m_onRefused;
 };
 
@@ -175,16 +179,22 @@ void MarkWindow::bindTable() {
 void MarkWindow::bindEditor() {
     makeShowingList(m_typeList, this);
     makeShowingList(m_fontList, this);
-    connect(m_typeList, &QComboBox::activated, this,
-            [this](int index) { m_marks->editor.typeText = m_typeList->itemText(index); });
+    connect(m_typeList, &QComboBox::activated, this, [this](int index) {
+        m_marks->editor.typeText = m_typeList->itemText(index);
+        renderStatusNote();
+    });
     connect(m_fontList, &QComboBox::activated, this, [this](int index) {
         m_marks->editor.fontIndex = index;
         m_marks->editor.fontText = m_fontList->itemText(index);
     });
     m_textField->setValidator(new FragmentTextValidator(
-        m_textField, [this](const QString& characters) { refused(characters); }));
-    connect(m_textField, &QLineEdit::textEdited, this,
-            [this](const QString& text) { m_marks->editor.text = text; });
+        m_textField, [this] { return barcode(); },
+        [this](const QString& characters) { refused(characters); }));
+    connect(m_textField, &QLineEdit::textEdited, this, [this](const QString& text) {
+        m_marks->editor.text = text;
+        renderStatusNote();
+    });
+    connect(m_textField, &QLineEdit::returnPressed, this, [this] { completeBarcode(); });
     connect(m_changeButton, &QPushButton::clicked, this, [this] { change(); });
 }
 
@@ -208,18 +218,40 @@ void MarkWindow::rowClicked(int row) {
     renderMarks();
 }
 
+bool MarkWindow::barcode() const {
+    return m_marks && marks::isEanType(m_marks->editor.typeText);
+}
+
+// 12 digits of a barcode get their check digit.
+void MarkWindow::completeBarcode() {
+    if (!barcode())
+        return;
+    const QString completed = marks::completeEan13(m_marks->editor.text);
+    if (completed == m_marks->editor.text)
+        return;
+    m_marks->editor.text = completed;
+    m_textField->setText(completed);
+    renderStatusNote();
+}
+
 void MarkWindow::change() {
     if (!m_marks)
         return;
+    completeBarcode();
     marks::applyEditorToRow(*m_marks);
     renderMarks();
 }
 
 void MarkWindow::refused(const QString& characters) {
     const QString shown = printable(characters);
-    m_note = shown.isEmpty() ? QStringLiteral("Управляющие знаки в тексте фрагмента не допускаются")
-                             : QStringLiteral("Знаки «") + shown +
-                                   QStringLiteral("» не приняты: их нет в кодировке Windows-1251");
+    if (barcode())
+        m_note = shown.isEmpty() ? QStringLiteral("Управляющие знаки в штрихкоде не допускаются")
+                                 : marks::eanRefusedText(shown);
+    else
+        m_note = shown.isEmpty()
+                     ? QStringLiteral("Управляющие знаки в тексте фрагмента не допускаются")
+                     : QStringLiteral("Знаки «") + shown +
+                           QStringLiteral("» не приняты: их нет в кодировке Windows-1251");
     m_noteTimer.start();
     renderStatusNote();
 }
@@ -234,7 +266,11 @@ void MarkWindow::render(const session::ShellState& shell) {
 }
 
 void MarkWindow::renderStatusNote() {
-    m_status->setText(0, m_note.isEmpty() ? m_markStatus : m_note);
+    QString text = m_note;
+    // A barcode being typed: how many digits, its check digit.
+    if (text.isEmpty() && barcode())
+        text = marks::eanStatusText(m_marks->editor.text);
+    m_status->setText(0, text.isEmpty() ? m_markStatus : text);
 }
 
 void MarkWindow::renderMarks() {
@@ -264,6 +300,7 @@ void MarkWindow::renderMarks() {
         // The field refuses what a fragment cannot hold, also from a table cell.
         m_marks->editor.text = m_textField->text();
     }
+    renderStatusNote();
 }
 
 } // namespace nimbrel::app

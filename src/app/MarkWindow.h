@@ -56,6 +56,9 @@ private:
     void bindEditor();
     void rowClicked(int row);
     void change();
+    // The type in the editor is "ШтрихКод EAN".
+    bool barcode() const;
+    void completeBarcode();
     void refused(const QString& characters);
     // The parts of the mark state the window shows: preview, selection, editor controls.
     void renderMarks();

@@ -3,6 +3,7 @@
 #include "app/DialogTextView.h"
 #include "app/MessageBoxDialog.h"
 #include "app/MessageBoxText.h"
+#include "app/PictureConversionDialog.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -229,6 +230,22 @@ QString QtDialogs::saveFileName(const QString& title, const QStringList& filters
         if (!proposedName.isEmpty())
             dialog.selectFile(proposedName);
     });
+}
+
+std::optional<platform::ConversionOptions> QtDialogs::pictureConversion(const QImage& picture,
+                                                                        const QString& name) {
+    QPointer<PictureConversionDialog> dialog = new PictureConversionDialog(picture, name, m_parent);
+    dialog->setWindowFlag(Qt::WindowStaysOnTopHint);
+    dialog->setModal(true);
+    const int result = dialog->exec();
+    std::optional<platform::ConversionOptions> options;
+    if (dialog) {
+        if (result == QDialog::Accepted)
+            options = dialog->options();
+        delete dialog;
+    }
+    reactivate(m_parent);
+    return options;
 }
 
 } // namespace nimbrel::app

@@ -28,6 +28,8 @@ public:
                          const QString& directory) override;
     QString saveFileName(const QString& title, const QStringList& filters, const QString& directory,
                          const QString& proposedName) override;
+    std::optional<platform::ConversionOptions> pictureConversion(const QImage& picture,
+                                                                 const QString& name) override;
 
 private:
     QPointer<QWidget> m_parent;

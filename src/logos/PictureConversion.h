@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logos/LogoState.h"
+#include "platform/PictureOptions.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -13,23 +14,16 @@
 
 namespace nimbrel::logos {
 
-// The automatic choices of ConversionOptions.
-inline constexpr int kAutoHeight = 0;
-inline constexpr int kAutoThreshold = -1;
+// The options are the conversion dialog's answer, so they live beside the dialogs' interface.
+using platform::ConversionOptions;
+using platform::Dithering;
+using platform::kAutoHeight;
+using platform::kAutoThreshold;
+
 // Pictures are read at most this large: enough for every logo height and the preview, small
 // enough that a photo of any size stays cheap.
 inline constexpr int kReadHeightLimit = 256;
 inline constexpr int kReadWidthLimit = 8 * kGridColumns;
-
-enum class Dithering { None, FloydSteinberg };
-
-struct ConversionOptions {
-    int height = kAutoHeight;       // 8, 16, 24 or 32 dots; kAutoHeight: from the picture
-    int threshold = kAutoThreshold; // 0..255: grey values below it are dark; kAutoThreshold: Otsu
-    Dithering dithering = Dithering::None;
-    bool invert = false;
-    bool transparentAsLight = true; // otherwise transparent pixels count as dark
-};
 
 // A picture turned into logo dots.
 struct ConvertedLogo {

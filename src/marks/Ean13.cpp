@@ -1,5 +1,7 @@
 #include "marks/Ean13.h"
 
+#include "marks/FragmentTypes.h"
+
 namespace nimbrel::marks {
 
 namespace {
@@ -16,6 +18,10 @@ int digitAt(QStringView text, qsizetype i) {
 }
 
 } // namespace
+
+bool isEanType(const QString& typeName) {
+    return typeCode(typeName) == 0x10;
+}
 
 bool isEanDigit(QChar c) {
     return c.unicode() >= u'0' && c.unicode() <= u'9';

@@ -14,6 +14,9 @@ int ean13CheckDigit(QStringView twelveDigits);
 // 13 ASCII digits whose last one is their check digit.
 bool isValidEan13(QStringView code);
 
+// The type name of an EAN-13 barcode fragment ("ШтрихКод EAN", code 0x10).
+bool isEanType(const QString& typeName);
+
 // Only the ASCII digits 0..9 make a barcode text.
 bool isEanDigit(QChar c);
 // `text` without the characters a barcode cannot hold; those go to `refused` (if given).

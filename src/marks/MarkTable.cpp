@@ -1,5 +1,9 @@
 #include "marks/MarkTable.h"
 
+#include "marks/Ean13.h"
+
+#include <QColor>
+
 namespace nimbrel::marks {
 
 namespace {
@@ -30,7 +34,12 @@ void MarkTable::setCell(int row, int column, const QString& text) {
         return;
     m_cells[row][column] = text;
     const QModelIndex at = index(row, column);
-    emit dataChanged(at, at, {Qt::DisplayRole});
+    // The type decides whether the text cell is marked as a faulty barcode.
+    if (column == kType)
+        emit dataChanged(at, index(row, kText),
+                         {Qt::DisplayRole, Qt::ForegroundRole, Qt::ToolTipRole});
+    else
+        emit dataChanged(at, at, {Qt::DisplayRole});
 }
 
 void MarkTable::setFragment(int row, const QString& type, const QString& font,
@@ -69,6 +78,18 @@ QVariant MarkTable::data(const QModelIndex& index, int role) const {
         return {};
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::ForegroundRole:
+    case Qt::ToolTipRole: {
+        // A barcode that cannot print as a valid code is shown as it is, marked, and says why.
+        if (index.column() != kText || !isEanType(m_cells[index.row()][kType]))
+            return {};
+        const QString problem = eanCellProblem(m_cells[index.row()][kText]);
+        if (problem.isEmpty())
+            return {};
+        if (role == Qt::ToolTipRole)
+            return problem;
+        return QColor(Qt::red);
+    }
     default:
         return {};
     }

@@ -1,7 +1,13 @@
 #pragma once
 
+#include "platform/PictureOptions.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <optional>
+
+class QImage;
 
 namespace nimbrel::platform {
 
@@ -44,6 +50,11 @@ public:
                                  const QString& directory) = 0;
     virtual QString saveFileName(const QString& title, const QStringList& filters,
                                  const QString& directory, const QString& proposedName) = 0;
+
+    // Asks how a picture becomes a logo, showing the result as it will be; nothing when
+    // cancelled. `name` is the picture's file name as the user knows it.
+    virtual std::optional<ConversionOptions> pictureConversion(const QImage& picture,
+                                                               const QString& name) = 0;
 };
 
 } // namespace nimbrel::platform

@@ -31,10 +31,14 @@ template <void (*F)(Context&, marks::MarkState&)> void markTransfer(Session& s) 
     F(ctx, s.marks);
 }
 
+// Whatever a logo command does to the logo (a load, a resize, a part opened after a save) is
+// one step to undo; a command that changes no dot records nothing.
 template <void (*F)(LogoContext&)> void logo(Session& s) {
     Context link = s.context();
     LogoContext ctx{link, s.logos, s.workingFolder};
+    s.logoUndo.begin(s.logos);
     F(ctx);
+    s.logoUndo.end(s.logos);
     s.shell.notify();
 }
 

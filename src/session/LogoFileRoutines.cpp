@@ -3,9 +3,12 @@
 #include "logos/LogoEditor.h"
 #include "logos/LogoFiles.h"
 #include "logos/LogoSplit.h"
+#include "logos/PictureConversion.h"
 
 #include <QFileInfo>
 #include <QStringList>
+
+#include <optional>
 
 namespace nimbrel::session {
 
@@ -60,6 +63,33 @@ bool writeBinLogo(LogoContext& ctx, const QString& path, bool offerOpenFirst) {
     showError(ctx, QStringLiteral("ПРЕВЫШЕНИЕ РАЗУМНОЙ ДЛИНЫ МАРКИ -\n\r") +
                        QStringLiteral("РИСУНОК ЗАЙМЕТ БОЛЕЕ 12 ЛОГОТИПОВ!"));
     return false;
+}
+
+// A picture of another format becomes a new unsaved logo through the conversion dialog; a
+// picture refused or a dialog cancelled leaves the editor as it was.
+void openPicture(LogoContext& ctx, const QString& path) {
+    const PictureRead read = readPicture(path);
+    if (!read.ok()) {
+        showError(ctx, read.error);
+        return;
+    }
+    const QString name = QFileInfo(path).fileName();
+    const std::optional<ConversionOptions> options =
+        ctx.link.dialogs.pictureConversion(read.picture, name);
+    if (!options)
+        return;
+    const ConvertedLogo converted = convertPicture(read.picture, *options);
+    if (!converted.ok()) {
+        showError(ctx, converted.error);
+        return;
+    }
+    loadConvertedLogo(ctx.logo, converted);
+    // The logo has no file of its own yet: parts cut from it are named after "logo", never
+    // after the picture, whose format the program does not write.
+    ctx.logo.file.chosen.clear();
+    ctx.link.shell.pictureStatus = QStringLiteral("Рисунок: ") + name;
+    ctx.link.shell.sizeStatus = sizeStatus(ctx.logo);
+    show(ctx);
 }
 
 // The "Yes" of open's question: the logo goes back where it came from, in that file's format.
@@ -128,7 +158,8 @@ void openLogoFile(LogoContext& ctx) {
     const QStringList filters =
         dialogFilters(QStringLiteral("Графика (*bmp,*bin,*pbm)|*.bmp;*.bin;*.pbm|"
                                      "BMP-файлы (*.bmp)|*.bmp|"
-                                     "Логотипы (*.bin,*.pbm)|*.bin;*.pbm"));
+                                     "Логотипы (*.bin,*.pbm)|*.bin;*.pbm")) +
+        QStringList{pictureFileFilter()};
     for (;;) {
         const QString path =
             dialogs.openFileName(QStringLiteral("Открыть Файл Логотипа"), filters, ctx.folder);
@@ -141,6 +172,9 @@ void openLogoFile(LogoContext& ctx) {
             loaded = loadBmpFile(ctx, path);
         } else if (lower == QLatin1String("bin") || lower == QLatin1String("pbm")) {
             loaded = loadBinPbmFile(ctx, path, lower == QLatin1String("bin"));
+        } else if (pictureFilePatterns().contains(QStringLiteral("*.") + lower)) {
+            openPicture(ctx, path);
+            return;
         } else {
             const int answer = dialogs.message(QStringLiteral("Информация"),
                                                QStringLiteral("Файл типа '") + type +

@@ -2,6 +2,7 @@
 
 #include "link/Connection.h"
 #include "logos/LogoState.h"
+#include "logos/UndoHistory.h"
 #include "marks/MarkState.h"
 #include "platform/Clock.h"
 #include "platform/DeviceList.h"
@@ -29,6 +30,8 @@ struct Session {
     link::ConnectionState conn;
     session::ShellState shell;
     logos::LogoState logos;
+    // Every logo command and every mouse stroke in the editor is one step.
+    logos::UndoHistory logoUndo;
     marks::MarkState marks;
     QString workingFolder;
 

@@ -62,3 +62,56 @@ TEST(MarkTable, OutOfRangeCellsAreIgnored) {
 
 } // namespace
 } // namespace nimbrel::testing
+
+namespace nimbrel::testing {
+namespace {
+
+// A barcode that cannot print as a valid code is marked in red and its tooltip says why; the
+// text itself is shown as it is.
+TEST(MarkTable, BarcodeCellsWithAProblemAreMarked) {
+    struct Case {
+        const char16_t* type;
+        const char* text;
+        const char16_t* tip; // nullptr: not marked
+    };
+    const Case cases[] = {
+        {u"ШтрихКод EAN", "4006381333935", u"Неверная контрольная цифра: 5, должна быть 1"},
+        {u"ШтрихКод EAN", "4006381333931", nullptr},
+        {u"ШтрихКод EAN", "400638133393", nullptr},
+        {u"ШтрихКод EAN", "40063813339312", u"EAN-13: не более 13 цифр (введено 14)"},
+        {u"ШтрихКод EAN", "40063A", u"EAN-13: допускаются только цифры"},
+        {u"Текст", "4006381333935", nullptr},
+        {u"?", "4006381333935", nullptr},
+    };
+    marks::MarkTable table;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        table.setFragment(4, u(c.type), " 02", QString::fromLatin1(c.text));
+        const QModelIndex text = table.index(4, 3);
+        EXPECT_EQ(table.data(text).toString(), QString::fromLatin1(c.text));
+        if (c.tip) {
+            EXPECT_EQ(table.data(text, Qt::ToolTipRole).toString(), u(c.tip));
+            EXPECT_EQ(table.data(text, Qt::ForegroundRole).value<QColor>(), QColor(255, 0, 0));
+        } else {
+            EXPECT_FALSE(table.data(text, Qt::ToolTipRole).isValid());
+            EXPECT_FALSE(table.data(text, Qt::ForegroundRole).isValid());
+        }
+        // Only the text cell is marked.
+        EXPECT_FALSE(table.data(table.index(4, 1), Qt::ForegroundRole).isValid());
+    }
+}
+
+TEST(MarkTable, TypeChangeRepaintsTheTextCell) {
+    marks::MarkTable table;
+    table.setFragment(6, u(u"Текст"), " 02", "4006381333935");
+    std::vector<std::pair<int, int>> columns;
+    QObject::connect(&table, &QAbstractItemModel::dataChanged,
+                     [&](const QModelIndex& from, const QModelIndex& to) {
+                         columns.emplace_back(from.column(), to.column());
+                     });
+    table.setCell(6, 1, u(u"ШтрихКод EAN"));
+    EXPECT_EQ(columns, (std::vector<std::pair<int, int>>{{1, 3}}));
+}
+
+} // namespace
+} // namespace nimbrel::testing

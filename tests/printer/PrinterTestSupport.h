@@ -65,6 +65,10 @@ public:
                          const QString& proposedName) override {
         return after(m_inner.saveFileName(title, filters, directory, proposedName));
     }
+    std::optional<platform::ConversionOptions> pictureConversion(const QImage& picture,
+                                                                 const QString& name) override {
+        return after(m_inner.pictureConversion(picture, name));
+    }
 
 private:
     template <typename T> T after(T answer) {

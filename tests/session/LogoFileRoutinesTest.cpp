@@ -167,9 +167,17 @@ TEST_F(FileCommands, OpenDialogAndFilters) {
     ASSERT_EQ(opens.size(), 1u);
     EXPECT_EQ(opens[0].title, QStringLiteral("Открыть Файл Логотипа"));
     EXPECT_EQ(opens[0].proposed, dir.path());
-    EXPECT_EQ(opens[0].filters,
+    ASSERT_EQ(opens[0].filters.size(), 4);
+    EXPECT_EQ(opens[0].filters.mid(0, 3),
               (QStringList{"Графика (*bmp,*bin,*pbm) (*.bmp *.bin *.pbm)", "BMP-файлы (*.bmp)",
                            "Логотипы (*.bin,*.pbm) (*.bin *.pbm)"}));
+    // Then every picture format the image plugins read, except the editor's own.
+    const QString pictures = opens[0].filters[3];
+    EXPECT_TRUE(pictures.startsWith(QStringLiteral("Картинки (*."))) << pictures.toStdString();
+    for (const char* pattern : {"*.png", "*.jpg", "*.jpeg", "*.gif"})
+        EXPECT_TRUE(pictures.contains(QLatin1String(pattern))) << pattern;
+    EXPECT_FALSE(pictures.contains(QLatin1String("*.bmp")));
+    EXPECT_FALSE(pictures.contains(QLatin1String("*.pbm")));
 }
 
 TEST_F(FileCommands, OpenBinSetsFileAndStatus) {
@@ -239,14 +247,15 @@ TEST_F(FileCommands, OpenBmpKeepsItsColoursAndSize) {
 
 TEST_F(FileCommands, UnknownTypeOffersAnotherFile) {
     ASSERT_TRUE(writeBytes(path("a.bin"), bytes({0, 0, 1, 1, 0xFF})));
-    dialogs.answer(path("x.gif"));
+    // GIF, PNG and JPEG are pictures to convert; a document is no picture.
+    dialogs.answer(path("x.doc"));
     dialogs.answer(platform::kYes);
     dialogs.answer(path("a.bin"));
     session::openLogoFile(ctx);
     const auto& m = onlyMessage();
     EXPECT_EQ(m.title, QStringLiteral("Информация"));
     EXPECT_EQ(m.text,
-              QStringLiteral("Файл типа 'gif открыть невозможно.\n\r Выбрать другой файл?"));
+              QStringLiteral("Файл типа 'doc открыть невозможно.\n\r Выбрать другой файл?"));
     EXPECT_EQ(m.kind, 52);
     EXPECT_EQ(logo.width, 1);
     EXPECT_EQ(ofType(Type::OpenFile).size(), 2u);

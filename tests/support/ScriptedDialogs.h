@@ -15,7 +15,7 @@ namespace nimbrel::testing {
 // "No" (or "Cancel" where offered) and plain boxes "OK".
 class ScriptedDialogs final : public platform::Dialogs {
 public:
-    enum class Type { Input, Question, Requester, Message, OpenFile, SaveFile };
+    enum class Type { Input, Question, Requester, Message, OpenFile, SaveFile, Picture };
     struct Call {
         Type type;
         QString title;
@@ -70,11 +70,24 @@ public:
         calls.push_back({Type::SaveFile, title, proposedName, {}, directory, -1, filters});
         return nextText();
     }
+    // The picture's name is recorded as the title; the next scripted options answer, none
+    // left cancels.
+    std::optional<platform::ConversionOptions> pictureConversion(const QImage&,
+                                                                 const QString& name) override {
+        calls.push_back({Type::Picture, name, {}, {}, {}, -1, {}});
+        if (conversions.empty())
+            return std::nullopt;
+        const platform::ConversionOptions options = conversions.front();
+        conversions.pop_front();
+        return options;
+    }
 
     // Script: a QString answers the next text prompt, an int the next message box.
     void answer(const QString& text) { answers.emplace_back(text); }
     void answer(const char* text) { answers.emplace_back(QString::fromUtf8(text)); }
     void answer(int button) { answers.emplace_back(button); }
+    // Options that accept the next picture conversion.
+    void answer(const platform::ConversionOptions& options) { conversions.push_back(options); }
 
     std::vector<Call> messages() const {
         std::vector<Call> out;
@@ -86,6 +99,7 @@ public:
 
     std::vector<Call> calls;
     std::deque<QVariant> answers;
+    std::deque<platform::ConversionOptions> conversions;
 
 private:
     QString nextText() {
