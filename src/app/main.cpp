@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/Dispatcher.h"
 #include "app/MainWindow.h"
 #include "app/ProgramFont.h"
@@ -15,7 +16,13 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <cstdio>
+
 int main(int argc, char* argv[]) {
+    if (const auto text = nimbrel::app::informationOptionText({argv + 1, argv + argc})) {
+        std::fputs(text->c_str(), stdout);
+        return 0;
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nimbrel"));
     // Arial's metrics, which the fixed control and status-field sizes were laid out for.
