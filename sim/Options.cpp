@@ -58,6 +58,7 @@ std::string usageText() {
            "                apart, default 10) | hangup[=N] (after N commands the line\n"
            "                hangs up and comes back on a new pseudo-terminal, default 1);\n"
            "                @L limits a fault to commands whose letter is L\n"
+           "  --version     print the version and exit\n"
            "Prints \"COMn /dev/pts/K\" once the port is ready, and again after a hang-up.\n";
 }
 
@@ -75,6 +76,10 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         }
         if ((name == "--help" || name == "-h") && !inlineValue) {
             options.help = true;
+            continue;
+        }
+        if (name == "--version" && !inlineValue) {
+            options.version = true;
             continue;
         }
         if (name == "--no-pacing" && !inlineValue) {

@@ -20,6 +20,7 @@ struct Options {
     bool currentMark = true;        // off: mark 0 starts empty instead of the demonstration mark
     bool paced = true; // off: each reply (or half of a split one) goes out in one write
     bool help = false;
+    bool version = false;
 };
 
 struct ParsedOptions {

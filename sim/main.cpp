@@ -7,6 +7,7 @@
 #include "Server.h"
 #include "StateFolder.h"
 #include "Trace.h"
+#include "nimbrel/Version.h"
 
 #include <csignal>
 #include <cstdio>
@@ -50,6 +51,10 @@ int main(int argc, char** argv) {
     const Options& options = *parsed.options;
     if (options.help) {
         std::fputs(usageText().c_str(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("nimbrel-sim %s\n", nimbrel::kVersion);
         return 0;
     }
 

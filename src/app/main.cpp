@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/ProgramFont.h"
 #include "app/QtDialogs.h"
@@ -16,7 +17,13 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <cstdio>
+
 int main(int argc, char* argv[]) {
+    if (const auto text = nimbrel::app::informationOptionText({argv + 1, argv + argc})) {
+        std::fputs(text->c_str(), stdout);
+        return 0;
+    }
     nimbrel::platform::ignoreFileSizeSignal();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nimbrel"));

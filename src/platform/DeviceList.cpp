@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSerialPortInfo>
+#include <QStringList>
 
 #include <algorithm>
 #include <array>
@@ -67,20 +68,20 @@ QString comName(int number) {
     return QStringLiteral("COM%1").arg(number);
 }
 
-QString friendlyNameOf(const SystemDevice& d) {
-    const QString description = d.description.trimmed();
-    const QString manufacturer = d.manufacturer.trimmed();
-    QString name;
-    if (!description.isEmpty() && !manufacturer.isEmpty())
-        name = description + QStringLiteral(" (") + manufacturer + QStringLiteral(") ");
-    else if (!description.isEmpty())
-        name = description + u' ';
-    else if (!manufacturer.isEmpty())
-        name = manufacturer + u' ';
-    return name + d.path;
-}
-
 } // namespace
+
+QString friendlyName(const SystemDevice& device) {
+    QStringList known;
+    for (const QString& part : {device.description, device.manufacturer, device.serialNumber})
+        if (const QString trimmed = part.trimmed(); !trimmed.isEmpty())
+            known.append(trimmed);
+    if (known.isEmpty())
+        return device.path;
+    QString name = known.takeFirst();
+    if (!known.isEmpty())
+        name += QStringLiteral(" (") + known.join(QStringLiteral(", ")) + u')';
+    return name + u' ' + device.path;
+}
 
 QString virtualPortFolder() {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
@@ -132,7 +133,7 @@ std::vector<SerialDevice> assignPortNames(std::vector<SystemDevice> system,
             unnamed.push_back(&d);
             continue;
         }
-        byNumber[n] = SerialDevice{comName(n), d.path, QString(), friendlyNameOf(d)};
+        byNumber[n] = SerialDevice{comName(n), d.path, QString(), friendlyName(d)};
     }
 
     // From 97 upward first; the numbers below are the fixed families' and are used only when
@@ -150,7 +151,7 @@ std::vector<SerialDevice> assignPortNames(std::vector<SystemDevice> system,
         const int n = nextFree();
         if (n == 0)
             break;
-        byNumber[n] = SerialDevice{comName(n), d->path, QString(), friendlyNameOf(*d)};
+        byNumber[n] = SerialDevice{comName(n), d->path, QString(), friendlyName(*d)};
     }
 
     std::vector<SerialDevice> out;
@@ -189,7 +190,8 @@ std::vector<VirtualPort> readVirtualPorts(const QString& folder) {
 std::vector<SerialDevice> SystemDeviceLister::list() {
     std::vector<SystemDevice> system;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        system.push_back({info.systemLocation(), info.description(), info.manufacturer()});
+        system.push_back(
+            {info.systemLocation(), info.description(), info.manufacturer(), info.serialNumber()});
 
     std::vector<SerialDevice> devices =
         assignPortNames(std::move(system), readVirtualPorts(virtualPortFolder()));

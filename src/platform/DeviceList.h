@@ -18,7 +18,15 @@ struct SystemDevice {
     QString path; // "/dev/ttyUSB0"
     QString description;
     QString manufacturer;
+    // "= {}" keeps initialisers that name only the first three fields free of warnings.
+    QString serialNumber = {};
 };
+
+// What the port dialog shows of a system device, so that an adapter can be told from a built-in
+// port: "FT232R USB UART (FTDI, A50285BI) /dev/ttyUSB0". The first known of description,
+// manufacturer and serial number leads, the others follow in brackets; blanks around each are
+// dropped, and the path always ends the name.
+QString friendlyName(const SystemDevice& device);
 
 // A link COMn in the virtual-port folder.
 struct VirtualPort {

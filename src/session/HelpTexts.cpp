@@ -1,5 +1,7 @@
 #include "session/HelpTexts.h"
 
+#include "session/HelpTextsPlatform.h"
+
 #include "platform/Dialogs.h"
 
 #include <initializer_list>
@@ -47,7 +49,7 @@ HelpText connecting() {
                 "с ВЕРСИЕЙ ПРОГРАММЫ Системы Печати Маркиратора.\r\n\n",
                 "ПРИМЕЧАНИЕ:  В современных ноутбуках и нетбуках СОМ-порт\n\r",
                 "отсутствует. В этом случае потребуется переходник USB<>COM.",
-            }),
+            }) + connectingPlatformNote(),
             platform::kInformation};
 }
 

@@ -69,9 +69,48 @@ void expectDevices(const std::vector<SerialDevice>& got, const std::vector<Expec
     }
 }
 
-SystemDevice dev(const char* path, const char* description = "", const char* manufacturer = "") {
+SystemDevice dev(const char* path, const char* description = "", const char* manufacturer = "",
+                 const char* serialNumber = "") {
     return {QString::fromUtf8(path), QString::fromUtf8(description),
-            QString::fromUtf8(manufacturer)};
+            QString::fromUtf8(manufacturer), QString::fromUtf8(serialNumber)};
+}
+
+struct NameCase {
+    const char* description;
+    const char* manufacturer;
+    const char* serialNumber;
+    const char* expected;
+};
+
+class FriendlyName : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(FriendlyName, NamesWhatIsKnownThenThePath) {
+    const NameCase& c = GetParam();
+    EXPECT_EQ(friendlyName(dev("/dev/ttyUSB0", c.description, c.manufacturer, c.serialNumber)),
+              QString::fromUtf8(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FriendlyName,
+    ::testing::Values(
+        NameCase{"FT232R USB UART", "FTDI", "A50285BI",
+                 "FT232R USB UART (FTDI, A50285BI) /dev/ttyUSB0"},
+        NameCase{"FT232R USB UART", "FTDI", "", "FT232R USB UART (FTDI) /dev/ttyUSB0"},
+        NameCase{"CP2102 USB to UART", "", "0001", "CP2102 USB to UART (0001) /dev/ttyUSB0"},
+        NameCase{"", "Silicon Labs", "0001", "Silicon Labs (0001) /dev/ttyUSB0"},
+        NameCase{"", "", "A50285BI", "A50285BI /dev/ttyUSB0"},
+        NameCase{"CP2102 USB to UART", "", "", "CP2102 USB to UART /dev/ttyUSB0"},
+        NameCase{"", "", "", "/dev/ttyUSB0"}, NameCase{" \t", "  ", "\t", "/dev/ttyUSB0"},
+        NameCase{" USB-Serial ", " Prolific\t", " 12 34 ",
+                 "USB-Serial (Prolific, 12 34) /dev/ttyUSB0"},
+        NameCase{"Преобразователь", "Завод", "№7", "Преобразователь (Завод, №7) /dev/ttyUSB0"}));
+
+TEST(AssignPortNames, FriendlyNameCarriesTheSerialNumber) {
+    const auto got = assignPortNames({dev("/dev/ttyUSB0", "FT232R USB UART", "FTDI", "A50285BI"),
+                                      dev("/dev/ttyAMA0", "", "", "X1")},
+                                     {});
+    expectDevices(got, {{"COM33", "/dev/ttyUSB0", "FT232R USB UART (FTDI, A50285BI) /dev/ttyUSB0"},
+                        {"COM97", "/dev/ttyAMA0", "X1 /dev/ttyAMA0"}});
 }
 
 VirtualPort link(const char* name, const char* target) {

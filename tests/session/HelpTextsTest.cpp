@@ -1,5 +1,7 @@
 #include "session/HelpTexts.h"
 
+#include <QScopeGuard>
+
 #include <gtest/gtest.h>
 
 using nimbrel::session::helpText;
@@ -25,25 +27,57 @@ TEST(HelpTexts, ShortcutsListExactlyTheFiveShortcuts) {
                                                 "<CTRL+Q>\tВыход"));
 }
 
+QString connectingWindowsText() {
+    return QStringLiteral(
+        "1. ВЫКЛЮЧИТЕ ПИТАНИЕ МАРКИРАТОРА!\n\r"
+        "2. Подключите соединительный кабель к ПК и маркиратору\n\r"
+        "    НЕОБХОДИМ КАБЕЛЬ ТИПА 'Z-МОДЕМ'!\n\r"
+        "3. Проверьте установки порта для выбранного \u0421\u041E\u041C-порта\n\r"
+        "    (должны быть: 115200,8,N,1):\n\r"
+        "      >> Панель Управления >> Диспетчер Устройств >>\n\r"
+        "      >> Порты (COM и LPT) >> Выбранный Порт (USB) >>\n\r"
+        "      >> Свойства >> Параметры Порта >> 'Дополнительно'\n\r"
+        "4. ВКЛЮЧИТЕ ПИТАНИЕ МАРКИРАТОРА.\n\r"
+        "5. Выполните в программе 'Nimbrel' команду:\n\r"
+        "\tПОДКЛЮЧЕНИЕ >> ОТКРЫТЬ COM-ПОРТ >>\n\r"
+        "\t >> Введите Номер Выбранного Порта.\n\r"
+        "При правильно выполненных операциях появится сообщение\n\r"
+        "с ВЕРСИЕЙ ПРОГРАММЫ Системы Печати Маркиратора.\r\n\n"
+        "ПРИМЕЧАНИЕ:  В современных ноутбуках и нетбуках \u0421\u041E\u041C-порт\n\r"
+        "отсутствует. В этом случае потребуется переходник USB<>COM.");
+}
+
+// Starts with the text every system shows, unchanged.
 TEST(HelpTexts, ConnectingTheComputer) {
-    const QString expected =
-        QStringLiteral("1. ВЫКЛЮЧИТЕ ПИТАНИЕ МАРКИРАТОРА!\n\r"
-                       "2. Подключите соединительный кабель к ПК и маркиратору\n\r"
-                       "    НЕОБХОДИМ КАБЕЛЬ ТИПА 'Z-МОДЕМ'!\n\r"
-                       "3. Проверьте установки порта для выбранного \u0421\u041E\u041C-порта\n\r"
-                       "    (должны быть: 115200,8,N,1):\n\r"
-                       "      >> Панель Управления >> Диспетчер Устройств >>\n\r"
-                       "      >> Порты (COM и LPT) >> Выбранный Порт (USB) >>\n\r"
-                       "      >> Свойства >> Параметры Порта >> 'Дополнительно'\n\r"
-                       "4. ВКЛЮЧИТЕ ПИТАНИЕ МАРКИРАТОРА.\n\r"
-                       "5. Выполните в программе 'Nimbrel' команду:\n\r"
-                       "\tПОДКЛЮЧЕНИЕ >> ОТКРЫТЬ COM-ПОРТ >>\n\r"
-                       "\t >> Введите Номер Выбранного Порта.\n\r"
-                       "При правильно выполненных операциях появится сообщение\n\r"
-                       "с ВЕРСИЕЙ ПРОГРАММЫ Системы Печати Маркиратора.\r\n\n"
-                       "ПРИМЕЧАНИЕ:  В современных ноутбуках и нетбуках \u0421\u041E\u041C-порт\n\r"
-                       "отсутствует. В этом случае потребуется переходник USB<>COM.");
-    EXPECT_EQ(helpText(41).text, expected);
+    const QString expected = connectingWindowsText();
+    EXPECT_EQ(helpText(41).text.left(expected.size()), expected);
+}
+
+// On Linux a paragraph follows, after an empty line, naming the real virtual-port folder.
+TEST(HelpTexts, ConnectingTheComputerOnLinuxAddsDevicesFolderAndGroup) {
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    const bool wasSet = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
+    const auto restore = qScopeGuard([&] {
+        if (wasSet)
+            qputenv("XDG_RUNTIME_DIR", saved);
+        else
+            qunsetenv("XDG_RUNTIME_DIR");
+    });
+    qputenv("XDG_RUNTIME_DIR", "/run/user/1000");
+    const QString paragraph =
+        QStringLiteral("\n\r\n\r"
+                       "LINUX: номера COM-портов даются устройствам так:\n\r"
+                       "\t/dev/ttyS0, /dev/ttyS1 ...\t>> COM1, COM2 ...\n\r"
+                       "\t/dev/ttyUSB0, /dev/ttyUSB1 ...\t>> COM33, COM34 ...\n\r"
+                       "\t/dev/ttyACM0, /dev/ttyACM1 ...\t>> COM65, COM66 ...\n\r"
+                       "\tдругие устройства\t>> COM97 и далее\n\r"
+                       "Ссылка COMn в папке виртуальных портов дает номер n\n\r"
+                       "любому устройству (там же регистрируется симулятор):\n\r"
+                       "\t/run/user/1000/nimbrel/ports\n\r"
+                       "Если порт не открывается из-за прав доступа, добавьте\n\r"
+                       "пользователя в группу 'dialout' и войдите в систему заново:\n\r"
+                       "\tsudo usermod -aG dialout $USER");
+    EXPECT_EQ(helpText(41).text, connectingWindowsText() + paragraph);
 }
 
 TEST(HelpTexts, AboutStartsWithTheFixedLinesAndHasNoFinalBreak) {

@@ -80,5 +80,14 @@ TEST(Options, HelpIsRecognised) {
     EXPECT_TRUE(p.options->help);
 }
 
+TEST(Options, VersionIsRecognisedAndTakesNoValue) {
+    const ParsedOptions p = parse({"--model", "T936", "--version"});
+    ASSERT_TRUE(p.options);
+    EXPECT_TRUE(p.options->version);
+    EXPECT_FALSE(p.options->help);
+    EXPECT_FALSE(parse({"--version=1"}).options);
+    EXPECT_FALSE(parse({}).options->version);
+}
+
 } // namespace
 } // namespace nimbrel::sim
