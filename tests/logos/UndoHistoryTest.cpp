@@ -47,7 +47,7 @@ void expectSame(const LogoState& logo, const Seen& was, const char* what) {
 
 // A left-button drag through grid cells, as the window feeds the mouse handler.
 void stroke(LogoState& logo, const std::vector<QPoint>& cells, bool dark = true) {
-    link::ShellState shell;
+    QString shell; // the "XY=" field
     for (QPoint cell : cells)
         handleEditorMouse(logo, shell, QPoint(25 + 10 * cell.x(), 25 + 10 * cell.y()),
                           dark ? MouseButtons::Left : MouseButtons::Right);
