@@ -81,8 +81,10 @@ ExchangeResult exchange(Line& line, const Request& request) {
     result.error = sendAll(line, request);
     if (request.dropAnswer) {
         const int waiting = line.port.bytesWaitingInput();
-        if (waiting > 0)
-            trace(line, TraceDirection::Received, line.port.read(waiting));
+        if (waiting > 0) {
+            result.reply = line.port.read(waiting);
+            trace(line, TraceDirection::Received, result.reply);
+        }
     }
     if (result.error != ExchangeError::None || !request.wait)
         return result;
