@@ -1,4 +1,8 @@
 #include "DialogTestSupport.h"
+#include "printer/AreaReports.h"
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <set>
 
 #include <QWindow>
 
@@ -523,6 +527,42 @@ TEST(Titles, EveryBoxFitsItsTitle) {
         }
         EXPECT_EQ(seen, 4);
     }
+}
+
+// The graphics area map with an occupied slot: the "|" of every row at one x; the clipboard
+// gets the text as built.
+TEST(MessageBox, AreaMapColumnsLineUp) {
+    QByteArray reply(128, 'N');
+    reply[5] = 'Y';
+    reply[9] = 'Y';
+    reply[127] = 'Y';
+    const QString text = printer::buildLogoAreaReport(reply);
+    QtDialogs dialogs(nullptr);
+    OnNextModal driver([&text](QDialog* d) {
+        auto* box = qobject_cast<MessageBoxDialog*>(d);
+        ASSERT_NE(box, nullptr);
+        QTextDocument* doc = box->textView()->document();
+        std::set<int> bars;
+        std::set<int> secondCells;
+        int rows = 0;
+        for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+            const int bar = static_cast<int>(block.text().indexOf(u'|'));
+            if (bar < 0)
+                continue;
+            ++rows;
+            doc->documentLayout()->blockBoundingRect(block);
+            const QTextLine line = block.layout()->lineAt(0);
+            bars.insert(qRound(line.cursorToX(bar)));
+            secondCells.insert(qRound(line.cursorToX(5)));
+        }
+        EXPECT_EQ(rows, 16);
+        EXPECT_EQ(bars.size(), 1u);
+        EXPECT_EQ(secondCells.size(), 1u);
+        EXPECT_EQ(box->clipboardText(),
+                  messageBoxClipboardText(u("Информация Системы Печати"), text, {"OK"}));
+        QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+    });
+    dialogs.message(u("Информация Системы Печати"), text, 64);
 }
 
 // An empty title leaves the title bar empty: the platform would put the program's name there.
