@@ -67,7 +67,6 @@ BENCHMARK(BM_ConvertPicture4000x3000InMemory)->Unit(benchmark::kMillisecond);
 struct StrokedLogo {
     logos::LogoState logo;
     logos::UndoHistory history;
-    link::ShellState shell;
 
     StrokedLogo() {
         QByteArray columns(819 * 4, '\0');
