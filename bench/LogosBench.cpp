@@ -3,13 +3,16 @@
 #include "FakeClock.h"
 #include "FakeSerialPort.h"
 #include "ScriptedDialogs.h"
+#include "SimProcess.h"
 #include "app/MainWindow.h"
 #include "logos/LogoEditor.h"
+#include "platform/SerialPortPosix.h"
 #include "session/Dispatcher.h"
 #include "session/LogoRoutines.h"
 #include "session/Session.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMouseEvent>
 #include <QRandomGenerator>
@@ -126,6 +129,47 @@ void BM_OpenPbm1664ColumnsRefused(benchmark::State& state) {
     openPbm(state, 1664, 4);
 }
 BENCHMARK(BM_OpenPbm1664ColumnsRefused)->Unit(benchmark::kMillisecond);
+
+// The verified logo write against the simulator: request, 1 ms, the 256-byte block, 200 ms for
+// the answer, then the read-back of the slot (up to 200 passes of two 1 ms counts).
+void BM_LogoWrite(benchmark::State& state) {
+    QTemporaryDir runtime;
+    qputenv("NIMBREL_SIM", NIMBREL_SIM_PATH);
+    nimbrel::testing::SimProcess sim({"--model", "T260"}, runtime.path());
+    platform::SystemClock clock;
+    platform::SerialPortPosix port;
+    nimbrel::testing::ScriptedDialogs dialogs;
+    link::ConnectionState conn;
+    session::ShellState shell;
+    session::Context link{port, clock, dialogs, conn, shell};
+    if (sim.devicePath.isEmpty() || !port.open(sim.devicePath, {}).ok()) {
+        state.SkipWithError("simulator not reachable");
+        return;
+    }
+    conn.open = true;
+    conn.portName = sim.portName;
+    logos::LogoState logo;
+    logos::makeBlankLogo(logo, 63, 32);
+    for (int x = 0; x < 63; ++x)
+        logos::paintDot(logo, x, x % 32, true);
+    session::LogoContext ctx{link, logo, runtime.path()};
+    std::vector<double> times;
+    for (auto _ : state) {
+        dialogs.answer("5");
+        QElapsedTimer t;
+        t.start();
+        session::writeLogo(ctx);
+        times.push_back(t.nsecsElapsed() / 1e6);
+    }
+    if (conn.linkError != 0 || dialogs.messages().back().kind != 64) {
+        state.SkipWithError("the write failed");
+        return;
+    }
+    std::sort(times.begin(), times.end());
+    state.counters["median_ms"] = times.empty() ? 0 : times[times.size() / 2];
+    state.counters["pauses_ms"] = 1 + 200;
+}
+BENCHMARK(BM_LogoWrite)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRealTime();
 
 } // namespace
 

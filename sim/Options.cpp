@@ -50,6 +50,8 @@ std::string usageText() {
            "  --state DIR   keep the stored marks and logos in DIR between runs (mark-NN.blk,\n"
            "                logo-NNN.blk), written after every change\n"
            "  --no-current-mark  start with mark 0 (the mark being printed) empty\n"
+           "  --alter-writes  store every mark and logo written with one byte changed (the\n"
+           "                font of the mark's first fragment, the logo's first column byte)\n"
            "  --no-pacing   send each reply in one write instead of at the line's byte rate\n"
            "                (a busy machine can stall the paced bytes long enough for the\n"
            "                program to take a reply as complete too early)\n"
@@ -84,6 +86,10 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         }
         if (name == "--no-pacing" && !inlineValue) {
             options.paced = false;
+            continue;
+        }
+        if (name == "--alter-writes" && !inlineValue) {
+            options.alterWrites = true;
             continue;
         }
         if (name == "--no-current-mark" && !inlineValue) {

@@ -18,7 +18,8 @@ struct Options {
     std::vector<int> occupiedLogos; // 0..255
     std::string statePath;          // empty: the stores live only as long as the process
     bool currentMark = true;        // off: mark 0 starts empty instead of the demonstration mark
-    bool paced = true; // off: each reply (or half of a split one) goes out in one write
+    bool paced = true;        // off: each reply (or half of a split one) goes out in one write
+    bool alterWrites = false; // store written marks and logos with one byte changed
     bool help = false;
     bool version = false;
 };

@@ -82,6 +82,9 @@ Response Printer::writeMark(const Bytes& command) {
         m_state.marks.erase(*slot);
     } else {
         m_state.marks[*slot] = normalizedMarkBlock(block);
+        if (m_state.alterWrites) {
+            m_state.marks[*slot][1] ^= 0x01;
+        }
     }
     return changed(markChanged(*slot));
 }
@@ -126,6 +129,9 @@ Response Printer::writeLogo(const Bytes& command) {
                  std::to_string(block[1]) + " bytes per column does not match length " +
                  std::to_string(announced);
         return r;
+    }
+    if (m_state.alterWrites && logo->size() > 2) {
+        (*logo)[2] ^= 0x01;
     }
     m_state.logos[*slot] = std::move(*logo);
     return changed(logoChanged(*slot), {kStatusOk});

@@ -61,6 +61,9 @@ struct PrinterState {
     // A slot that is not in the map is empty.
     std::map<int, Bytes> marks;
     std::map<int, Bytes> logos;
+    // A faulty memory: every mark and logo written is stored with one byte changed (the font
+    // of the mark's first record, the first column byte of the logo).
+    bool alterWrites = false;
 };
 
 // A fresh printer: plausible settings, empty stores but for a demonstration mark 0.

@@ -74,6 +74,7 @@ int main(int argc, char** argv) {
     }
 
     PrinterState state = makeInitialState(*options.model);
+    state.alterWrites = options.alterWrites;
     if (!options.currentMark) {
         state.marks.erase(0);
     }

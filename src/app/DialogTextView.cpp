@@ -1,8 +1,12 @@
 #include "app/DialogTextView.h"
 
 #include "app/DialogTabStops.h"
+#include "app/MessageBoxText.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextOption>
 
@@ -28,14 +32,48 @@ DialogTextView::DialogTextView(QWidget* parent) : QTextEdit(parent) {
     setWrapping(false);
 }
 
+namespace {
+
+// The lines as shown, grid rows in a fixed-pitch font of the view's size.
+void fillDocument(QTextDocument& doc, const QStringList& lines, const QFont& font) {
+    const QList<ShownLine> shown = shownLines(lines);
+    QStringList texts;
+    for (const ShownLine& line : shown)
+        texts << line.text;
+    doc.setPlainText(texts.join(u'\n'));
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSizeF(font.pointSizeF());
+    QTextCharFormat grid;
+    grid.setFont(fixed);
+    QTextBlock block = doc.begin();
+    for (const ShownLine& line : shown) {
+        if (line.grid) {
+            QTextCursor cursor(block);
+            cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            cursor.setCharFormat(grid);
+        }
+        block = block.next();
+    }
+}
+
+QStringList shownTexts(const QStringList& lines) {
+    QStringList texts;
+    for (const ShownLine& line : shownLines(lines))
+        texts << line.text;
+    return texts;
+}
+
+} // namespace
+
 void DialogTextView::setLines(const QStringList& lines) {
     m_lines = lines;
     const QFontMetricsF metrics(font());
     const qreal tab = chooseTabStopDistance(
-        lines, [&metrics](const QString& run) { return metrics.horizontalAdvance(run); },
+        shownTexts(lines),
+        [&metrics](const QString& run) { return metrics.horizontalAdvance(run); },
         8 * metrics.averageCharWidth(), metrics.horizontalAdvance(u' '));
     setTabStopDistance(tab);
-    setPlainText(lines.join(u'\n'));
+    fillDocument(*document(), lines, font());
 }
 
 void DialogTextView::setWrapping(bool wrap) {
@@ -53,7 +91,7 @@ QSize DialogTextView::contentSize(int maxWidth) const {
     QTextOption option = document()->defaultTextOption();
     option.setWrapMode(QTextOption::NoWrap);
     doc.setDefaultTextOption(option);
-    doc.setPlainText(m_lines.join(u'\n'));
+    fillDocument(doc, m_lines, font());
     // One spare pixel keeps rounding from wrapping or scrolling the widest line.
     qreal width = std::ceil(doc.idealWidth()) + 1;
     if (m_wrap && width > maxWidth) {

@@ -17,9 +17,7 @@ namespace nimbrel::app {
 
 namespace {
 
-// 10 pixels wider than the grid image so that the picture, placed 10 pixels in, shows all
-// 819 columns.
-constexpr int kEditorInnerWidth = 8200;
+constexpr int kEditorInnerWidth = 8192;
 constexpr int kEditorInnerHeight = 330;
 
 logos::MouseButtons heldButtons(Qt::MouseButtons buttons) {
@@ -80,13 +78,16 @@ GraphicsWindow::GraphicsWindow(QWidget* parent) : QWidget(parent) {
     m_editor->setObjectName(QStringLiteral("logoEditor"));
     m_editor->setGeometry(10, 10, logos::kGridImageWidth, logos::kGridImageHeight);
     m_editor->setMouseTracking(true);
-    m_editor->onMouse = [this](QMouseEvent* event) { editorMouse(event); };
+    m_editor->onMouse = [this](QMouseEvent* event) { editorMouse(m_editor, event); };
     m_editor->onRelease = [this](QMouseEvent* event) { editorRelease(event); };
     m_editorArea = new QScrollArea(m_canvas);
     m_editorArea->setGeometry(10, 10, 780, 360);
-    auto* inner = new QWidget;
+    // The margin around the picture reports the mouse too: "XY=" follows it there.
+    auto* inner = new LogoImageView;
+    inner->setObjectName(QStringLiteral("logoEditorMargin"));
     inner->setFixedSize(kEditorInnerWidth, kEditorInnerHeight);
-    inner->setAutoFillBackground(true);
+    inner->setMouseTracking(true);
+    inner->onMouse = [this, inner](QMouseEvent* event) { editorMouse(inner, event); };
     m_editor->setParent(inner);
     m_editorArea->setWidget(inner);
     m_editorArea->horizontalScrollBar()->setSingleStep(160);
@@ -147,7 +148,7 @@ void GraphicsWindow::scrolled(int position) {
         m_session->logos.columnOffset = position / logos::kCellPitch;
 }
 
-void GraphicsWindow::editorMouse(QMouseEvent* event) {
+void GraphicsWindow::editorMouse(QWidget* from, QMouseEvent* event) {
     if (!m_session || m_session->shell.activeView != session::View::Logo)
         return;
     // A stroke is one step, from the press to the release; a drag that came in from outside
@@ -155,9 +156,14 @@ void GraphicsWindow::editorMouse(QMouseEvent* event) {
     const bool held = event->buttons() != Qt::NoButton;
     if (held && (event->type() == QEvent::MouseButtonPress || !m_session->logoUndo.isOpen()))
         m_session->logoUndo.begin(m_session->logos);
-    const QPoint client = m_editor->mapTo(m_canvas, event->position().toPoint());
-    logos::handleEditorMouse(m_session->logos, m_session->shell.cursorStatus, client,
-                             heldButtons(event->buttons()));
+    const QPoint client = from->mapTo(m_canvas, event->position().toPoint());
+    // A press paints with the left button only; the right one paints while it moves.
+    const logos::MouseButtons buttons =
+        event->type() == QEvent::MouseButtonPress
+            ? (event->button() == Qt::LeftButton ? logos::MouseButtons::Left
+                                                 : logos::MouseButtons::None)
+            : heldButtons(event->buttons());
+    logos::handleEditorMouse(m_session->logos, m_session->shell.cursorStatus, client, buttons);
     m_status->setText(1, m_session->shell.cursorStatus);
     showLogoChanges();
 }

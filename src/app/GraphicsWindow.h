@@ -52,7 +52,8 @@ public:
     StatusFields& status() { return *m_status; }
 
 private:
-    void editorMouse(QMouseEvent* event);
+    // A mouse event on the picture or on the margin around it.
+    void editorMouse(QWidget* from, QMouseEvent* event);
     void editorRelease(QMouseEvent* event);
     void scrolled(int position);
     // Repaints what the logo's last changes touched.

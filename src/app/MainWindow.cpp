@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -63,9 +64,13 @@ MainWindow::MainWindow(Session& session, Dispatcher& dispatcher)
     m_clock.setInterval(1000);
     connect(&m_clock, &QTimer::timeout, this, [this] { m_dispatcher.tickClock(); });
     m_clock.start();
+    // Text fields and lists claim Ctrl+C and Ctrl+U for themselves (copy, erase the line);
+    // in this window those keys belong to the program, whichever widget has the focus.
+    qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
     m_s.shell.changed = nullptr;
 }
 
@@ -99,6 +104,7 @@ void MainWindow::addNodes(QMenu* menu, const std::vector<MenuNode>& nodes) {
 }
 
 void MainWindow::addShortcut(const QKeySequence& keys, int id) {
+    m_shortcutKeys.push_back(keys);
     auto* shortcut = new QShortcut(keys, this);
     shortcut->setContext(Qt::WindowShortcut);
     connect(shortcut, &QShortcut::activated, this, [this, id] { runCommand(id); });
@@ -181,7 +187,27 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     requestExit();
 }
 
+bool MainWindow::isProgramShortcut(QObject* watched, QEvent* event) const {
+    if (event->type() != QEvent::ShortcutOverride)
+        return false;
+    // Only widgets of this window: a message box keeps its own Ctrl+C (copy the text).
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence pressed(key->keyCombination());
+    for (const QKeySequence& keys : m_shortcutKeys)
+        if (keys == pressed)
+            return true;
+    return false;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (isProgramShortcut(watched, event)) {
+        // Left unaccepted, the override lets the window's shortcut run instead of the widget.
+        event->ignore();
+        return true;
+    }
     if (event->type() == QEvent::Close && (watched == m_markSub || watched == m_graphicsSub)) {
         event->ignore();
         requestExit();

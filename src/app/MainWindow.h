@@ -6,6 +6,7 @@
 #include "session/MenuDefinitions.h"
 #include "session/Session.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QTimer>
 #include <map>
@@ -50,6 +51,8 @@ private:
     void addNodes(QMenu* menu, const std::vector<MenuNode>& nodes);
     void addShortcut(const QKeySequence& keys, int id);
     void requestExit();
+    // A key press of one of the program's shortcuts on a widget of this window.
+    bool isProgramShortcut(QObject* watched, QEvent* event) const;
 
     Session& m_s;
     Dispatcher& m_dispatcher;
@@ -60,6 +63,7 @@ private:
     QMdiSubWindow* m_graphicsSub;
     std::map<int, QAction*> m_actions;
     std::map<int, QMenu*> m_topMenus;
+    std::vector<QKeySequence> m_shortcutKeys;
     QTimer m_clock;
     bool m_exiting = false;
     bool m_busyCursor = false;

@@ -172,7 +172,11 @@ void MarkWindow::bindTable() {
             [this](const QModelIndex& index) { rowClicked(index.row()); });
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         const QModelIndexList rows = m_table->selectionModel()->selectedRows();
-        m_marks->selectedRow = rows.isEmpty() ? -1 : rows.first().row();
+        const int row = rows.isEmpty() ? -1 : rows.first().row();
+        if (row == m_marks->selectedRow)
+            return;
+        marks::selectRow(*m_marks, row);
+        renderMarks();
     });
 }
 

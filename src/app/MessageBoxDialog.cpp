@@ -1,6 +1,7 @@
 #include "app/MessageBoxDialog.h"
 
 #include "app/DialogTextView.h"
+#include "app/WindowTitle.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -34,8 +35,6 @@ QStyle::StandardPixmap standardPixmap(MessageIcon icon) {
 
 // Room for the window frame and title bar, which the layout does not see.
 constexpr int kScreenReserve = 60;
-// Room the title bar's own buttons take beside the title.
-constexpr int kTitleBarButtons = 100;
 
 } // namespace
 
@@ -114,10 +113,12 @@ void MessageBoxDialog::sizeToText() {
     } else {
         m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
-    // The title must be readable in the title bar, next to its buttons.
-    const int titleWidth = fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarButtons;
-    text.setWidth(std::max(text.width(), std::min(maxWidth, titleWidth - besideText)));
+    // The whole title must be readable in the title bar, up to the screen's width.
+    const int titleWidth =
+        widthForTitle(this, windowTitle(), available.width() - kScreenReserve) - besideText;
+    text.setWidth(std::max(text.width(), titleWidth));
     m_view->setFixedSize(text);
+    keepTitleBarEmpty(this);
 }
 
 QString MessageBoxDialog::clipboardText() const {

@@ -2,6 +2,12 @@
 
 #include "platform/Dialogs.h"
 
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
 namespace nimbrel::app {
 
 QStringList displayLines(const QString& text) {
@@ -22,6 +28,62 @@ QStringList displayLines(const QString& text) {
     if (!current.isEmpty() || lines.isEmpty())
         lines << current;
     return lines;
+}
+
+namespace {
+
+constexpr int kFewestGridCells = 6;
+
+struct GridRow {
+    QStringList cells;
+    QString range;
+};
+
+std::optional<GridRow> gridRow(const QString& line) {
+    static const QRegularExpression row(
+        QStringLiteral("^((?:(?:\\d{2,3}|-{2,3}) +)+)[\\t ]*\\| (\\d{2,3}:\\d{2,3}) *$"));
+    static const QRegularExpression cell(QStringLiteral("(\\d{2,3}|-{2,3}) +"));
+    const QRegularExpressionMatch m = row.match(line);
+    if (!m.hasMatch())
+        return std::nullopt;
+    GridRow out;
+    auto cells = cell.globalMatch(m.captured(1));
+    while (cells.hasNext())
+        out.cells << cells.next().captured(1);
+    if (out.cells.size() < kFewestGridCells)
+        return std::nullopt;
+    out.range = m.captured(2);
+    return out;
+}
+
+} // namespace
+
+QList<ShownLine> shownLines(const QStringList& lines) {
+    std::vector<std::optional<GridRow>> rows;
+    qsizetype cellWidth = 0;
+    qsizetype cellsPerRow = 0;
+    for (const QString& line : lines) {
+        rows.push_back(gridRow(line));
+        if (!rows.back())
+            continue;
+        cellsPerRow = std::max(cellsPerRow, rows.back()->cells.size());
+        for (const QString& c : rows.back()->cells)
+            cellWidth = std::max(cellWidth, c.size() + 2);
+    }
+    QList<ShownLine> out;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const auto& row = rows[static_cast<std::size_t>(i)];
+        if (!row) {
+            out.append({lines.at(i), false});
+            continue;
+        }
+        QString text;
+        for (const QString& c : row->cells)
+            text += c.leftJustified(cellWidth);
+        text = text.leftJustified(cellWidth * cellsPerRow) + QStringLiteral("| ") + row->range;
+        out.append({text, true});
+    }
+    return out;
 }
 
 QString messageBoxClipboardText(const QString& title, const QString& text,

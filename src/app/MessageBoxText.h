@@ -11,6 +11,18 @@ namespace nimbrel::app {
 // opening an empty one. Tabs and blanks are kept.
 QStringList displayLines(const QString& text);
 
+// A line as a message box shows it; `grid` lines go in a fixed-pitch font.
+struct ShownLine {
+    QString text;
+    bool grid = false;
+};
+
+// The area maps build their rows from cells of different widths ("005 " and "---  "), which
+// drift in any font. A row of at least six cells (digits or hyphens, each followed by
+// blanks) ending in "| first:last" is shown with every cell and the "|" in fixed columns;
+// other lines are shown as they are.
+QList<ShownLine> shownLines(const QStringList& lines);
+
 // What Ctrl+C puts on the clipboard for a message box: rules of 27 hyphens around the title,
 // the text (unchanged) and the button texts, every line ended by CR LF.
 QString messageBoxClipboardText(const QString& title, const QString& text,

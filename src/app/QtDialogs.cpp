@@ -4,6 +4,7 @@
 #include "app/MessageBoxDialog.h"
 #include "app/MessageBoxText.h"
 #include "app/PictureConversionDialog.h"
+#include "app/WindowTitle.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -91,15 +92,23 @@ void reactivate(QWidget* parent) {
 enum class Proposed { Selected, CaretAfter };
 
 // Runs a text dialog and returns the entry's text when confirmed, else the empty text.
-QString runTextDialog(QDialog* dialog, QLineEdit* entry, Proposed proposed, QWidget* parent) {
+QString runTextDialog(QDialog* dialog, QLineEdit* entry, Proposed proposed, QWidget* parent,
+                      const std::function<void()>& sound) {
     QPointer<QDialog> guard(dialog);
-    dialog->setFixedSize(dialog->size());
     const QRect screen = availableGeometry(parent);
+    // Wide enough for the whole title; the controls keep their places.
+    dialog->resize(
+        std::max(dialog->width(), widthForTitle(dialog, dialog->windowTitle(), screen.width())),
+        dialog->height());
+    dialog->setFixedSize(dialog->size());
+    keepTitleBarEmpty(dialog);
     dialog->move(screen.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
     entry->setFocus();
     // Showing hands the focus over as if by Tab, which selects the whole text; the selection
     // is settled once the dialog is up.
     dialog->show();
+    if (sound)
+        sound();
     if (proposed == Proposed::Selected) {
         entry->selectAll();
     } else {
@@ -137,7 +146,7 @@ template <typename Setup> QString runFileDialog(QWidget* parent, Setup setup) {
 
 } // namespace
 
-QtDialogs::QtDialogs(QWidget* parent) : m_parent(parent) {}
+QtDialogs::QtDialogs(QWidget* parent) : questionSound(&QApplication::beep), m_parent(parent) {}
 
 QString QtDialogs::inputDialog(const QString& title, const QString& info, const QString& prompt,
                                const QString& proposed) {
@@ -167,7 +176,7 @@ QString QtDialogs::inputDialog(const QString& title, const QString& info, const 
     QLineEdit* entry = addEntry(dialog, proposed, QRect(9, 93, 300, 20));
     addOkCancel(dialog, QStringLiteral("Отмена"), QRect(width - 80, 73, 60, 23),
                 QRect(width - 80, 103, 60, 23));
-    return runTextDialog(dialog, entry, Proposed::Selected, m_parent);
+    return runTextDialog(dialog, entry, Proposed::Selected, m_parent, questionSound);
 }
 
 QString QtDialogs::questionDialog(const QString& title, const QString& prompt,
@@ -177,7 +186,7 @@ QString QtDialogs::questionDialog(const QString& title, const QString& prompt,
     addPrompt(dialog, prompt, QRect(10, 8, 265, 73), true);
     QLineEdit* entry = addEntry(dialog, proposed, QRect(9, 79, 339, 20));
     addOkCancel(dialog, QStringLiteral("Cancel"), QRect(288, 8, 60, 23), QRect(288, 36, 60, 23));
-    return runTextDialog(dialog, entry, Proposed::Selected, m_parent);
+    return runTextDialog(dialog, entry, Proposed::Selected, m_parent, questionSound);
 }
 
 QString QtDialogs::requester(const QString& title, const QString& prompt, const QString& proposed) {
@@ -185,7 +194,8 @@ QString QtDialogs::requester(const QString& title, const QString& prompt, const 
     // The prompt is one line; a prompt wider than the window widens it rather than being cut.
     const QString promptText = displayLines(prompt).join(u'\n');
     const int promptWidth = dialog->fontMetrics().boundingRect(QRect(), 0, promptText).width();
-    const int width = std::max(kRequesterWidth, 10 + promptWidth + 10);
+    const int titleWidth = widthForTitle(dialog, title, availableGeometry(m_parent).width());
+    const int width = std::max({kRequesterWidth, 10 + promptWidth + 10, titleWidth});
     dialog->resize(width, 130);
     addPrompt(dialog, prompt, QRect(10, 10, width - 20, 22), false);
     QLineEdit* entry = addEntry(dialog, proposed, QRect(10, 32, width - 25, 21));
@@ -193,7 +203,7 @@ QString QtDialogs::requester(const QString& title, const QString& prompt, const 
                          QRect((width - 80) / 2, 67, 80, 25));
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
-    return runTextDialog(dialog, entry, Proposed::CaretAfter, m_parent);
+    return runTextDialog(dialog, entry, Proposed::CaretAfter, m_parent, questionSound);
 }
 
 int QtDialogs::message(const QString& title, const QString& text, int kind) {

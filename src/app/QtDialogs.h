@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 namespace nimbrel::app {
 
 // The program's dialogs on Qt Widgets. Every dialog is modal over the whole program, stays
@@ -12,6 +14,9 @@ namespace nimbrel::app {
 class QtDialogs final : public platform::Dialogs {
 public:
     explicit QtDialogs(QWidget* parent);
+
+    // Played as a text dialog opens: the system's question sound (a test counts it).
+    std::function<void()> questionSound;
 
     // The window the dialogs belong to; it can be set once the main window exists.
     void setParentWidget(QWidget* parent) { m_parent = parent; }

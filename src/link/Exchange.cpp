@@ -149,8 +149,13 @@ QByteArray zeroFilled(const QByteArray& reply, int size) {
 ExchangeResult exchange(Line& line, const Request& request) {
     ExchangeResult result;
     result.error = sendAll(line, request);
-    if (request.dropAnswer)
-        dropWaiting(line);
+    if (request.dropAnswer) {
+        const int waiting = line.port.bytesWaitingInput();
+        if (waiting > 0) {
+            result.reply = line.port.read(waiting);
+            trace(line, TraceDirection::Received, result.reply);
+        }
+    }
     if (result.error != ExchangeError::None || !request.wait)
         return result;
 

@@ -65,7 +65,8 @@ struct Request {
     int drainCommandMs = 0;
     int drainPiecesMs = 0;
     std::vector<Piece> pieces;
-    // Whatever arrives by the end is dropped (the logo write's answer is not examined).
+    // Whatever has arrived by the end is taken without a wait and returned as the reply (the
+    // logo write's answer: only whether there is one counts).
     bool dropAnswer = false;
     // No value: the request gets no reply.
     std::optional<WaitParams> wait;

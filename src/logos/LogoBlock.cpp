@@ -7,6 +7,8 @@ namespace nimbrel::logos {
 namespace {
 
 constexpr int kMaxAnswerWidth = 254;
+// The end byte 0x0E, which the delete request carries where a write announces the length.
+constexpr int kDeleteLength = 0x0E;
 
 int byteAt(const QByteArray& bytes, int i) {
     return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0;
@@ -89,12 +91,46 @@ LogoAnswer decodeLogoAnswer(const QByteArray& answer) {
     }
     out.kind = LogoAnswer::Kind::Logo;
     out.columns = columnsFrom(answer, 3, out.width * out.bytesPerColumn);
+    out.data = answer.mid(3);
     return out;
 }
 
 QByteArray logoAnswerFile(const LogoAnswer& answer) {
     return encodeBinFile(answer.width * answer.bytesPerColumn + 2, answer.width,
-                         answer.bytesPerColumn, answer.columns);
+                         answer.bytesPerColumn, answer.data);
+}
+
+ReadBackCheck checkReadBack(const QByteArray& block, const QByteArray& answer) {
+    ReadBackCheck out;
+    const LogoAnswer got = decodeLogoAnswer(answer);
+    if (got.kind != LogoAnswer::Kind::Logo)
+        return out;
+    const int width = byteAt(block, 0);
+    const int r = byteAt(block, 1);
+    if (got.width != width || got.bytesPerColumn != r) {
+        out.result = ReadBackCheck::Result::OtherSize;
+        return out;
+    }
+    const QByteArray sent = columnsFrom(block, 2, width * r);
+    for (int x = 0; x < width; ++x)
+        if (sent.mid(qsizetype(x) * r, r) != got.columns.mid(qsizetype(x) * r, r)) {
+            out.result = ReadBackCheck::Result::OtherColumn;
+            out.column = x;
+            return out;
+        }
+    out.result = ReadBackCheck::Result::Same;
+    return out;
+}
+
+bool readsAsDelete(const QByteArray& block) {
+    return block.size() == kDeleteLength;
+}
+
+QByteArray withEmptyColumn(const QByteArray& block) {
+    QByteArray out = block;
+    out[0] = static_cast<char>(byteAt(block, 0) + 1);
+    out.append(QByteArray(byteAt(block, 1), '\0'));
+    return out;
 }
 
 BitmapAnswer decodeBitmapAnswer(const QByteArray& answer) {

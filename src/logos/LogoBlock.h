@@ -39,10 +39,26 @@ struct LogoAnswer {
     int width = 0;
     int bytesPerColumn = 0;
     QByteArray columns; // width x R bytes, zero-padded when the answer was short
+    QByteArray data;    // the answer's bytes from offset 3 on, as they came
 };
 LogoAnswer decodeLogoAnswer(const QByteArray& answer);
-// The file a logo read leaves behind: length word X x R + 2, X, R, the columns.
+// The file a logo read leaves behind: length word X x R + 2, X, R, then the answer's bytes
+// from offset 3 unchanged, however many there were.
 QByteArray logoAnswerFile(const LogoAnswer& answer);
+
+// How a logo read back after a write compares with the block sent.
+struct ReadBackCheck {
+    enum class Result { Same, NoLogo, OtherSize, OtherColumn };
+    Result result = Result::NoLogo;
+    int column = -1; // the first differing column for OtherColumn
+};
+ReadBackCheck checkReadBack(const QByteArray& block, const QByteArray& answer);
+
+// A block of X x R = 12 announces the length 0x0E: its write request would be the delete
+// request byte for byte.
+bool readsAsDelete(const QByteArray& block);
+// The block with one light column more on the right.
+QByteArray withEmptyColumn(const QByteArray& block);
 
 // The answer to the current-mark bitmap request; `empty` when it holds no picture.
 struct BitmapAnswer {

@@ -55,8 +55,8 @@ int bitmapAnswerLength(const QByteArray& soFar) {
                                                  : static_cast<int>(soFar.size());
 }
 
-link::ExchangeError sendWithBlock(link::Line& line, const QByteArray& request,
-                                  const QByteArray& block) {
+link::ExchangeResult sendWithBlock(link::Line& line, const QByteArray& request,
+                                   const QByteArray& block) {
     link::Request r;
     r.command = request;
     r.drainCommandMs = kRequestDrainMs;
@@ -64,7 +64,7 @@ link::ExchangeError sendWithBlock(link::Line& line, const QByteArray& request,
     r.drainPiecesMs = kBlockDrainMs;
     r.pieces.push_back({block, kBeforeBlockMs, kAfterBlockMs});
     r.dropAnswer = true;
-    return link::exchange(line, r).error;
+    return link::exchange(line, r);
 }
 
 } // namespace
@@ -79,12 +79,12 @@ link::ExchangeResult readLogo(link::Line& line, int number) {
     return link::exchange(line, request);
 }
 
-link::ExchangeError writeLogo(link::Line& line, int number, const QByteArray& block) {
+link::ExchangeResult writeLogo(link::Line& line, int number, const QByteArray& block) {
     return sendWithBlock(line, writeLogoRequest(number, static_cast<int>(block.size())),
                          blockTransfer(block));
 }
 
-link::ExchangeError deleteLogo(link::Line& line, int number) {
+link::ExchangeResult deleteLogo(link::Line& line, int number) {
     return sendWithBlock(line, deleteLogoRequest(number), QByteArray(kBlockTransferSize, '\0'));
 }
 

@@ -9,9 +9,10 @@ namespace nimbrel::logos {
 // The answer for slot `number` (0..255); NoReply for a slot the printer does not answer for.
 link::ExchangeResult readLogo(link::Line& line, int number);
 // The request announcing `block`'s length, then the 256-byte transfer of the block once the
-// request has left; the printer's answer is taken, not examined.
-link::ExchangeError writeLogo(link::Line& line, int number, const QByteArray& block);
-link::ExchangeError deleteLogo(link::Line& line, int number);
+// request has left; the printer's answer is the reply, read without examining it (empty when
+// nothing came).
+link::ExchangeResult writeLogo(link::Line& line, int number, const QByteArray& block);
+link::ExchangeResult deleteLogo(link::Line& line, int number);
 // The bitmap of the mark being printed.
 link::ExchangeResult readBitmap(link::Line& line);
 

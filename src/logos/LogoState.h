@@ -44,6 +44,9 @@ struct LogoState {
     int height = 24;
     int bytesPerColumn = 3;
     bool changed = false;
+    // The editor shows the current mark's bitmap read from the printer and not yet saved:
+    // something to save although nothing was drawn.
+    bool bitmapRead = false;
     // First visible column of the grid: the editor's horizontal scroll position / 10.
     int columnOffset = 0;
     QPoint cursor;

@@ -97,6 +97,38 @@ std::array<FragmentCells, kRows> decodeMarkBlock(const QByteArray& reply, ReadFo
     return rows;
 }
 
+namespace {
+
+struct Record {
+    unsigned char type;
+    unsigned char font;
+    unsigned char length;
+    QByteArray text;
+    bool operator==(const Record&) const = default;
+};
+
+Record recordAt(const QByteArray& block, int record) {
+    const qsizetype at = qsizetype(record) * kRecordSize;
+    Record r{byteAt(block, at), byteAt(block, at + 1), byteAt(block, at + 2), {}};
+    // A length beyond the record cannot be the sent one; it still differs by its length byte.
+    const int taken = std::min<int>(r.length, kRecordSize - kTextOffset);
+    for (int i = 0; i < taken; ++i)
+        r.text += static_cast<char>(byteAt(block, at + kTextOffset + i));
+    return r;
+}
+
+} // namespace
+
+int firstDifferingRow(const QByteArray& sent, const QByteArray& readBack) {
+    // Rows in table order, so the label named is the first one the user sees.
+    for (int row = 0; row < kRows; ++row) {
+        const int record = recordOfRow(row);
+        if (!(recordAt(sent, record) == recordAt(readBack, record)))
+            return row;
+    }
+    return -1;
+}
+
 bool isEmptyMark(const QByteArray& reply) {
     return byteAt(reply, 0) == 0;
 }

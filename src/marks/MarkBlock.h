@@ -48,6 +48,10 @@ enum class ReadForm {
 // The cells of all 32 rows from a reply (missing bytes read as 0), by table row.
 std::array<FragmentCells, kRows> decodeMarkBlock(const QByteArray& reply, ReadForm form);
 
+// The first table row whose record differs between the block sent and the one read back
+// (type, font, length or text; missing bytes read as 0), or -1 when every record agrees.
+int firstDifferingRow(const QByteArray& sent, const QByteArray& readBack);
+
 // A reply whose first byte is 0 is the printer's empty mark.
 bool isEmptyMark(const QByteArray& reply);
 

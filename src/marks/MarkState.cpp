@@ -39,10 +39,20 @@ void loadRowIntoEditor(MarkState& state, int row) {
     const QString font = t.cell(row, MarkTable::kFont);
     const int number = fontNumber(font);
     state.editor.fontIndex = number >= 0 && number < kFontEntries ? number : -1;
-    // Only the last two characters of the list's text are ever read; the list shows an
-    // entry's form ("Шрифт#05" for " 05" and " #05" alike).
-    state.editor.fontText = QStringLiteral("Шрифт#") + font.right(2);
+    // The cell goes into the list's text unchanged (" 05" shows as "Шрифт# 05"); only the
+    // last two characters are ever read back.
+    state.editor.fontText = QStringLiteral("Шрифт#") + font;
     state.editor.text = t.cell(row, MarkTable::kText);
+}
+
+void selectRow(MarkState& state, int row) {
+    if (row == state.selectedRow)
+        return;
+    if (row < 0 || row >= kRows) {
+        state.selectedRow = -1;
+        return;
+    }
+    loadRowIntoEditor(state, row);
 }
 
 void applyEditorToRow(MarkState& state) {

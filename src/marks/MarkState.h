@@ -27,6 +27,8 @@ struct MarkState {
     FragmentEditor editor;
     // The file "Сохранить Изменения" writes; empty: none.
     QString currentFile;
+    // The table holds a mark read from the printer, not the current file's content.
+    bool fromPrinter = false;
     QImage preview;
     // Counts the redraws, so the window converts the image only when it changed.
     int previewRevision = 0;
@@ -40,6 +42,10 @@ void redrawPreview(MarkState& state);
 
 // The row click: remembers the row's label and loads its cells into the editor.
 void loadRowIntoEditor(MarkState& state, int row);
+
+// A new selection (arrow keys, a read): the editor follows it, so "ИЗМЕНИТЬ" never writes one
+// row's editor into another. -1 clears the selection.
+void selectRow(MarkState& state, int row);
 
 // "ИЗМЕНИТЬ": writes the editor into the selected row (the text cut to what a fragment
 // holds) and redraws the preview. Nothing happens without a selected row.

@@ -145,6 +145,8 @@ OpenResult SerialPortPosix::open(const QString& devicePath, const LineSettings& 
     }
 
     m_settingsApplied = applyLineSettings(fd, settings);
+    // A device without modem lines is still a usable port.
+    lowerRts(fd, m_modemLines);
     requestLowLatency(fd);
     ::tcflush(fd, TCIOFLUSH);
     m_fd = fd;

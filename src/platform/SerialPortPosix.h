@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/SerialPort.h"
+#include "platform/TermiosLine.h"
 
 namespace nimbrel::platform {
 
@@ -9,7 +10,9 @@ namespace nimbrel::platform {
 // all; write 100 ms per byte + 10 ms.
 class SerialPortPosix final : public SerialPort {
 public:
-    SerialPortPosix() = default;
+    // `modemLines` sets the modem lines after opening; the system call unless a test records.
+    explicit SerialPortPosix(ModemLineCall modemLines = systemModemLineCall)
+        : m_modemLines(std::move(modemLines)) {}
     ~SerialPortPosix() override;
     SerialPortPosix(const SerialPortPosix&) = delete;
     SerialPortPosix& operator=(const SerialPortPosix&) = delete;
@@ -29,6 +32,7 @@ public:
     [[nodiscard]] bool settingsApplied() const { return m_settingsApplied; }
 
 private:
+    ModemLineCall m_modemLines;
     int m_fd = -1;
     bool m_settingsApplied = false;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/ArbitraryBaud.h"
 
+#include <sys/ioctl.h>
 #include <termios.h>
 
 namespace nimbrel::platform {
@@ -184,6 +185,14 @@ bool applyLineSettings(int fd, const LineSettings& settings) {
         return true;
     tcsetattr(fd, TCSANOW, &saved);
     return false;
+}
+
+int systemModemLineCall(int fd, unsigned long request, int bits) {
+    return ::ioctl(fd, request, &bits);
+}
+
+bool lowerRts(int fd, const ModemLineCall& call) {
+    return call(fd, TIOCMBIC, TIOCM_RTS) == 0;
 }
 
 std::optional<LineSettings> readLineSettings(int fd) {

@@ -99,7 +99,7 @@ std::vector<CommandRow> build() {
          printer<readFragment>},
         {C::WriteFragment, "Записать Фрагмент в Текущую Марку", false, false, true, P::OnWhenOpen,
          writeFragmentOfMark},
-        {C::ReadCurrentMark, "ЧТЕНИЕ ТЕКУЩЕЙ МАРКИ", false, false, true, P::OnWhenOpen,
+        {C::ReadCurrentMark, "ЧТЕНИЕ ТЕКУЩЕЙ МАРКИ", false, false, false, P::OnWhenOpen,
          markTransfer<readCurrentMark>},
         {C::ReadMark, "ЧТЕНИЕ МАРКИ #00..85", false, false, true, P::OnWhenOpen,
          markTransfer<readNumberedMark>},

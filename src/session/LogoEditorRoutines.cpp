@@ -95,8 +95,6 @@ void newLogo(LogoContext& ctx) {
         if (answer == platform::kYes)
             saveLogoAs(ctx);
         ctx.logo.changed = false;
-        clearEditingArea(ctx.logo);
-        show(ctx);
     }
     const QString title = QStringLiteral("СОЗДАНИЕ НОВОГО ЛОГОТИПА");
     for (;;) {
@@ -104,13 +102,8 @@ void newLogo(LogoContext& ctx) {
             title, QStringLiteral("Введите размер 'Y' в точках (8...32)"), QStringLiteral("32"));
         if (typedHeight.isEmpty())
             return;
-        const long long h = platform::parseWholeNumber(typedHeight);
-        if (h <= 0) {
-            if (askAgainAfterBadSize(ctx))
-                continue;
-            return;
-        }
-        const HeightChoice choice = heightFor(h);
+        // Every height has its place: up to 8 (also 0 and below) makes 8 dots.
+        const HeightChoice choice = heightFor(platform::parseWholeNumber(typedHeight));
         const QString typedWidth = dialogs.requester(
             title, QStringLiteral("Введите размер 'X' в точках (1...%1)").arg(choice.limit),
             QStringLiteral("63"));
@@ -122,10 +115,10 @@ void newLogo(LogoContext& ctx) {
                 continue;
             return;
         }
+        // Only now is the drawing replaced: a cancelled size leaves it as it was. The status
+        // fields stay as they are.
         makeBlankLogo(ctx.logo, static_cast<int>(std::min<long long>(w, choice.limit)),
                       choice.height);
-        // The size field would otherwise go on naming the logo this one replaced.
-        ctx.link.shell.sizeStatus = sizeStatus(ctx.logo);
         show(ctx);
         return;
     }

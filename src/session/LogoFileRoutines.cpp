@@ -92,9 +92,12 @@ void openPicture(LogoContext& ctx, const QString& path) {
     show(ctx);
 }
 
-// The "Yes" of open's question: the logo goes back where it came from, in that file's format.
+// The "Yes" of open's question: the logo goes back where it came from, in that file's format;
+// a BIN logo as one file, never as parts beside it.
 bool saveBeforeOpening(LogoContext& ctx) {
     const QString path = ctx.logo.file.chosen.isEmpty() ? ctx.logo.file.name : ctx.logo.file.chosen;
+    if (ctx.logo.file.type.toLower() == QLatin1String("bin"))
+        return writeBytes(ctx, path, singleBinFile(ctx.logo));
     return writeLogoFile(ctx, path, false);
 }
 
@@ -168,6 +171,13 @@ void openLogoFile(LogoContext& ctx) {
         const QString type = QFileInfo(path).suffix();
         const QString lower = type.toLower();
         bool loaded = false;
+        if (type.isEmpty()) {
+            // Nothing is loaded; the name is kept as a BIN logo's for a later save.
+            logo.file = {path, QStringLiteral("bin"), path + QStringLiteral("bin")};
+            ctx.link.shell.pictureStatus = openedFileStatus(logo.file.chosen);
+            ctx.link.shell.sizeStatus = sizeStatus(logo);
+            return;
+        }
         if (lower == QLatin1String("bmp")) {
             loaded = loadBmpFile(ctx, path);
         } else if (lower == QLatin1String("bin") || lower == QLatin1String("pbm")) {
@@ -200,7 +210,7 @@ void saveLogoAs(LogoContext& ctx) {
     auto& dialogs = ctx.link.dialogs;
     QString proposed = logo.file.name;
     if (proposed.isEmpty()) {
-        if (!logo.changed) {
+        if (!logo.changed && !logo.bitmapRead) {
             dialogs.message(QStringLiteral("ПУСТОЙ ЛОГОТИП"),
                             QStringLiteral("Извините, но сохранять пока нечего!"),
                             platform::kPlain);
@@ -230,6 +240,7 @@ void saveLogoAs(LogoContext& ctx) {
         return;
     ctx.link.shell.pictureStatus = savedFileStatus(logo.file.name);
     logo.changed = false;
+    logo.bitmapRead = false;
 }
 
 } // namespace nimbrel::session

@@ -57,22 +57,97 @@ int askLogoNumber(LogoContext& ctx, const NumberPrompt& p) {
     }
 }
 
-// Both link fields, as the logo transfers show their state.
-bool sendWithBlock(LogoContext& ctx,
-                   const std::function<link::ExchangeError(link::Line&)>& operation) {
-    link::ExchangeError error;
+// The logo transfers show their state in the graphics window's own link field.
+void setLogoLinkIcon(LogoContext& ctx, LinkIcon icon) {
+    ctx.link.shell.graphicsLinkIcon = icon;
+    ctx.link.shell.notify();
+}
+
+void reportLogoFailure(LogoContext& ctx, const QString& text) {
+    setLinkResult(ctx.link, false);
+    setLogoLinkIcon(ctx, LinkIcon::Error);
+    ctx.link.dialogs.message(errorTitle(), text, platform::kError);
+}
+
+QString notConfirmedText(const QString& what, const QString& ddd, const QString& why) {
+    return what + ddd + QStringLiteral(" не подтверждена:\n\r") + why;
+}
+
+// What the write or delete left in the slot, read back; an empty text when it is what was
+// asked for, else why not.
+QString readBackProblem(const QByteArray& block, const link::ExchangeResult& readBack) {
+    if (block.isEmpty()) {
+        // A delete: an empty slot answers with one byte, or not at all.
+        if (readBack.error == link::ExchangeError::NoReply ||
+            decodeLogoAnswer(readBack.reply).kind != LogoAnswer::Kind::Logo)
+            return {};
+        return QStringLiteral("Логотип остался в Маркираторе.");
+    }
+    const ReadBackCheck check = checkReadBack(block, readBack.reply);
+    switch (check.result) {
+    case ReadBackCheck::Result::Same:
+        return {};
+    case ReadBackCheck::Result::NoLogo:
+        return QStringLiteral("в Маркираторе нет Логотипа с этим номером.");
+    case ReadBackCheck::Result::OtherSize:
+        return QStringLiteral("Логотип в Маркираторе другого размера.");
+    case ReadBackCheck::Result::OtherColumn:
+        break;
+    }
+    return QStringLiteral("столбец %1 в Маркираторе отличается от записанного.").arg(check.column);
+}
+
+// Sends the write (a block) or the delete (no block), then reads the slot back. True when the
+// printer answered and holds what was sent; every other end has been told.
+bool sendAndConfirm(LogoContext& ctx, int number, const QByteArray& block, const QString& what) {
+    link::ExchangeResult sent;
+    link::ExchangeResult readBack;
     {
         TalkingScope talking(ctx.link.shell);
         setLinkResult(ctx.link, true);
-        ctx.link.shell.setLinkIcon(LinkIcon::Busy);
+        setLogoLinkIcon(ctx, LinkIcon::Busy);
         link::Line line = ctx.link.line();
-        error = operation(line);
+        sent = block.isEmpty() ? logos::deleteLogo(line, number)
+                               : logos::writeLogo(line, number, block);
+        // A printer that is off or unplugged takes the bytes without a word.
+        if (sent.ok() && !sent.reply.isEmpty())
+            readBack = logos::readLogo(line, number);
     }
-    if (error != link::ExchangeError::None) {
-        reportWriteError(ctx.link);
+    if (!sent.ok()) {
+        reportLogoFailure(ctx, writeErrorText(ctx.link.conn));
         return false;
     }
-    ctx.link.shell.setLinkIcon(LinkIcon::Ok);
+    const bool deleting = block.isEmpty();
+    if (sent.reply.isEmpty() ||
+        (!readBack.ok() && !(deleting && readBack.error == link::ExchangeError::NoReply))) {
+        reportLogoFailure(ctx, readErrorText(ctx.link.conn));
+        return false;
+    }
+    setLogoLinkIcon(ctx, LinkIcon::Ok);
+    const QString problem = readBackProblem(block, readBack);
+    if (!problem.isEmpty()) {
+        ctx.link.dialogs.message(errorTitle(),
+                                 notConfirmedText(what, logoNumberDigits(number), problem),
+                                 platform::kError);
+        return false;
+    }
+    return true;
+}
+
+// A block of 12 column bytes cannot be sent as it is: its request reads as a delete.
+bool avoidDeleteLookalike(LogoContext& ctx, QByteArray& block) {
+    if (!readsAsDelete(block))
+        return true;
+    const int answer = ctx.link.dialogs.message(
+        writeTitle(),
+        QStringLiteral("Логотип %1x%2 нельзя передать как есть: его запрос совпадает с "
+                       "запросом удаления Логотипа.\n\rДобавить справа один пустой столбец?")
+            .arg(ctx.logo.width)
+            .arg(ctx.logo.height),
+        platform::kWarningQuestion);
+    if (answer != platform::kYes)
+        return false;
+    block = withEmptyColumn(block);
     return true;
 }
 
@@ -88,29 +163,29 @@ void readLogo(LogoContext& ctx) {
     {
         TalkingScope talking(shell);
         setLinkResult(ctx.link, true);
-        shell.setLinkIcon(LinkIcon::Busy);
+        setLogoLinkIcon(ctx, LinkIcon::Busy);
         link::Line line = ctx.link.line();
         result = logos::readLogo(line, number);
     }
     if (result.writeFailed()) {
         setLinkResult(ctx.link, false);
-        shell.setLinkIcon(LinkIcon::Error);
+        setLogoLinkIcon(ctx, LinkIcon::Error);
         return;
     }
     if (result.error == link::ExchangeError::NoReply) {
         // A slot the printer does not answer for is taken as empty.
-        shell.setLinkIcon(LinkIcon::Ok);
+        setLogoLinkIcon(ctx, LinkIcon::Ok);
         ctx.link.dialogs.message(QStringLiteral("RECEIVE PRINTER LOGO"),
                                  QStringLiteral("    LOGO#") + ddd + QStringLiteral(" EMPTY.     "),
                                  platform::kError);
         return;
     }
     if (!result.ok()) {
-        reportReadError(ctx.link);
+        reportLogoFailure(ctx, readErrorText(ctx.link.conn));
         return;
     }
     const LogoAnswer answer = decodeLogoAnswer(result.reply);
-    shell.setLinkIcon(LinkIcon::Ok);
+    setLogoLinkIcon(ctx, LinkIcon::Ok);
     const QString dataError = QStringLiteral("Logo#") + ddd + QStringLiteral(" Data Error");
     switch (answer.kind) {
     case LogoAnswer::Kind::Empty:
@@ -153,7 +228,7 @@ void writeLogo(LogoContext& ctx) {
     if (wideLogoCheck(ctx) < 0)
         return;
     LogoState& logo = ctx.logo;
-    const QByteArray block = encodeLogoBlock(logo);
+    QByteArray block = encodeLogoBlock(logo);
     // The request announces the length in one byte: a longer block cannot be sent at all.
     if (block.size() > kMaxBlockLength) {
         ctx.link.dialogs.message(
@@ -162,10 +237,12 @@ void writeLogo(LogoContext& ctx) {
             platform::kError);
         return;
     }
+    if (!avoidDeleteLookalike(ctx, block))
+        return;
     const int number = askLogoNumber(ctx, writePrompt(writeTitle()));
     if (number < 0)
         return;
-    if (sendWithBlock(ctx, [&](link::Line& line) { return logos::writeLogo(line, number, block); }))
+    if (sendAndConfirm(ctx, number, block, QStringLiteral("Передача Логотипа #")))
         ctx.link.dialogs.message(writeTitle(),
                                  QStringLiteral("Передача Логотипа #") + logoNumberDigits(number) +
                                      QStringLiteral(" завершена."),
@@ -182,7 +259,7 @@ void deleteLogo(LogoContext& ctx) {
                                      QStringLiteral("?"),
                                  platform::kWarningQuestion) != platform::kYes)
         return;
-    if (sendWithBlock(ctx, [number](link::Line& line) { return logos::deleteLogo(line, number); }))
+    if (sendAndConfirm(ctx, number, {}, QStringLiteral("Очистка Логотипа #")))
         ctx.link.dialogs.message(writeTitle(),
                                  QStringLiteral("Очистка Логотипа #") + ddd +
                                      QStringLiteral(" завершена."),
@@ -195,16 +272,17 @@ void readCurrentMarkBitmap(LogoContext& ctx) {
     {
         TalkingScope talking(shell);
         setLinkResult(ctx.link, true);
-        shell.setLinkIcon(LinkIcon::Busy);
+        setLogoLinkIcon(ctx, LinkIcon::Busy);
         link::Line line = ctx.link.line();
         result = logos::readBitmap(line);
     }
     if (!result.ok()) {
+        // The one graphics command whose failure shows in both windows' link fields.
         reportReadError(ctx.link);
         return;
     }
     const BitmapAnswer answer = decodeBitmapAnswer(result.reply);
-    shell.setLinkIcon(LinkIcon::Ok);
+    setLogoLinkIcon(ctx, LinkIcon::Ok);
     if (answer.empty) {
         ctx.link.dialogs.message(QStringLiteral("ПРОСМОТР БИТ-КАРТЫ МАРКИ "),
                                  QStringLiteral("НЕТ БИТ-КАРТЫ МАРКИ (ПУСТАЯ)."),
@@ -212,6 +290,7 @@ void readCurrentMarkBitmap(LogoContext& ctx) {
     } else {
         unpackColumns(ctx.logo, answer.picture.columns, answer.picture.width,
                       answer.picture.bytesPerColumn);
+        ctx.logo.bitmapRead = true;
         show(ctx);
     }
     shell.sizeStatus = sizeStatus(ctx.logo);

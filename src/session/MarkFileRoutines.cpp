@@ -54,12 +54,15 @@ bool loadMarkFile(Context& ctx, MarkState& state, const QString& workingFolder,
     const ParsedMarkFile parsed = parseMarkFile(file.read(kMostBytesRead));
     file.close();
     applyParsedRows(parsed, state.table);
+    if (state.selectedRow >= 0)
+        loadRowIntoEditor(state, state.selectedRow);
     if (parsed.badLine) {
         ctx.dialogs.message(errorTitle(), QStringLiteral("ЭТО НЕ ФАЙЛ МАРКИ или ОШИБКА В ДАННЫХ!"),
                             platform::kError);
         return false;
     }
     state.currentFile = path;
+    state.fromPrinter = false;
     ctx.shell.enable({CommandId::SaveMarkChanges, CommandId::SaveMarkAs}, true);
     showMarkStatus(ctx, loadedMarkStatus(path));
     redrawPreview(state);
@@ -83,7 +86,21 @@ void openMarkFile(Context& ctx, MarkState& state, const QString& workingFolder) 
 void saveMarkChanges(Context& ctx, MarkState& state, const QString& workingFolder) {
     if (state.currentFile.isEmpty())
         return;
-    saveFile(ctx, workingFolder, state.currentFile, writeMarkFile(state.table));
+    if (state.fromPrinter) {
+        const int choice = ctx.dialogs.message(
+            QStringLiteral("ПРЕДУПРЕЖДЕНИЕ"),
+            QStringLiteral("Марка прочитана из Маркиратора.\n\rЗаменить ею файл '") +
+                state.currentFile + QStringLiteral("'?"),
+            platform::kWarningQuestion);
+        if (choice != platform::kYes)
+            return;
+    }
+    if (!saveFile(ctx, workingFolder, state.currentFile, writeMarkFile(state.table)))
+        return;
+    if (state.fromPrinter) {
+        state.fromPrinter = false;
+        showMarkStatus(ctx, savedMarkStatus(state.currentFile));
+    }
 }
 
 void saveMarkAs(Context& ctx, MarkState& state, const QString& workingFolder) {
@@ -108,6 +125,7 @@ void saveMarkAs(Context& ctx, MarkState& state, const QString& workingFolder) {
     if (!saveFile(ctx, workingFolder, path, writeMarkFile(state.table)))
         return;
     state.currentFile = path;
+    state.fromPrinter = false;
     showMarkStatus(ctx, savedMarkStatus(path));
 }
 

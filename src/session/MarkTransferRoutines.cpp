@@ -75,9 +75,21 @@ void readMark(Context& ctx, MarkState& state, int mark, ReadForm form) {
     const auto rows = decodeMarkBlock(reply, form);
     for (int row = 0; row < kRows; ++row)
         state.table.setCells(row, rows[row]);
-    state.selectedRow = 0;
+    // The editor shows the selected row as it now is, never a row of the mark before.
+    loadRowIntoEditor(state, 0);
     redrawPreview(state);
     ctx.shell.enable(CommandId::SaveMarkAs, true);
+    // The table no longer holds the file the status bar named.
+    state.fromPrinter = true;
+    ctx.shell.markStatus =
+        QStringLiteral("Марка #") + markDigits(mark) + QStringLiteral(" (маркиратор)");
+    ctx.shell.notify();
+}
+
+QString notConfirmedText(const MarkNumber& mark, const QString& label) {
+    return QStringLiteral("Запись Марки #") + mark.typed +
+           QStringLiteral(" не подтверждена:\n\rфрагмент # ") + label +
+           QStringLiteral(" в Маркираторе отличается от записанного.");
 }
 
 QString tooLongText(const MarkTable& table, const std::vector<int>& rows) {
@@ -111,18 +123,34 @@ void writeMark(Context& ctx, MarkState& state) {
     if (!mark)
         return;
     link::ExchangeError error;
+    link::ExchangeResult readBack;
     {
         TalkingScope talking(ctx.shell);
         setMarkLinkIcon(ctx, LinkIcon::Busy);
         link::Line line = ctx.line();
         error = marks::writeMark(line, mark->number, encoded.block);
+        // A printer that is off or unplugged takes the bytes without a word: only reading
+        // the mark back tells that it arrived.
+        if (error == link::ExchangeError::None)
+            readBack = marks::readMark(line, mark->number);
     }
     if (error != link::ExchangeError::None) {
         reportMarkWriteError(ctx);
         return;
     }
+    if (!readBack.ok()) {
+        reportReadError(ctx);
+        return;
+    }
     setLinkResult(ctx, true);
     setMarkLinkIcon(ctx, LinkIcon::Ok);
+    const int differing = firstDifferingRow(encoded.block, readBack.reply);
+    if (differing >= 0) {
+        ctx.dialogs.message(errorTitle(),
+                            notConfirmedText(*mark, state.table.cell(differing, MarkTable::kLabel)),
+                            platform::kError);
+        return;
+    }
     ctx.dialogs.message(QString(),
                         QStringLiteral("Запись Марки #") + mark->typed +
                             QStringLiteral(" успешно завершена."),

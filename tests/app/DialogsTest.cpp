@@ -1,4 +1,10 @@
 #include "DialogTestSupport.h"
+#include "printer/AreaReports.h"
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <set>
+
+#include <QWindow>
 
 namespace nimbrel::app {
 namespace {
@@ -473,6 +479,121 @@ TEST(MessageBox, WideTitleWidensTheBox) {
         QTest::keyClick(d->focusWidget(), Qt::Key_Return);
     });
     dialogs.message(title, "x", 0);
+}
+
+// The width the title bar needs for the title in its bold face.
+int boldTitleWidth(const QWidget* d, const QString& title) {
+    QFont bold = d->font();
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(title);
+}
+
+// Titles the window manager cut: every box is wide enough for its whole title.
+TEST(Titles, EveryBoxFitsItsTitle) {
+    const QString titles[] = {u("Информация Системы Печати"), u("ЗАВЕРШЕНИЕ РАБОТЫ"),
+                              u("Чтение Текстовой Марки из Маркиратора"),
+                              u("Форматы Графических Файлов для Маркиратора")};
+    for (const QString& title : titles) {
+        QtDialogs dialogs(nullptr);
+        dialogs.questionSound = [] {};
+        int seen = 0;
+        auto check = [&title, &seen](QDialog* d) {
+            EXPECT_GE(d->width(), boldTitleWidth(d, title) + 60) << title.toStdString();
+            EXPECT_EQ(d->windowTitle(), title);
+            ++seen;
+        };
+        auto checkAndClose = [&check](QDialog* d) {
+            check(d);
+            d->reject();
+        };
+        {
+            OnNextModal driver(checkAndClose);
+            dialogs.requester(title, u("Введите Номер:"), "0");
+        }
+        {
+            OnNextModal driver(checkAndClose);
+            dialogs.questionDialog(title, u("Введите:"), "0");
+        }
+        {
+            OnNextModal driver(checkAndClose);
+            dialogs.inputDialog(title, "COM3:\t9600,n,8,1\t\tx\n", u("Номер"), "1");
+        }
+        {
+            OnNextModal driver([&check](QDialog* d) {
+                check(d);
+                QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+            });
+            dialogs.message(title, "x", 4);
+        }
+        EXPECT_EQ(seen, 4);
+    }
+}
+
+// The graphics area map with an occupied slot: the "|" of every row at one x; the clipboard
+// gets the text as built.
+TEST(MessageBox, AreaMapColumnsLineUp) {
+    QByteArray reply(128, 'N');
+    reply[5] = 'Y';
+    reply[9] = 'Y';
+    reply[127] = 'Y';
+    const QString text = printer::buildLogoAreaReport(reply);
+    QtDialogs dialogs(nullptr);
+    OnNextModal driver([&text](QDialog* d) {
+        auto* box = qobject_cast<MessageBoxDialog*>(d);
+        ASSERT_NE(box, nullptr);
+        QTextDocument* doc = box->textView()->document();
+        std::set<int> bars;
+        std::set<int> secondCells;
+        int rows = 0;
+        for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+            const int bar = static_cast<int>(block.text().indexOf(u'|'));
+            if (bar < 0)
+                continue;
+            ++rows;
+            doc->documentLayout()->blockBoundingRect(block);
+            const QTextLine line = block.layout()->lineAt(0);
+            bars.insert(qRound(line.cursorToX(bar)));
+            secondCells.insert(qRound(line.cursorToX(5)));
+        }
+        EXPECT_EQ(rows, 16);
+        EXPECT_EQ(bars.size(), 1u);
+        EXPECT_EQ(secondCells.size(), 1u);
+        EXPECT_EQ(box->clipboardText(),
+                  messageBoxClipboardText(u("Информация Системы Печати"), text, {"OK"}));
+        QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+    });
+    dialogs.message(u("Информация Системы Печати"), text, 64);
+}
+
+// An empty title leaves the title bar empty: the platform would put the program's name there.
+TEST(Titles, EmptyTitleShowsAnEmptyBar) {
+    QtDialogs dialogs(nullptr);
+    OnNextModal driver([](QDialog* d) {
+        EXPECT_EQ(d->windowTitle(), QString());
+        ASSERT_NE(d->windowHandle(), nullptr);
+        EXPECT_EQ(d->windowHandle()->title(), " ");
+        QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+    });
+    dialogs.message(QString(), u("Запись Марки #12 успешно завершена."), 64);
+}
+
+// The question sound plays as each text dialog opens, not for a message box.
+TEST(TextDialogs, QuestionSoundAsTheyOpen) {
+    QtDialogs dialogs(nullptr);
+    int sounds = 0;
+    dialogs.questionSound = [&sounds] { ++sounds; };
+    for (Which which : {Which::Input, Which::Question, Which::Requester}) {
+        const int before = sounds;
+        OnNextModal driver([&sounds, before](QDialog* d) {
+            EXPECT_EQ(sounds, before + 1);
+            d->reject();
+        });
+        ask(dialogs, which, "1");
+    }
+    EXPECT_EQ(sounds, 3);
+    OnNextModal driver([](QDialog* d) { QTest::keyClick(d->focusWidget(), Qt::Key_Return); });
+    dialogs.message("T", "x", 64);
+    EXPECT_EQ(sounds, 3);
 }
 
 // File dialogs

@@ -50,8 +50,7 @@ TEST_F(Dispatch, CancelledPortDialogAtStartUpSaysNothing) {
 
 TEST_F(Dispatch, GuardedCommandsWithoutAPortShowOnlyTheConnectionCheck) {
     startWithoutPort();
-    for (int id :
-         {12, 15, 17, 18, 19, 24, 25, 26, 28, 29, 50, 51, 52, 53, 54, 55, 56, 60, 61, 104}) {
+    for (int id : {15, 17, 18, 19, 24, 25, 26, 28, 29, 50, 51, 52, 53, 54, 55, 56, 60, 61, 104}) {
         dialogs.calls.clear();
         dispatcher.dispatch(id);
         ASSERT_EQ(dialogs.calls.size(), 1u) << id;
@@ -60,6 +59,20 @@ TEST_F(Dispatch, GuardedCommandsWithoutAPortShowOnlyTheConnectionCheck) {
             QStringLiteral("Соединение с Маркиратором не установлено!")))
             << id;
     }
+    EXPECT_TRUE(port.writes.empty());
+}
+
+// Reading the current mark has no guard: without a port it fails as a read does, with no
+// connection check before it.
+TEST_F(Dispatch, ReadCurrentMarkWithoutAPortIsAReadError) {
+    startWithoutPort();
+    dialogs.calls.clear();
+    dispatcher.dispatch(12);
+    ASSERT_EQ(dialogs.calls.size(), 1u);
+    EXPECT_EQ(dialogs.calls[0].title, QStringLiteral("ОШИБКА"));
+    EXPECT_EQ(dialogs.calls[0].text,
+              QStringLiteral("Ошибка при чтении данных из Маркиратора (COM?)!"));
+    EXPECT_EQ(shell.markLinkIcon, session::LinkIcon::Error);
     EXPECT_TRUE(port.writes.empty());
 }
 

@@ -83,7 +83,7 @@ TEST_F(GraphicsWindowTest, LeftDragPaintsDarkDotsAlongThePath) {
 
 TEST_F(GraphicsWindowTest, RightDragPaintsLightDots) {
     drag(Qt::LeftButton, {{25, 25}, {35, 25}, {45, 25}});
-    drag(Qt::RightButton, {{35, 25}, {45, 25}});
+    drag(Qt::RightButton, {{35, 25}, {36, 25}, {45, 25}});
     EXPECT_EQ(logos::countActiveDrops(session.logos), 1);
     EXPECT_EQ(session.logos.logo.pixel(1, 0), qRgb(255, 255, 255));
     EXPECT_EQ(shownGridPixel(QPoint(15, 5)), qRgb(200, 200, 210));
@@ -96,6 +96,39 @@ TEST_F(GraphicsWindowTest, HoverShowsThePositionWithoutPainting) {
     // Past the logo's last column nothing changes, not even the field.
     mouse(QEvent::MouseMove, QPoint(700, 100), Qt::NoButton);
     EXPECT_EQ(cursorField(), QStringLiteral("XY=8:9"));
+}
+
+TEST_F(GraphicsWindowTest, RightPressWithoutMovingPaintsNothing) {
+    drag(Qt::LeftButton, {{25, 25}, {35, 25}});
+    session.logos.changed = false;
+    mouse(QEvent::MouseButtonPress, QPoint(25, 25), Qt::RightButton, Qt::RightButton);
+    mouse(QEvent::MouseButtonRelease, QPoint(25, 25), Qt::NoButton, Qt::RightButton);
+    EXPECT_EQ(logos::countActiveDrops(session.logos), 2);
+    EXPECT_FALSE(session.logos.changed);
+    EXPECT_EQ(cursorField(), QStringLiteral("XY=1:1"));
+}
+
+// Left of column 0 and above row 0 the mouse is over the margin around the picture.
+TEST_F(GraphicsWindowTest, MarginsUpdateThePositionOnly) {
+    QWidget* margin = graphics->findChild<QWidget*>(QStringLiteral("logoEditorMargin"));
+    ASSERT_NE(margin, nullptr);
+    EXPECT_EQ(margin->width(), 8192);
+    struct Case {
+        QPoint client;
+        const char* shown;
+    };
+    for (const Case& c : {Case{{15, 100}, "XY=0:9"}, Case{{100, 15}, "XY=8:0"},
+                          Case{{11, 11}, "XY=0:0"}, Case{{19, 45}, "XY=0:3"}}) {
+        const QPoint local = margin->mapFrom(graphics->canvas(), c.client);
+        QMouseEvent press(QEvent::MouseButtonPress, local, margin->mapToGlobal(local),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(margin, &press);
+        EXPECT_EQ(cursorField(), QString::fromUtf8(c.shown)) << c.client.x() << "," << c.client.y();
+        QMouseEvent release(QEvent::MouseButtonRelease, local, margin->mapToGlobal(local),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(margin, &release);
+    }
+    EXPECT_EQ(logos::countActiveDrops(session.logos), 0);
 }
 
 TEST_F(GraphicsWindowTest, ScrolledGridPaintsTheColumnUnderTheMouse) {
@@ -146,7 +179,10 @@ TEST_F(GraphicsWindowTest, AWidePictureScrollsHome) {
     EXPECT_EQ(shownStripPixel(QPoint(779, 15)), qRgb(0, 0, 0));
     bar->setValue(bar->maximum());
     EXPECT_EQ(shownGridPixel(QPoint(7991, 151)), qRgb(0, 0, 0));
-    EXPECT_EQ(bar->maximum() % 10, 0);
+    // The inner area is 8192 wide; the grid still stops on a cell boundary at its right end.
+    EXPECT_EQ(graphics->editorArea()->widget()->width(), 8192);
+    EXPECT_EQ(bar->value() % 10, 0);
+    EXPECT_EQ(bar->value(), 8192 - 780 - 2);
 }
 
 // A drawn logo, saved, as the user sees it. With NIMBREL_SNAPSHOTS set to a folder the window
@@ -181,7 +217,8 @@ TEST_F(GraphicsWindowTest, DrawnAndSavedLogo) {
     EXPECT_EQ(shownGridPixel(QPoint(391, 151)), qRgb(0, 0, 0));
     EXPECT_EQ(cursorField(), QStringLiteral("XY=11:8"));
     EXPECT_EQ(graphics->status().text(0), logos::savedFileStatus(saved));
-    EXPECT_EQ(graphics->status().text(2), QStringLiteral("Размер XY: 40x16"));
+    // The new-logo command leaves the size field as it was.
+    EXPECT_EQ(graphics->status().text(2), QStringLiteral("Размер XY: 64x24"));
     EXPECT_TRUE(QFile::exists(saved));
     const QString folder = qEnvironmentVariable("NIMBREL_SNAPSHOTS");
     if (!folder.isEmpty()) {

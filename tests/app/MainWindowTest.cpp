@@ -147,6 +147,44 @@ TEST_F(MainWindowTest, ShortcutsRunWhateverTheGreyedState) {
     EXPECT_TRUE(window->graphicsSubWindow()->isVisible());
 }
 
+// The keys go to the widget with the focus, as typing does: a field must not take them.
+TEST_F(MainWindowTest, ShortcutsRunFromTheFocusedFieldsAndLeaveThemAlone) {
+    using Type = nimbrel::testing::ScriptedDialogs::Type;
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    dispatcher.dispatch(session::kCmdMarkView);
+    window->render();
+    app::MarkWindow* mark = window->markWindow();
+    QLineEdit* field = mark->textField();
+    QWidget* targets[] = {field, mark->fontList()->lineEdit(), mark->typeList()->lineEdit(),
+                          mark->table()};
+    for (QWidget* target : targets) {
+        target->setFocus();
+        QTest::keyClicks(field, "ABC");
+        const QString typed = field->text();
+        dialogs.calls.clear();
+
+        QTest::keyClick(target, Qt::Key_U, Qt::ControlModifier);
+        ASSERT_EQ(dialogs.calls.size(), 1u) << target->metaObject()->className();
+        EXPECT_TRUE(dialogs.calls[0].text.startsWith(QStringLiteral("Соединение с Маркиратором")));
+        EXPECT_EQ(field->text(), typed);
+
+        dialogs.calls.clear();
+        QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier); // the port dialog, cancelled
+        ASSERT_EQ(dialogs.calls.size(), 1u) << target->metaObject()->className();
+        EXPECT_EQ(dialogs.calls[0].type, Type::Input);
+        EXPECT_EQ(dialogs.calls[0].title, QStringLiteral("Открыть СОМ-порт"));
+        EXPECT_EQ(field->text(), typed);
+    }
+
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(shell.activeView, session::View::Logo);
+    QTest::keyClick(window->graphicsWindow(), Qt::Key_M, Qt::ControlModifier);
+    EXPECT_EQ(shell.activeView, session::View::Mark);
+    EXPECT_TRUE(field->text().startsWith(QStringLiteral("ABC")));
+}
+
 TEST_F(MainWindowTest, ClosingAChildWindowAsksTheExitQuestion) {
     dialogs.answer(platform::kNo);
     window->graphicsSubWindow()->close();

@@ -84,7 +84,7 @@ TEST_F(MarkWindowTest, RowClickLoadsTheEditor) {
     EXPECT_EQ(mark->typeList()->currentText(), u(u"ПостДата"));
     EXPECT_EQ(mark->typeList()->currentIndex(), 4);
     EXPECT_EQ(mark->fontList()->currentIndex(), 5);
-    EXPECT_EQ(mark->fontList()->currentText(), u(u"Шрифт#05"));
+    EXPECT_EQ(mark->fontList()->currentText(), u(u"Шрифт# 05"));
     EXPECT_EQ(mark->textField()->text(), u(u"Годен до"));
     EXPECT_EQ(mark->table()->selectionModel()->selectedRows().size(), 1);
 }
@@ -94,7 +94,7 @@ TEST_F(MarkWindowTest, RowClickShowsCellsOutsideTheLists) {
     state.table.setFragment(0, "?", " 017", "x");
     clickRow(0);
     EXPECT_EQ(mark->typeList()->currentText(), "?");
-    EXPECT_EQ(mark->fontList()->currentText(), u(u"Шрифт#17"));
+    EXPECT_EQ(mark->fontList()->currentText(), u(u"Шрифт# 017"));
     QTest::mouseClick(mark->changeButton(), Qt::LeftButton);
     EXPECT_EQ(cell(0, 1), "?");
     EXPECT_EQ(cell(0, 2), " 17");
@@ -166,10 +166,11 @@ TEST_F(MarkWindowTest, PastedCharactersOutsideWindows1251AreRefused) {
     EXPECT_TRUE(statusText().startsWith(u(u"Знаки")));
 }
 
-TEST_F(MarkWindowTest, ReadSelectsRowZeroWithoutLoadingTheEditor) {
+// The read selects row 0 and the editor shows it as read: "ИЗМЕНИТЬ" cannot carry the row
+// clicked before into row 0.
+TEST_F(MarkWindowTest, ReadSelectsRowZeroAndLoadsIt) {
     state.table.setFragment(0, u(u"Номер"), " 05", "first");
     clickRow(5);
-    const QString editorText = mark->textField()->text();
     port.setOpen(true);
     session.conn.open = true;
     QByteArray block(1536, '\0');
@@ -178,9 +179,39 @@ TEST_F(MarkWindowTest, ReadSelectsRowZeroWithoutLoadingTheEditor) {
     window->runCommand(12);
     EXPECT_EQ(cell(0, 3), "OK");
     EXPECT_EQ(mark->table()->selectionModel()->selectedRows().at(0).row(), 0);
-    EXPECT_EQ(mark->textField()->text(), editorText);
-    EXPECT_EQ(state.selectedFragment, "16");
+    EXPECT_EQ(mark->textField()->text(), "OK");
+    EXPECT_EQ(mark->fontList()->currentText(), u(u"Шрифт# 03"));
+    EXPECT_EQ(state.selectedFragment, "11");
     EXPECT_TRUE(window->action(14)->isEnabled());
+    QTest::mouseClick(mark->changeButton(), Qt::LeftButton);
+    EXPECT_EQ(cell(0, 3), "OK");
+    EXPECT_EQ(cell(0, 2), " 03");
+    EXPECT_EQ(cell(5, 3), "");
+}
+
+// Arrow keys move the selection; the editor follows, and "ИЗМЕНИТЬ" changes only the row
+// the editor shows.
+TEST_F(MarkWindowTest, ArrowKeysLoadTheEditor) {
+    for (int row = 0; row < 4; ++row)
+        state.table.setFragment(row, u(u"Текст"), " 0" + QString::number(row + 1),
+                                "row" + QString::number(row));
+    clickRow(0);
+    mark->table()->setFocus();
+    QTest::keyClick(mark->table(), Qt::Key_Down);
+    QTest::keyClick(mark->table(), Qt::Key_Down);
+    EXPECT_EQ(state.selectedRow, 2);
+    EXPECT_EQ(state.selectedFragment, "13");
+    EXPECT_EQ(mark->textField()->text(), "row2");
+    EXPECT_EQ(mark->fontList()->currentText(), u(u"Шрифт# 03"));
+    QTest::keyClick(mark->table(), Qt::Key_Up);
+    EXPECT_EQ(mark->textField()->text(), "row1");
+    mark->textField()->setFocus();
+    QTest::keyClicks(mark->textField(), "+");
+    QTest::mouseClick(mark->changeButton(), Qt::LeftButton);
+    EXPECT_EQ(cell(1, 3), "row1+");
+    EXPECT_EQ(cell(0, 3), "row0");
+    EXPECT_EQ(cell(2, 3), "row2");
+    EXPECT_EQ(cell(1, 2), " 02");
 }
 
 TEST_F(MarkWindowTest, NewMarkThroughTheMenu) {

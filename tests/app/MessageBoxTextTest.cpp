@@ -115,5 +115,40 @@ TEST(TabStops, StaysWithinHalfToTwicePreferred) {
     EXPECT_LE(tab, 16);
 }
 
+// Area maps: every cell and the "|" in fixed columns; other lines as they are.
+TEST(ShownLines, GridRowsGetFixedColumns) {
+    const QStringList lines{u("ЗАПОЛНЕНИЕ ГРАФИЧЕСКОЙ ОБЛАСТИ МАРКИРАТОРА:"), "",
+                            "---  005 ---  ---  ---  ---  ---  ---    | 000:007",
+                            "008 009 010 011 012 013 014 015   | 008:015", "Not\ta grid"};
+    const auto shown = shownLines(lines);
+    ASSERT_EQ(shown.size(), 5);
+    EXPECT_FALSE(shown[0].grid);
+    EXPECT_EQ(shown[0].text, lines[0]);
+    EXPECT_FALSE(shown[1].grid);
+    EXPECT_TRUE(shown[2].grid);
+    EXPECT_EQ(shown[2].text, "---  005  ---  ---  ---  ---  ---  ---  | 000:007");
+    EXPECT_EQ(shown[3].text, "008  009  010  011  012  013  014  015  | 008:015");
+    EXPECT_FALSE(shown[4].grid);
+    EXPECT_EQ(shown[4].text, "Not\ta grid");
+}
+
+TEST(ShownLines, MarkRowsOfTenAndSixCells) {
+    const QStringList lines{"--    01   --    --    --    --    --    --    --    09   \t| 00:09",
+                            "80   --    --    --    --    85   \t\t| 80:85",
+                            "80   --    --    --    --    85   \t\t\t| 80:85   "};
+    const auto shown = shownLines(lines);
+    EXPECT_EQ(shown[0].text, "--  01  --  --  --  --  --  --  --  09  | 00:09");
+    EXPECT_EQ(shown[1].text, "80  --  --  --  --  85                  | 80:85");
+    EXPECT_EQ(shown[2].text, shown[1].text);
+    for (const auto& line : shown)
+        EXPECT_TRUE(line.grid);
+}
+
+TEST(ShownLines, FewCellsOrOtherTextIsNoGrid) {
+    for (const char* line : {"01   02   03   | 00:02", "Шрифт:   03", "abc 001 | 000:001",
+                             "---  ---  ---  ---  ---  ---  ---  ---  | x"})
+        EXPECT_FALSE(shownLines({u(line)}).at(0).grid) << line;
+}
+
 } // namespace
 } // namespace nimbrel::app

@@ -109,4 +109,38 @@ TEST_F(Logos, EmptyCurrentMarkHasNoBitmap) {
     EXPECT_EQ(session.logos.width, 64);
 }
 
+TEST_F(Logos, WriteWithoutReadBackIsAnError) {
+    startConnected({"--model", "T260", "--fault", "no-reply@i"});
+    logos::makeBlankLogo(session.logos, 20, 16);
+    dialogs.answer("7");
+    const auto calls = run(26);
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.back().title, QStringLiteral("ОШИБКА"));
+    EXPECT_EQ(calls.back().text, QStringLiteral("Ошибка при чтении данных из Маркиратора (") +
+                                     session.conn.portName + QStringLiteral(")!"));
+    EXPECT_EQ(session.shell.graphicsLinkIcon, session::LinkIcon::Error);
+}
+
+TEST_F(Logos, StoredDifferentlyIsSaid) {
+    startConnected({"--model", "T260", "--alter-writes"});
+    logos::makeBlankLogo(session.logos, 20, 16);
+    dialogs.answer("7");
+    EXPECT_EQ(lastText(26), QStringLiteral("Передача Логотипа #007 не подтверждена:\n\rстолбец 0 в "
+                                           "Маркираторе отличается от записанного."));
+}
+
+// X x R = 12 is written with one empty column more and read back as such.
+TEST_F(Logos, TwelveByEightIsWrittenWithOneColumnMore) {
+    startConnected({"--model", "T260"});
+    logos::makeBlankLogo(session.logos, 12, 8);
+    logos::paintDot(session.logos, 11, 7, true);
+    dialogs.answer(platform::kYes);
+    dialogs.answer("3");
+    EXPECT_EQ(lastText(26), QStringLiteral("Передача Логотипа #003 завершена."));
+    dialogs.answer("3");
+    run(25);
+    EXPECT_EQ(session.logos.width, 13);
+    EXPECT_TRUE(logos::isDark(session.logos.logo.pixel(11, 7)));
+}
+
 } // namespace

@@ -168,4 +168,30 @@ TEST_F(Marks, CancelledNumberEntrySendsNothing) {
     EXPECT_EQ(table.cell(0, 3), u(u"Годен до:"));
 }
 
+// A printer that takes the block but never answers a read: the write is not reported done.
+TEST_F(Marks, WriteWithoutReadBackIsAnError) {
+    startConnected({"--model", "T260", "--fault", "no-reply@r"});
+    makeMark();
+    dialogs.calls.clear();
+    dialogs.answer("12");
+    dispatcher.dispatch(15);
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("ОШИБКА"));
+    EXPECT_EQ(dialogs.messages()[0].text,
+              u(u"Ошибка при чтении данных из Маркиратора (") + session.conn.portName + ")!");
+    EXPECT_EQ(session.shell.markLinkIcon, session::LinkIcon::Error);
+}
+
+TEST_F(Marks, StoredDifferentlyIsNamed) {
+    startConnected({"--model", "T260", "--alter-writes"});
+    makeMark();
+    dialogs.calls.clear();
+    dialogs.answer("5");
+    dispatcher.dispatch(15);
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].text,
+              u(u"Запись Марки #5 не подтверждена:\n\rфрагмент # 11 в Маркираторе отличается "
+                u"от записанного."));
+}
+
 } // namespace

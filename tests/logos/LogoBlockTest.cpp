@@ -100,6 +100,40 @@ TEST(LogoAnswerFile, LengthWordCountsTwoHeaderBytes) {
     EXPECT_EQ(logos::logoAnswerFile(a), bytes({8, 0, 2, 3, 1, 2, 3, 4, 5, 6}));
 }
 
+// Bytes 3 to n-1 go into the file unchanged, whatever X x R says.
+TEST(LogoAnswerFile, KeepsTheAnswerBytesAsTheyCame) {
+    EXPECT_EQ(logos::logoAnswerFile(logos::decodeLogoAnswer(bytes({0, 1, 2, 7, 8, 9, 10}))),
+              bytes({4, 0, 1, 2, 7, 8, 9, 10}));
+    EXPECT_EQ(logos::logoAnswerFile(logos::decodeLogoAnswer(bytes({0, 2, 2, 9}))),
+              bytes({6, 0, 2, 2, 9}));
+}
+
+TEST(ReadBack, ComparesSizeThenColumns) {
+    using R = logos::ReadBackCheck::Result;
+    const QByteArray block = bytes({3, 2, 1, 2, 3, 4, 5, 6});
+    EXPECT_EQ(logos::checkReadBack(block, bytes({6, 3, 2, 1, 2, 3, 4, 5, 6})).result, R::Same);
+    // Bytes past the block are not the logo's.
+    EXPECT_EQ(logos::checkReadBack(block, bytes({6, 3, 2, 1, 2, 3, 4, 5, 6, 7})).result, R::Same);
+    const auto column = logos::checkReadBack(block, bytes({6, 3, 2, 1, 2, 3, 9, 5, 6}));
+    EXPECT_EQ(column.result, R::OtherColumn);
+    EXPECT_EQ(column.column, 1);
+    const auto shortAnswer = logos::checkReadBack(block, bytes({6, 3, 2, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(shortAnswer.result, R::OtherColumn);
+    EXPECT_EQ(shortAnswer.column, 2);
+    EXPECT_EQ(logos::checkReadBack(block, bytes({6, 2, 2, 1, 2, 3, 4})).result, R::OtherSize);
+    EXPECT_EQ(logos::checkReadBack(block, bytes({6, 3, 1, 1, 2, 3})).result, R::OtherSize);
+    EXPECT_EQ(logos::checkReadBack(block, bytes({1})).result, R::NoLogo);
+    EXPECT_EQ(logos::checkReadBack(block, QByteArray()).result, R::NoLogo);
+}
+
+TEST(DeleteLookalike, TwelveColumnBytesOnly) {
+    EXPECT_TRUE(logos::readsAsDelete(QByteArray(14, '\0')));
+    for (int size : {13, 15, 2, 255})
+        EXPECT_FALSE(logos::readsAsDelete(QByteArray(size, '\0'))) << size;
+    EXPECT_EQ(logos::withEmptyColumn(bytes({3, 4, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})),
+              bytes({4, 4, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 0, 0, 0, 0}));
+}
+
 struct BitmapCase {
     const char* name;
     QByteArray answer;

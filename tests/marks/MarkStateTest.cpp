@@ -41,11 +41,29 @@ TEST_P(RowClick, LoadsTheEditor) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cells, RowClick,
-                         ::testing::Values(ClickCase{u"Номер", u" 05", u"Шрифт#05", 5},
-                                           ClickCase{u"Текст", u" #02", u"Шрифт#02", 2},
-                                           ClickCase{u"?", u" 017", u"Шрифт#17", -1},
-                                           ClickCase{u" 007", u" 15", u"Шрифт#15", 15},
-                                           ClickCase{u"Текст", u"  7", u"Шрифт# 7", 7}));
+                         ::testing::Values(ClickCase{u"Номер", u" 05", u"Шрифт# 05", 5},
+                                           ClickCase{u"Текст", u" #02", u"Шрифт# #02", 2},
+                                           ClickCase{u"?", u" 017", u"Шрифт# 017", -1},
+                                           ClickCase{u" 007", u" 15", u"Шрифт# 15", 15},
+                                           ClickCase{u"Текст", u"  7", u"Шрифт#  7", 7}));
+
+// A new selection loads the editor; the same row again keeps what the user typed.
+TEST(SelectRow, LoadsTheEditorOnAChangeOnly) {
+    MarkState state;
+    state.table.setFragment(3, u(u"Номер"), " 07", "three");
+    marks::selectRow(state, 3);
+    EXPECT_EQ(state.selectedFragment, "14");
+    EXPECT_EQ(state.editor.text, "three");
+    state.editor.text = "typed";
+    marks::selectRow(state, 3);
+    EXPECT_EQ(state.editor.text, "typed");
+    marks::selectRow(state, -1);
+    EXPECT_EQ(state.selectedRow, -1);
+    marks::selectRow(state, 32);
+    EXPECT_EQ(state.selectedRow, -1);
+    marks::selectRow(state, 3);
+    EXPECT_EQ(state.editor.text, "three");
+}
 
 TEST(Change, WritesTheSelectedRowAndRedraws) {
     MarkState state;

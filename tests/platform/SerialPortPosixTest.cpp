@@ -16,6 +16,7 @@
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace nimbrel::platform {
 namespace {
@@ -42,6 +43,37 @@ protected:
     PtyPair m_pty;
     SerialPortPosix m_port;
 };
+
+// The open lowers RTS and touches no other modem line (DTR stays as the open set it).
+TEST(SerialPortModemLines, OpenLowersRtsOnly) {
+    PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    struct Call {
+        unsigned long request;
+        int bits;
+    };
+    std::vector<Call> calls;
+    SerialPortPosix port([&calls](int, unsigned long request, int bits) {
+        calls.push_back({request, bits});
+        return 0;
+    });
+    ASSERT_TRUE(port.open(pty.slavePath(), LineSettings{}).ok());
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].request, static_cast<unsigned long>(TIOCMBIC));
+    EXPECT_EQ(calls[0].bits, TIOCM_RTS);
+    port.close();
+    EXPECT_EQ(calls.size(), 1u);
+}
+
+// A device without modem lines refuses the call; the port is open all the same.
+TEST(SerialPortModemLines, RefusedModemLinesStillOpen) {
+    PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    SerialPortPosix port([](int, unsigned long, int) { return -1; });
+    ASSERT_TRUE(port.open(pty.slavePath(), LineSettings{}).ok());
+    EXPECT_TRUE(port.isOpen());
+    EXPECT_TRUE(port.settingsApplied());
+}
 
 TEST_F(SerialPortPosixTest, OpenMakesTheLineRaw115200_8N1) {
     const termios fresh = slaveTermios();

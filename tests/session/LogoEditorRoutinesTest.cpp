@@ -138,13 +138,17 @@ TEST_P(NewLogo, HeightMappedWidthCapped) {
     EXPECT_EQ(dialogs.calls[1].prompt, u(c.widthPrompt));
     EXPECT_EQ(dialogs.calls[1].proposed, QStringLiteral("63"));
     EXPECT_FALSE(logo.changed);
-    EXPECT_EQ(shell.sizeStatus,
-              QStringLiteral("Размер XY: %1x%2").arg(c.expectedWidth).arg(c.expectedHeight));
+    // The status fields keep what they said.
+    EXPECT_EQ(shell.sizeStatus, QStringLiteral("Размер XY: 64x24"));
+    EXPECT_EQ(shell.pictureStatus, QStringLiteral("Рисунок: ..."));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, NewLogo,
     ::testing::Values(NewLogoCase{"1", "10", 10, 8, u"Введите размер 'X' в точках (1...250)"},
+                      NewLogoCase{"0", "7", 7, 8, u"Введите размер 'X' в точках (1...250)"},
+                      NewLogoCase{"-5", "7", 7, 8, u"Введите размер 'X' в точках (1...250)"},
+                      NewLogoCase{"abc", "7", 7, 8, u"Введите размер 'X' в точках (1...250)"},
                       NewLogoCase{"8", "250", 250, 8, u"Введите размер 'X' в точках (1...250)"},
                       NewLogoCase{"9", "300", 126, 16, u"Введите размер 'X' в точках (1...126)"},
                       NewLogoCase{"24", "84", 83, 24, u"Введите размер 'X' в точках (1...83)"},
@@ -152,6 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NewLogoCase{"25", "1", 1, 32, u"Введите размер 'X' в точках (1...63)"}));
 
 TEST_F(EditorCommands, NewLogoZeroSizesAskBothAgain) {
+    dialogs.answer("0");
     dialogs.answer("0");
     dialogs.answer(platform::kYes);
     dialogs.answer("16");
@@ -198,7 +203,7 @@ TEST_F(EditorCommands, NewLogoAsksToSaveAChangedFile) {
     EXPECT_EQ(dialogs.calls[0].text, QStringLiteral("Логотип изменен. Сохранить изменения?"));
     EXPECT_EQ(dialogs.calls[0].kind, 52);
     EXPECT_FALSE(logo.changed);
-    EXPECT_EQ(logos::countActiveDrops(logo), 0); // cleared, although the size was cancelled
+    EXPECT_EQ(logos::countActiveDrops(logo), 1); // the size was cancelled: the drawing stays
     EXPECT_FALSE(QFile::exists(path("a.bin")));
 }
 

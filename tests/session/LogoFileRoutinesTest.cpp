@@ -262,11 +262,38 @@ TEST_F(FileCommands, UnknownTypeOffersAnotherFile) {
 }
 
 TEST_F(FileCommands, UnknownTypeNoOpensNothing) {
-    dialogs.answer(path("x"));
+    dialogs.answer(path("x.txt"));
     dialogs.answer(platform::kNo);
     session::openLogoFile(ctx);
     EXPECT_TRUE(logo.file.name.isEmpty());
     EXPECT_EQ(shell.pictureStatus, QStringLiteral("Рисунок: ..."));
+}
+
+// A name without an extension loads nothing and becomes a BIN name, "bin" appended.
+TEST_F(FileCommands, NameWithoutExtensionBecomesBin) {
+    logos::paintDot(logo, 2, 2, true);
+    dialogs.answer(path("x"));
+    session::openLogoFile(ctx);
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(logo.file.name, path("x"));
+    EXPECT_EQ(logo.file.type, QStringLiteral("bin"));
+    EXPECT_EQ(logo.file.chosen, path("xbin"));
+    EXPECT_EQ(logos::countActiveDrops(logo), 1);
+    EXPECT_EQ(shell.pictureStatus, logos::openedFileStatus(path("xbin")));
+}
+
+// Yes for a BIN logo too wide for one file still writes that one file, never parts beside it.
+TEST_F(FileCommands, OpenYesWritesOneBinFile) {
+    logos::makeBlankLogo(logo, 100, 32); // 400 column bytes: save-as would cut it
+    logo.file = {path("w.bin"), QStringLiteral("bin"), path("w.bin")};
+    logo.changed = true;
+    dialogs.answer(platform::kYes);
+    session::openLogoFile(ctx);
+    const QByteArray written = fileBytes(path("w.bin"));
+    EXPECT_EQ(written.size(), 404);
+    EXPECT_EQ(written.left(4), bytes({0x94, 0x01, 100, 4}));
+    EXPECT_FALSE(QFile::exists(path("w_1.bin")));
+    EXPECT_EQ(dialogs.messages().size(), 1u);
 }
 
 struct SaveQuestionCase {

@@ -12,6 +12,22 @@ using Type = ScriptedDialogs::Type;
 
 class Transfers : public LogoFixture {
 protected:
+    // A printer that keeps the logo it is sent: a read answers 0x06, then the block announced
+    // by the write request, changed by `alter` when given.
+    void echoWrittenLogo(std::function<void(QByteArray&)> alter = {}) {
+        port.onWrite = [this, alter](const QByteArray& bytes) {
+            if (!bytes.startsWith(QByteArray("\x0F\x69", 2)) || port.writes.size() < 3)
+                return;
+            const int length = static_cast<unsigned char>(port.writes[0].bytes[5]);
+            QByteArray answer = QByteArray(1, '\x06') + port.writes[1].bytes.left(length);
+            if (alter)
+                alter(answer);
+            port.schedule(answer, clock.elapsedMs() + 2);
+        };
+    }
+    std::vector<int> firstSleeps(std::size_t n) const {
+        return {clock.sleeps.begin(), clock.sleeps.begin() + std::min(n, clock.sleeps.size())};
+    }
     void loadPicture(int w, int h) {
         QImage picture(w, h, QImage::Format_RGB32);
         picture.fill(Qt::white);
@@ -26,15 +42,18 @@ TEST_F(Transfers, WriteSixtyThreeBy32ToSlot5) {
     dialogs.answer("5");
     port.queueSilence();
     port.queueReply(bytes({0x06}));
+    echoWrittenLogo();
     session::writeLogo(ctx);
     const auto w = written();
-    ASSERT_EQ(w.size(), 2u);
+    ASSERT_EQ(w.size(), 3u);
     EXPECT_EQ(w[0], bytes({0x0F, 0x6C, 0x30, 0x30, 0x35, 0xFE}));
     ASSERT_EQ(w[1].size(), 256);
     EXPECT_EQ(w[1].left(3), bytes({63, 4, 0x01}));
     EXPECT_EQ(w[1].mid(254), bytes({0, 0}));
+    // The slot is read back.
+    EXPECT_EQ(w[2], bytes({0x0F, 0x69, 0x30, 0x30, 0x35, 0x0E}));
     EXPECT_EQ(port.writes[1].atMs - port.writes[0].atMs, 1);
-    EXPECT_EQ(clock.sleeps, (std::vector<int>{1, 200}));
+    EXPECT_EQ(firstSleeps(2), (std::vector<int>{1, 200}));
     EXPECT_EQ(port.bytesWaitingInput(), 0);
     ASSERT_EQ(dialogs.calls.size(), 2u);
     EXPECT_EQ(dialogs.calls[0].type, Type::Requester);
@@ -233,9 +252,11 @@ TEST_F(Transfers, DeleteAsksThenSendsAnEmptyBlock) {
     port.queueSilence();
     port.queueReply(bytes({0x06}));
     session::deleteLogo(ctx);
-    ASSERT_EQ(written().size(), 2u);
+    ASSERT_EQ(written().size(), 3u);
     EXPECT_EQ(written()[0], bytes({0x0F, 0x6C, 0x30, 0x31, 0x32, 0x0E}));
     EXPECT_EQ(written()[1], QByteArray(256, '\0'));
+    // Read back: a slot that does not answer is empty.
+    EXPECT_EQ(written()[2], bytes({0x0F, 0x69, 0x30, 0x31, 0x32, 0x0E}));
     const auto shown = dialogs.messages();
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0].title, QStringLiteral("Удаление Логотипа Маркиратора"));
@@ -246,6 +267,143 @@ TEST_F(Transfers, DeleteAsksThenSendsAnEmptyBlock) {
     EXPECT_EQ(shown[1].kind, 64);
     EXPECT_EQ(icons, (Icons{LinkIcon::Busy, LinkIcon::Ok}));
 }
+
+// A printer that is off takes the bytes and answers nothing: no success, no read-back.
+TEST_F(Transfers, WriteWithoutAnyAnswerIsAReadError) {
+    logos::makeBlankLogo(logo, 8, 8);
+    dialogs.answer("1");
+    session::writeLogo(ctx);
+    EXPECT_EQ(written().size(), 2u);
+    const auto& m = onlyMessage();
+    EXPECT_EQ(m.title, QStringLiteral("ОШИБКА"));
+    EXPECT_EQ(m.text, QStringLiteral("Ошибка при чтении данных из Маркиратора (COM3)!"));
+    EXPECT_EQ(m.kind, 16);
+    EXPECT_EQ(icons, (Icons{LinkIcon::Busy, LinkIcon::Error}));
+    EXPECT_EQ(shell.markLinkIcon, LinkIcon::Idle);
+    EXPECT_EQ(conn.linkError, 1);
+}
+
+TEST_F(Transfers, DeleteWithoutAnyAnswerIsAReadError) {
+    dialogs.answer("12");
+    dialogs.answer(platform::kYes);
+    session::deleteLogo(ctx);
+    EXPECT_EQ(written().size(), 2u);
+    EXPECT_EQ(dialogs.messages().back().text,
+              QStringLiteral("Ошибка при чтении данных из Маркиратора (COM3)!"));
+    EXPECT_EQ(icons, (Icons{LinkIcon::Busy, LinkIcon::Error}));
+}
+
+TEST_F(Transfers, WriteAnsweredButNotReadBackIsAReadError) {
+    logos::makeBlankLogo(logo, 8, 8);
+    dialogs.answer("1");
+    port.queueSilence();
+    port.queueReply(bytes({0x06}));
+    session::writeLogo(ctx);
+    EXPECT_EQ(written().size(), 3u);
+    EXPECT_EQ(onlyMessage().text,
+              QStringLiteral("Ошибка при чтении данных из Маркиратора (COM3)!"));
+    EXPECT_EQ(icons, (Icons{LinkIcon::Busy, LinkIcon::Error}));
+}
+
+struct ReadBackCase {
+    const char* name;
+    std::function<void(QByteArray&)> alter; // of the answer 0x06, X, R, columns
+    const char16_t* why;
+};
+
+class LogoReadBack : public Transfers, public ::testing::WithParamInterface<ReadBackCase> {};
+
+TEST_P(LogoReadBack, DifferenceIsSaid) {
+    const ReadBackCase& c = GetParam();
+    logos::makeBlankLogo(logo, 20, 16);
+    logos::paintDot(logo, 3, 15, true);
+    dialogs.answer("9");
+    port.queueSilence();
+    port.queueReply(bytes({0x06}));
+    echoWrittenLogo(c.alter);
+    session::writeLogo(ctx);
+    const auto& m = onlyMessage();
+    EXPECT_EQ(m.title, QStringLiteral("ОШИБКА"));
+    EXPECT_EQ(m.text, QStringLiteral("Передача Логотипа #009 не подтверждена:\n\r") + u(c.why));
+    EXPECT_EQ(m.kind, 16);
+    EXPECT_EQ(icons, (Icons{LinkIcon::Busy, LinkIcon::Ok}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, LogoReadBack,
+    ::testing::Values(ReadBackCase{"DotInColumn3", [](QByteArray& a) { a[3 + 2 * 3] = 0; },
+                                   u"столбец 3 в Маркираторе отличается от записанного."},
+                      ReadBackCase{"LastColumn", [](QByteArray& a) { a[3 + 2 * 19 + 1] = 1; },
+                                   u"столбец 19 в Маркираторе отличается от записанного."},
+                      ReadBackCase{"Width", [](QByteArray& a) { a[1] = 19; },
+                                   u"Логотип в Маркираторе другого размера."},
+                      ReadBackCase{"Rows", [](QByteArray& a) { a[2] = 1; },
+                                   u"Логотип в Маркираторе другого размера."},
+                      ReadBackCase{"EmptySlot", [](QByteArray& a) { a = QByteArray(1, '\x01'); },
+                                   u"в Маркираторе нет Логотипа с этим номером."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Transfers, DeleteLeavingALogoIsSaid) {
+    dialogs.answer("12");
+    dialogs.answer(platform::kYes);
+    port.queueSilence();
+    port.queueReply(bytes({0x06}));
+    port.queueReply(bytes({0x06, 1, 1, 0xFF}));
+    session::deleteLogo(ctx);
+    EXPECT_EQ(dialogs.messages().back().text,
+              QStringLiteral("Очистка Логотипа #012 не подтверждена:\n\rЛоготип остался в "
+                             "Маркираторе."));
+}
+
+struct LookalikeCase {
+    int width;
+    int height;
+};
+
+class DeleteLookalike : public Transfers, public ::testing::WithParamInterface<LookalikeCase> {};
+
+// X x R = 12 gives the length byte 0x0E: the write request would be the delete request.
+TEST_P(DeleteLookalike, NoSendsNothing) {
+    const LookalikeCase& c = GetParam();
+    logos::makeBlankLogo(logo, c.width, c.height);
+    dialogs.answer(platform::kNo);
+    session::writeLogo(ctx);
+    EXPECT_TRUE(written().empty());
+    const auto& m = onlyMessage();
+    EXPECT_EQ(m.title, QStringLiteral("Запись Логотипа в Маркиратор"));
+    EXPECT_EQ(m.kind, 52);
+    EXPECT_EQ(m.text, QStringLiteral("Логотип %1x%2 нельзя передать как есть: его запрос совпадает "
+                                     "с запросом удаления Логотипа.\n\rДобавить справа один "
+                                     "пустой столбец?")
+                          .arg(c.width)
+                          .arg(c.height));
+}
+
+TEST_P(DeleteLookalike, YesSendsOneColumnMore) {
+    const LookalikeCase& c = GetParam();
+    logos::makeBlankLogo(logo, c.width, c.height);
+    logos::paintDot(logo, c.width - 1, c.height - 1, true);
+    dialogs.answer(platform::kYes);
+    dialogs.answer("4");
+    port.queueSilence();
+    port.queueReply(bytes({0x06}));
+    echoWrittenLogo();
+    session::writeLogo(ctx);
+    const int r = c.height / 8;
+    ASSERT_EQ(written().size(), 3u);
+    EXPECT_EQ(written()[0], bytes({0x0F, 0x6C, 0x30, 0x30, 0x34, (c.width + 1) * r + 2}));
+    EXPECT_EQ(written()[1].left(2), bytes({c.width + 1, r}));
+    // The dot stays in the last of the logo's own columns; the new one is light.
+    EXPECT_EQ(written()[1][2 + (c.width - 1) * r], '\x01');
+    EXPECT_EQ(written()[1].mid(2 + c.width * r, r), QByteArray(r, '\0'));
+    EXPECT_EQ(dialogs.messages().back().text, QStringLiteral("Передача Логотипа #004 завершена."));
+    // The editor keeps its logo.
+    EXPECT_EQ(logo.width, c.width);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, DeleteLookalike,
+                         ::testing::Values(LookalikeCase{12, 8}, LookalikeCase{6, 16},
+                                           LookalikeCase{3, 32}));
 
 TEST_F(Transfers, DeleteNoSendsNothing) {
     dialogs.answer("12");
@@ -270,6 +428,20 @@ TEST_F(Transfers, ReadLoadsTheLogoAndSavesItsFile) {
     EXPECT_TRUE(dialogs.messages().empty());
     EXPECT_EQ(icons, (Icons{LinkIcon::Busy, LinkIcon::Ok}));
     EXPECT_TRUE(logo.changed);
+}
+
+// The file holds the answer's bytes from offset 3 as they came: longer or shorter than X x R.
+TEST_F(Transfers, ReadFileKeepsTheAnswerBytes) {
+    dialogs.answer("6");
+    port.queueReply(bytes({0x06, 2, 1, 0x01, 0x80, 0x55, 0xAA}));
+    session::readLogo(ctx);
+    EXPECT_EQ(fileBytes(path("logo006.bin")), bytes({4, 0, 2, 1, 0x01, 0x80, 0x55, 0xAA}));
+    dialogs.answer("7");
+    port.queueReply(bytes({0x06, 3, 2, 0x01}));
+    session::readLogo(ctx);
+    EXPECT_EQ(fileBytes(path("logo007.bin")), bytes({8, 0, 3, 2, 0x01}));
+    EXPECT_EQ(logo.width, 3);
+    EXPECT_EQ(shell.markLinkIcon, LinkIcon::Idle);
 }
 
 TEST_F(Transfers, ReadIgnoresStaleInput) {
@@ -434,6 +606,22 @@ TEST_F(Transfers, BitmapWithoutAnswerIsAReadError) {
     EXPECT_EQ(conn.linkError, 1);
     EXPECT_EQ(icons, (Icons{LinkIcon::Busy, LinkIcon::Error}));
     EXPECT_EQ(logo.width, 64);
+    // Its failure shows in the mark window too.
+    EXPECT_EQ(shell.markLinkIcon, LinkIcon::Error);
+}
+
+// Right after start-up a bitmap read is something to save, though nothing was drawn.
+TEST_F(Transfers, BitmapReadCanBeSavedAsALogo) {
+    port.queueReply(bytes({1, 0, 1, 0x81}));
+    session::readCurrentMarkBitmap(ctx);
+    EXPECT_EQ(shell.markLinkIcon, LinkIcon::Idle);
+    EXPECT_FALSE(logo.changed);
+    dialogs.answer(path("bitmap.bin"));
+    session::saveLogoAs(ctx);
+    ASSERT_EQ(dialogs.calls.size(), 1u);
+    EXPECT_EQ(dialogs.calls[0].type, Type::SaveFile);
+    EXPECT_EQ(dialogs.calls[0].text, QStringLiteral("logo.bmp"));
+    EXPECT_EQ(fileBytes(path("bitmap.bin")), bytes({5, 0, 1, 1, 0x81}));
 }
 
 } // namespace

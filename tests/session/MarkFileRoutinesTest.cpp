@@ -182,6 +182,51 @@ TEST_F(MarkFiles, SaveChangesRewritesTheCurrentFile) {
     EXPECT_EQ(shell.markStatus, status);
 }
 
+// A mark read from the printer over an open file: the status says where the table came from,
+// and the file is replaced only after a question.
+TEST_F(MarkFiles, SaveChangesAfterAPrinterReadAsksFirst) {
+    openWith("m.mrt", "file");
+    const QByteArray before = readFile("m.mrt");
+    QByteArray block(1536, '\0');
+    block.replace(0, 7,
+                  QByteArray("\x18\x02\x04"
+                             "PRNT",
+                             7));
+    port.queueReply(block);
+    dialogs.answer("7");
+    session::readNumberedMark(ctx, state);
+    EXPECT_EQ(shell.markStatus, u(u"Марка #07 (маркиратор)"));
+    dialogs.calls.clear();
+
+    dialogs.answer(platform::kNo);
+    session::saveMarkChanges(ctx, state, folder());
+    ASSERT_EQ(dialogs.calls.size(), 1u);
+    EXPECT_EQ(dialogs.calls[0].title, u(u"ПРЕДУПРЕЖДЕНИЕ"));
+    EXPECT_EQ(dialogs.calls[0].text,
+              u(u"Марка прочитана из Маркиратора.\n\rЗаменить ею файл '") + path("m.mrt") + "'?");
+    EXPECT_EQ(dialogs.calls[0].kind, 52);
+    EXPECT_EQ(readFile("m.mrt"), before);
+    EXPECT_EQ(shell.markStatus, u(u"Марка #07 (маркиратор)"));
+
+    dialogs.answer(platform::kYes);
+    session::saveMarkChanges(ctx, state, folder());
+    EXPECT_EQ(readFile("m.mrt"), marks::writeMarkFile(state.table));
+    EXPECT_EQ(state.table.cell(0, 3), "PRNT");
+    EXPECT_EQ(shell.markStatus, u(u"Марка: ") + path("m.mrt"));
+    // Saved: the next save asks nothing.
+    dialogs.calls.clear();
+    session::saveMarkChanges(ctx, state, folder());
+    EXPECT_TRUE(dialogs.calls.empty());
+}
+
+// Opening a file over a selected row shows that row's new content in the editor.
+TEST_F(MarkFiles, OpenReloadsTheSelectedRowIntoTheEditor) {
+    marks::loadRowIntoEditor(state, 0);
+    openWith("m.mrt", "fresh");
+    EXPECT_EQ(state.editor.text, "fresh");
+    EXPECT_FALSE(state.fromPrinter);
+}
+
 TEST_F(MarkFiles, SaveChangesWithoutAFileDoesNothing) {
     session::saveMarkChanges(ctx, state, folder());
     EXPECT_TRUE(dialogs.calls.empty());

@@ -41,6 +41,20 @@ protected:
             EXPECT_EQ(shown[i].kind, std::get<2>(expected[i])) << i;
         }
     }
+    // A printer that keeps what it is sent: the read after a write answers with the pieces
+    // written before it, changed by `alter` when given.
+    void echoWrittenMark(std::function<void(QByteArray&)> alter = {}) {
+        port.onWrite = [this, alter](const QByteArray& bytes) {
+            if (!bytes.startsWith(QByteArray("\x0F\x72", 2)))
+                return;
+            QByteArray block;
+            for (std::size_t i = 1; i + 1 < port.writes.size(); ++i)
+                block += port.writes[i].bytes;
+            if (alter)
+                alter(block);
+            port.schedule(block, clock.elapsedMs() + 2);
+        };
+    }
     void expectTableUntouched() {
         for (int row = 0; row < 32; ++row)
             EXPECT_EQ(rowOf(state.table, row), (Row{u(u"Текст"), " 02", "", "44"})) << row;
@@ -72,13 +86,17 @@ TEST_F(MarkTransfer, ReadMarkByNumber) {
         }
     EXPECT_EQ(state.table.cell(8, 0), "21");
     EXPECT_EQ(state.selectedRow, 0);
-    EXPECT_EQ(state.selectedFragment, "00");
+    // The editor shows the selected row as read, so "ИЗМЕНИТЬ" writes back what it shows.
+    EXPECT_EQ(state.selectedFragment, "11");
+    EXPECT_EQ(state.editor.text, "R0");
+    EXPECT_EQ(state.editor.fontText, u(u"Шрифт# 00"));
     EXPECT_GT(state.previewRevision, 0);
     EXPECT_TRUE(shell.enabled(14));
     EXPECT_FALSE(shell.enabled(13));
     EXPECT_EQ(icons, (Icons{{LinkIcon::Busy, LinkIcon::Idle}, {LinkIcon::Ok, LinkIcon::Idle}}));
     EXPECT_EQ(conn.linkError, 0);
-    EXPECT_EQ(shell.markStatus, u(u"Марка: ..."));
+    EXPECT_EQ(shell.markStatus, u(u"Марка #05 (маркиратор)"));
+    EXPECT_TRUE(state.fromPrinter);
 }
 
 TEST_F(MarkTransfer, ReadCurrentMark) {
@@ -261,6 +279,7 @@ TEST_F(MarkTransfer, WriteMark) {
     state.table.setFragment(1, u(u"Номер"), " 05", u(u"№"));
     state.table.setFragment(31, "?", " 017", u(u"Яя"));
     dialogs.answer("12");
+    echoWrittenMark();
     session::writeMark(ctx, state);
 
     QByteArray block;
@@ -279,13 +298,15 @@ TEST_F(MarkTransfer, WriteMark) {
     std::vector<QByteArray> expected{bytes({0x0F, 0x74, 0x31, 0x32, 0x0E})};
     for (const auto& p : pieces(block))
         expected.push_back(p);
+    // Then the mark is read back.
+    expected.push_back(bytes({0x0F, 0x72, 0x31, 0x32, 0x0E}));
     EXPECT_EQ(written(), expected);
 
     std::vector<qint64> times;
     for (const auto& w : port.writes)
         times.push_back(w.atMs);
-    EXPECT_EQ(times, (std::vector<qint64>{0, 2, 32, 62, 92, 122, 152}));
-    EXPECT_EQ(clock.sleeps, (std::vector<int>{2, 30, 30, 30, 30, 30, 30}));
+    EXPECT_EQ(times, (std::vector<qint64>{0, 2, 32, 62, 92, 122, 152, 182}));
+    EXPECT_EQ(clock.sleeps, (std::vector<int>{2, 30, 30, 30, 30, 30, 30, 10, 5, 5, 200}));
     ASSERT_EQ(dialogs.calls.size(), 2u);
     EXPECT_EQ(dialogs.calls[0].title, u(u"ЗАПИСЬ В МАРКИРАТОР"));
     EXPECT_EQ(dialogs.calls[0].prompt, kPrompt);
@@ -297,6 +318,7 @@ TEST_F(MarkTransfer, WriteMark) {
 
 TEST_F(MarkTransfer, WriteMessageQuotesTheAnswerAsTyped) {
     dialogs.answer(" 5");
+    echoWrittenMark();
     session::writeMark(ctx, state);
     EXPECT_EQ(written().front(), bytes({0x0F, 0x74, 0x30, 0x35, 0x0E}));
     expectMessages({{"", u(u"Запись Марки # 5 успешно завершена."), 64}});
@@ -355,6 +377,90 @@ TEST_F(MarkTransfer, TooLongTextIsRefusedBeforeAnything) {
 }
 
 // The port as a line: what was written leaves the output queue at 115200 baud.
+// A printer that is switched off takes the bytes and says nothing: no success.
+TEST_F(MarkTransfer, WriteWithoutReadBackIsAReadError) {
+    dialogs.answer("7");
+    session::writeMark(ctx, state);
+    ASSERT_EQ(written().size(), 8u);
+    EXPECT_EQ(written().back(), bytes({0x0F, 0x72, 0x30, 0x37, 0x0E}));
+    expectMessages({{u(u"ОШИБКА"), readError(), 16}});
+    EXPECT_EQ(icons.back(), std::make_pair(LinkIcon::Error, LinkIcon::Error));
+    EXPECT_EQ(conn.linkError, 1);
+    EXPECT_FALSE(shell.talking);
+}
+
+// The current mark is read back with its own command and wait.
+TEST_F(MarkTransfer, WriteOfMarkZeroReadsTheCurrentMarkBack) {
+    dialogs.answer("0");
+    echoWrittenMark();
+    session::writeMark(ctx, state);
+    EXPECT_EQ(written().back(), bytes({0x0F, 0x72, 0x30, 0x30, 0x0E}));
+    const std::vector<int> tail(clock.sleeps.end() - 2, clock.sleeps.end());
+    EXPECT_EQ(tail, (std::vector<int>{2, 2}));
+    expectMessages({{"", u(u"Запись Марки #0 успешно завершена."), 64}});
+}
+
+struct Difference {
+    const char* name;
+    int offset; // into the block read back
+    char value;
+    const char* label;
+};
+
+class WriteReadBack : public MarkTransfer, public ::testing::WithParamInterface<Difference> {};
+
+// Type, font, length or text of any record: the first differing row is named.
+TEST_P(WriteReadBack, DifferenceIsNamed) {
+    const Difference& d = GetParam();
+    state.table.setFragment(0, u(u"Текст"), " 03", "ABC");
+    state.table.setFragment(9, u(u"Номер"), " 04", "12");
+    dialogs.answer("5");
+    echoWrittenMark([&d](QByteArray& block) { block[d.offset] = d.value; });
+    session::writeMark(ctx, state);
+    expectMessages({{u(u"ОШИБКА"),
+                     u(u"Запись Марки #5 не подтверждена:\n\rфрагмент # ") + d.label +
+                         u(u" в Маркираторе отличается от записанного."),
+                     16}});
+    EXPECT_EQ(icons.back(), std::make_pair(LinkIcon::Ok, LinkIcon::Idle));
+}
+
+INSTANTIATE_TEST_SUITE_P(Records, WriteReadBack,
+                         ::testing::Values(Difference{"Type", 0, 0x19, "11"},
+                                           Difference{"Font", 1, 0x04, "11"},
+                                           Difference{"Length", 2, 0x02, "11"},
+                                           Difference{"Text", 5, 'D', "11"},
+                                           // record 5: line 2, fragment 2
+                                           Difference{"SecondLine", 5 * 48 + 4, '3', "22"},
+                                           Difference{"LastRecordType", 31 * 48, 0x10, "48"},
+                                           // record 3: line 4, fragment 1
+                                           Difference{"FourthLine", 3 * 48 + 1, 0x07, "41"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Bytes past a record's text are not part of it.
+TEST_F(MarkTransfer, BytesPastTheTextAreNoDifference) {
+    state.table.setFragment(0, u(u"Текст"), " 03", "ABC");
+    dialogs.answer("5");
+    echoWrittenMark([](QByteArray& block) {
+        block[6] = 'x';
+        block[31 * 48 + 3] = 'y';
+    });
+    session::writeMark(ctx, state);
+    expectMessages({{"", u(u"Запись Марки #5 успешно завершена."), 64}});
+}
+
+TEST_F(MarkTransfer, EmptyMarkReadBackIsADifference) {
+    dialogs.answer("3");
+    port.onWrite = [this](const QByteArray& bytes) {
+        if (bytes.startsWith(QByteArray("\x0F\x72", 2)))
+            port.schedule(QByteArray(1, '\0'), clock.elapsedMs() + 2);
+    };
+    session::writeMark(ctx, state);
+    expectMessages({{u(u"ОШИБКА"),
+                     u(u"Запись Марки #3 не подтверждена:\n\rфрагмент # 11 в Маркираторе "
+                       u"отличается от записанного."),
+                     16}});
+}
+
 class LinePort final : public platform::SerialPort {
 public:
     LinePort(FakeSerialPort& inner, FakeClock& clock) : m_inner(inner), m_clock(clock) {}
@@ -390,10 +496,11 @@ TEST_F(MarkTransfer, EachPauseStartsWhenThePieceIsOut) {
     LinePort line(port, clock);
     session::Context lineCtx{line, clock, dialogs, conn, shell};
     dialogs.answer("1");
+    echoWrittenMark();
     session::writeMark(lineCtx, state);
-    ASSERT_EQ(port.writes.size(), 7u);
+    ASSERT_EQ(port.writes.size(), 8u); // the command, six pieces, the read-back
     // 256 bytes take 23 ms at 11.52 bytes a millisecond; then the 30 ms pause.
-    for (std::size_t i = 2; i < port.writes.size(); ++i)
+    for (std::size_t i = 2; i < 7; ++i)
         EXPECT_EQ(port.writes[i].atMs - port.writes[i - 1].atMs, 23 + 30) << i;
     expectMessages({{"", u(u"Запись Марки #1 успешно завершена."), 64}});
 }

@@ -61,6 +61,15 @@ TEST(LogoStore, WrittenLogoReadsBackAsTheLogoBlockAfterOneByte) {
     EXPECT_EQ(send(printer, logoRead("005")).reply, expected);
 }
 
+// A faulty memory keeps the logo with its first column byte changed.
+TEST(LogoStore, AlteredWritesChangeTheFirstColumnByte) {
+    PrinterState state = makeInitialState(*findModel("T260"));
+    state.alterWrites = true;
+    Printer printer(std::move(state));
+    send(printer, logoWrite("\x0F\x6C\x30\x30\x35\x05", {3, 1, 0x10, 0x02, 0x04}));
+    EXPECT_EQ(send(printer, logoRead("005")).reply, (Bytes{0x06, 3, 1, 0x11, 0x02, 0x04}));
+}
+
 TEST(LogoStore, EmptySlotAnswersOneByte) {
     Printer printer = freshPrinter();
     for (const char* digits : {"000", "005", "127", "128", "255"}) {

@@ -76,6 +76,17 @@ TEST(MarkStore, WrittenMarkReadsBackByteForByte) {
     EXPECT_FALSE(read.changed);
 }
 
+// A faulty memory keeps the mark with the first record's font changed.
+TEST(MarkStore, AlteredWritesChangeTheFirstFont) {
+    PrinterState state = makeInitialState(*findModel("T936"));
+    state.alterWrites = true;
+    Printer printer(std::move(state));
+    send(printer, markWrite("12", kSampleBlock));
+    Bytes expected = kSampleBlock;
+    expected[1] = 0x01;
+    EXPECT_EQ(send(printer, markRead("12")).reply, expected);
+}
+
 TEST(MarkStore, AreaMapFollowsWritesAndClearing) {
     Printer printer = freshPrinter();
     send(printer, markWrite("01", kSampleBlock));

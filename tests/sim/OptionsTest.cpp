@@ -31,6 +31,14 @@ TEST(Options, ReadsTheStoreOptions) {
     EXPECT_EQ(inlineForm.options->statePath, "/var/tmp/s");
 }
 
+TEST(Options, AlterWritesIsAFlag) {
+    EXPECT_FALSE(parse({}).options->alterWrites);
+    const ParsedOptions p = parse({"--alter-writes"});
+    ASSERT_TRUE(p.options) << p.error;
+    EXPECT_TRUE(p.options->alterWrites);
+    EXPECT_FALSE(parse({"--alter-writes=1"}).options);
+}
+
 TEST(Options, ReadsEveryOptionInBothForms) {
     const ParsedOptions p =
         parse({"--model", "T93Z", "--com=7", "--trace", "/tmp/t.log", "--fault", "cut=2@i",
