@@ -9,6 +9,7 @@
 #include "printer/Version.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -119,6 +120,11 @@ int BackupRun::commit(const QString& temporary) {
         QDir(temporary).filePath(QStringLiteral("manifest.json")), manifestJson(m_manifest));
     if (!manifestError.isEmpty())
         return m_job.fail(kExitFile, oneLine(manifestError));
+    // The temporary folder is private while it is filled; the backup is an ordinary folder.
+    QFile::setPermissions(temporary, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                         QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                         QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                         QFileDevice::ExeOther);
     // An empty folder of that name gives way; one with content was refused before.
     QDir().rmdir(m_folder);
     if (!QDir().rename(temporary, m_folder))

@@ -103,7 +103,7 @@ int Job::usage(const QString& message) {
 }
 
 int Job::linkFailure(link::ExchangeError error) {
-    const QString where = QStringLiteral(", устройство ") + m_devicePath;
+    const QString where = QStringLiteral(" Устройство ") + m_devicePath;
     if (error == link::ExchangeError::NotOpen || error == link::ExchangeError::WriteFailed)
         return fail(kExitLink, QStringLiteral("Ошибка записи данных в порт ") + m_portName +
                                    QStringLiteral("!") + where +

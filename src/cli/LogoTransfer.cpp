@@ -78,7 +78,7 @@ LogoFileBlock logoBlockFromFile(const QString& path, logos::LogoState& work) {
                              decoded.picture.bytesPerColumn);
     } else {
         out.error = QStringLiteral("Файл типа '") + QFileInfo(path).suffix() +
-                    QStringLiteral(" открыть невозможно: нужен BIN, PBM или BMP.");
+                    QStringLiteral("' открыть невозможно: нужен BIN, PBM или BMP.");
         return out;
     }
     out.block = logos::encodeLogoBlock(work);

@@ -144,13 +144,14 @@ int fragmentCommand(Job& job) {
     QString refused;
     marks::keepFragmentCharacters(edit.text, &refused);
     if (!refused.isEmpty())
-        return job.usage(QStringLiteral("в тексте фрагмента есть символы, которых нет в "
-                                        "Windows-1251 или которые нельзя передать: '") +
-                         refused + QStringLiteral("'. Фрагмент не записан."));
+        return job.fail(kExitUsage, QStringLiteral("в тексте фрагмента есть символы, которых нет в "
+                                                   "Windows-1251 или которые нельзя передать: '") +
+                                        refused + QStringLiteral("'. Фрагмент не записан."));
     const qsizetype length = platform::encodeCp1251(edit.text).size();
     if (length > marks::kMaxFragmentText)
-        return job.usage(QStringLiteral("Текст фрагмента длиннее 44 символов (") +
-                         QString::number(length) + QStringLiteral("). Фрагмент не записан."));
+        return job.fail(kExitUsage, QStringLiteral("Текст фрагмента длиннее 44 символов (") +
+                                        QString::number(length) +
+                                        QStringLiteral("). Фрагмент не записан."));
     if (const int code = job.connect())
         return code;
     if (const link::ExchangeError e = marks::writeFragment(job.line(), edit);

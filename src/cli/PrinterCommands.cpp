@@ -77,7 +77,7 @@ int readVersion(Job& job, QByteArray& reply) {
         return job.fail(kExitLink, QStringLiteral("Ошибка при чтении данных из Маркиратора (") +
                                        job.portName() +
                                        QStringLiteral(")! (возможно Маркиратор не включен или не "
-                                                      "подключен), устройство ") +
+                                                      "подключен) Устройство ") +
                                        job.devicePath());
     reply = v.reply;
     return kExitOk;

@@ -111,7 +111,8 @@ int RestoreRun::restore(const Item& item, QString& result) {
     const int code = item.mark ? writeMarkVerified(m_job, item.slot, item.block, row)
                                : writeLogoVerified(m_job, item.slot, item.block);
     if (code == kExitOk)
-        result = QStringLiteral("записан, проверен");
+        result =
+            item.mark ? QStringLiteral("записана, проверена") : QStringLiteral("записан, проверен");
     else if (code == kExitVerify)
         result = QStringLiteral("ПРОВЕРКА НЕ ПРОЙДЕНА");
     return code;
