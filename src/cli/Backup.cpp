@@ -19,6 +19,9 @@ namespace nimbrel::cli {
 namespace {
 
 constexpr int kSettingsBufferSize = 256;
+// One byte per slot: marks 1..85, logos 0..127.
+constexpr int kMarkMapSize = 85;
+constexpr int kLogoMapSize = 128;
 // The logo map covers the writable slots; the read-only ones above it are asked one by one.
 constexpr int kFirstUnmappedLogo = 128;
 constexpr int kLastLogo = 255;
@@ -81,10 +84,12 @@ int BackupRun::readSummary() {
     if (const int code = addFile(QStringLiteral("settings"), -1, QStringLiteral("settings.bin"),
                                  link::zeroFilled(settings.reply, kSettingsBufferSize)))
         return code;
-    const link::ExchangeResult markMap = printer::readMarkArea(line);
+    const link::ExchangeResult markMap =
+        readWhole([&] { return printer::readMarkArea(line); }, kMarkMapSize);
     if (!markMap.ok())
         return m_job.linkFailure(markMap.error);
-    const link::ExchangeResult logoMap = printer::readLogoArea(line);
+    const link::ExchangeResult logoMap =
+        readWhole([&] { return printer::readLogoArea(line); }, kLogoMapSize);
     if (!logoMap.ok())
         return m_job.linkFailure(logoMap.error);
     // Mark 0, the one being printed, has no place in the map: it is always asked for.

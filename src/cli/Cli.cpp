@@ -82,7 +82,8 @@ int Job::finish(int code) {
     endProgress();
     if (m_env.port.isOpen())
         m_env.port.close();
-    if (m_inv.tracePath.isEmpty())
+    // No trace without a line: a refused command line leaves no empty file behind.
+    if (m_inv.tracePath.isEmpty() || !m_line)
         return code;
     const QString error = logos::writeFileAtomically(m_inv.tracePath, m_trace.text());
     if (!error.isEmpty()) {

@@ -56,6 +56,16 @@ private:
 // The program's report texts for a terminal: its "\n\r" and "\r\n" line ends become "\n".
 QString terminalText(const QString& report);
 
+// Runs a read and, when its reply is shorter than `expected` (a reply taken while its bytes
+// were still on their way, or their rest), runs it once more: a backup or a check must not take
+// a part for the whole. The second reply stands, whatever its length.
+template <class Read> link::ExchangeResult readWhole(Read read, int expected) {
+    link::ExchangeResult r = read();
+    if (r.ok() && r.reply.size() < expected)
+        r = read();
+    return r;
+}
+
 // Reads the version (which tells the model); an exit code other than 0 after reporting why not.
 int readVersion(Job& job, QByteArray& reply);
 

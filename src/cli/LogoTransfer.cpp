@@ -19,7 +19,16 @@ bool sameLogo(const logos::LogoAnswer& a, const logos::LogoAnswer& b) {
 
 LogoRead readLogoSlot(Job& job, int slot) {
     LogoRead out;
-    const link::ExchangeResult r = logos::readLogo(job.line(), slot);
+    // A whole answer is the status byte and the block its width and height announce.
+    const auto expected = [](const QByteArray& reply) {
+        const logos::LogoAnswer a = logos::decodeLogoAnswer(reply);
+        return a.kind == logos::LogoAnswer::Kind::Logo    ? 3 + a.width * a.bytesPerColumn
+               : a.kind == logos::LogoAnswer::Kind::Empty ? 1
+                                                          : 1 << 20;
+    };
+    link::ExchangeResult r = logos::readLogo(job.line(), slot);
+    if (r.ok() && r.reply.size() < expected(r.reply))
+        r = logos::readLogo(job.line(), slot);
     // A slot the printer does not answer for is taken as empty, as the program does.
     if (r.error == link::ExchangeError::NoReply) {
         out.empty = true;

@@ -22,7 +22,15 @@ marks::ReadForm readFormOf(int mark) {
 
 MarkRead readMarkCells(Job& job, int mark) {
     MarkRead out;
-    const link::ExchangeResult r = marks::readMark(job.line(), mark);
+    // A whole mark is the block; the empty mark is one zero byte.
+    const link::ExchangeResult r = readWhole(
+        [&] {
+            link::ExchangeResult one = marks::readMark(job.line(), mark);
+            if (one.ok() && marks::isEmptyMark(one.reply))
+                one.reply = one.reply.left(1).leftJustified(marks::kMarkBlockSize, '\0');
+            return one;
+        },
+        marks::kMarkBlockSize);
     if (!r.ok()) {
         out.code = job.linkFailure(r.error);
         return out;

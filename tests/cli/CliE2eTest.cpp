@@ -152,6 +152,26 @@ TEST_F(CliTest, MarkAndLogoWritesAreVerifiedByReadingBack) {
     EXPECT_EQ(on(cut, {"logo", "write", "3", path("l.bin")}).code, 5);
 }
 
+TEST_F(CliTest, MapsAndLogoPicturesRoundTrip) {
+    SimProcess& sim =
+        startSim({"--model", "T936", "--occupy-marks", "4,85", "--occupy-logos", "0,127"});
+    const QJsonObject marks =
+        QJsonDocument::fromJson(on(sim, {"map", "marks", "--json"}).out.toUtf8()).object();
+    EXPECT_EQ(marks.value("occupied").toArray(), (QJsonArray{4, 85}));
+    EXPECT_TRUE(on(sim, {"map", "logos"}).out.contains(QStringLiteral("000 ---  ")));
+    ASSERT_EQ(on(sim, {"logo", "read", "127", "-o", path("l.bmp")}).code, 0);
+    ASSERT_EQ(on(sim, {"logo", "write", "5", path("l.bmp")}).code, 0);
+    ASSERT_EQ(on(sim, {"logo", "read", "5", "-o", path("a.bin")}).code, 0);
+    ASSERT_EQ(on(sim, {"logo", "read", "127", "-o", path("b.bin")}).code, 0);
+    QFile a(path("a.bin"));
+    QFile b(path("b.bin"));
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    EXPECT_EQ(a.readAll(), b.readAll());
+    EXPECT_EQ(on(sim, {"logo", "read", "7", "-o", path("x.pbm")}).code, 2);
+    EXPECT_EQ(on(sim, {"logo", "delete", "5", "--yes"}).code, 0);
+    EXPECT_EQ(on(sim, {"logo", "read", "5"}).code, 6);
+}
+
 TEST_F(CliTest, TraceHoldsEveryExchangeInBothDirections) {
     SimProcess& sim = startSim(kT936);
     ASSERT_EQ(on(sim, {"info", "--trace", path("trace.txt")}).code, 0);
