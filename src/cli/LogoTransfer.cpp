@@ -27,8 +27,10 @@ LogoRead readLogoSlot(Job& job, int slot) {
                                                           : 1 << 20;
     };
     link::ExchangeResult r = logos::readLogo(job.line(), slot);
-    if (r.ok() && r.reply.size() < expected(r.reply))
+    if (r.ok() && r.reply.size() < expected(r.reply)) {
+        job.env().clock.sleepMs(settleMs(3 + 255 * 4));
         r = logos::readLogo(job.line(), slot);
+    }
     // A slot the printer does not answer for is taken as empty, as the program does.
     if (r.error == link::ExchangeError::NoReply) {
         out.empty = true;

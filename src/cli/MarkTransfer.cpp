@@ -24,6 +24,7 @@ MarkRead readMarkCells(Job& job, int mark) {
     MarkRead out;
     // A whole mark is the block; the empty mark is one zero byte.
     const link::ExchangeResult r = readWhole(
+        job,
         [&] {
             link::ExchangeResult one = marks::readMark(job.line(), mark);
             if (one.ok() && marks::isEmptyMark(one.reply))
