@@ -51,18 +51,28 @@ QByteArray fragmentReadCommand(int line, int fragment) {
     return out;
 }
 
-QString fragmentReport(int line, int fragment, const QByteArray& reply) {
-    QString out = QStringLiteral("ФРАГМЕНТ #") + QString::number(line) + QString::number(fragment) +
-                  QStringLiteral(":\r\n\n");
-    out += typeLine(byteAt(reply, 0));
-    out += QStringLiteral("Шрифт:   ") +
-           QString::number(byteAt(reply, 1)).rightJustified(2, QLatin1Char('0')) +
-           QStringLiteral("\n\r");
+FragmentReply decodeFragmentReply(const QByteArray& reply) {
+    FragmentReply out;
+    out.typeCode = byteAt(reply, 0);
+    out.font = byteAt(reply, 1);
     // The length is a signed byte: 128 and above is no text.
     const auto length = static_cast<signed char>(byteAt(reply, 2));
     if (length > 0)
-        out += QStringLiteral("Текст:   '") + platform::textUpToZero(reply.mid(3, length)) +
-               QStringLiteral("'.");
+        out.text = platform::textUpToZero(reply.mid(3, length));
+    return out;
+}
+
+QString fragmentReport(int line, int fragment, const QByteArray& reply) {
+    QString out = QStringLiteral("ФРАГМЕНТ #") + QString::number(line) + QString::number(fragment) +
+                  QStringLiteral(":\r\n\n");
+    const FragmentReply decoded = decodeFragmentReply(reply);
+    out += typeLine(static_cast<unsigned char>(decoded.typeCode));
+    out += QStringLiteral("Шрифт:   ") +
+           QString::number(decoded.font).rightJustified(2, QLatin1Char('0')) +
+           QStringLiteral("\n\r");
+    const auto length = static_cast<signed char>(byteAt(reply, 2));
+    if (length > 0)
+        out += QStringLiteral("Текст:   '") + decoded.text + QStringLiteral("'.");
     else
         out += QStringLiteral("Текст:   <нет>");
     return out;

@@ -10,6 +10,15 @@ namespace nimbrel::marks {
 // 0x11, line digit, fragment digit, 0x0E
 QByteArray fragmentReadCommand(int line, int fragment);
 
+// A fragment read reply: type code, font number, length (a signed byte: 128 and above is no
+// text), text ending early at a 0 byte. Missing bytes read as 0.
+struct FragmentReply {
+    int typeCode = 0;
+    int font = 0;
+    QString text;
+};
+FragmentReply decodeFragmentReply(const QByteArray& reply);
+
 // The report of a fragment read reply (type, font, length, text).
 QString fragmentReport(int line, int fragment, const QByteArray& reply);
 

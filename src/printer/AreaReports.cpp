@@ -15,14 +15,22 @@ QString digits(int value, int width) {
     return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
 }
 
+bool markOccupied(const QByteArray& reply, int mark) {
+    return mark > 0 && u8At(reply, mark - 1) == kOccupied;
+}
+
+bool logoOccupied(const QByteArray& reply, int logo) {
+    return u8At(reply, logo) == kOccupied;
+}
+
 QString markCell(const QByteArray& reply, int mark) {
-    if (mark > 0 && u8At(reply, mark - 1) == kOccupied)
+    if (markOccupied(reply, mark))
         return digits(mark, 2) + QStringLiteral("   ");
     return QStringLiteral("--    ");
 }
 
 QString logoCell(const QByteArray& reply, int logo) {
-    if (u8At(reply, logo) == kOccupied)
+    if (logoOccupied(reply, logo))
         return digits(logo, 3) + QStringLiteral(" ");
     return QStringLiteral("---  ");
 }
@@ -55,6 +63,22 @@ QString buildLogoAreaReport(const QByteArray& reply) {
                 digits(first + kLogosPerRow - 1, 3) + QStringLiteral("\n\r");
     }
     return text;
+}
+
+std::vector<int> occupiedMarks(const QByteArray& reply) {
+    std::vector<int> out;
+    for (int mark = 1; mark <= kLastMark; ++mark)
+        if (markOccupied(reply, mark))
+            out.push_back(mark);
+    return out;
+}
+
+std::vector<int> occupiedLogos(const QByteArray& reply) {
+    std::vector<int> out;
+    for (int logo = 0; logo < kLogoCount; ++logo)
+        if (logoOccupied(reply, logo))
+            out.push_back(logo);
+    return out;
 }
 
 } // namespace nimbrel::printer

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <vector>
+
 namespace nimbrel::printer {
 
 // Occupancy grids of the printer's memory: one reply byte per slot, "Y" meaning occupied.
@@ -12,5 +14,9 @@ namespace nimbrel::printer {
 QString buildMarkAreaReport(const QByteArray& reply, int xpFlag);
 // Logos 0..127 in rows of eight; byte k describes logo k.
 QString buildLogoAreaReport(const QByteArray& reply);
+
+// The occupied slots of each map, ascending: marks 1..85, logos 0..127.
+std::vector<int> occupiedMarks(const QByteArray& reply);
+std::vector<int> occupiedLogos(const QByteArray& reply);
 
 } // namespace nimbrel::printer

@@ -1,0 +1,175 @@
+#include "cli/Cli.h"
+
+#include "cli/Job.h"
+#include "cli/PortChoice.h"
+#include "link/PortControl.h"
+#include "logos/LogoFiles.h"
+
+#include <QRegularExpression>
+
+#include <map>
+
+namespace nimbrel::cli {
+
+namespace {
+
+using Runner = int (*)(Job&);
+
+const std::map<QString, Runner>& commands() {
+    static const std::map<QString, Runner> table{
+        {QStringLiteral("ports"), runPorts},       {QStringLiteral("info"), runInfo},
+        {QStringLiteral("settings"), runSettings}, {QStringLiteral("mode"), runMode},
+        {QStringLiteral("map"), runMap},           {QStringLiteral("clock"), runClock},
+        {QStringLiteral("offset"), runOffset},     {QStringLiteral("lines"), runLines},
+        {QStringLiteral("mark"), runMark},         {QStringLiteral("fragment"), runFragment},
+        {QStringLiteral("logo"), runLogo},         {QStringLiteral("bitmap"), runBitmap},
+        {QStringLiteral("backup"), runBackup},     {QStringLiteral("restore"), runRestore},
+    };
+    return table;
+}
+
+QString stderrLine(const QString& message) {
+    return QStringLiteral("nimbrel-cli: ") + message + QLatin1Char('\n');
+}
+
+} // namespace
+
+std::optional<int> numberArgument(const QString& text, int low, int high) {
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,6}$"));
+    if (!digits.match(text).hasMatch())
+        return std::nullopt;
+    const int value = text.toInt();
+    if (value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+int settleMs(int bytes) {
+    constexpr int kMarginMs = 20;
+    return bytes * 10 * 1000 / 115200 + 1 + kMarginMs;
+}
+
+QString terminalText(const QString& report) {
+    QString text = report;
+    text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.remove(QLatin1Char('\r'));
+    while (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    return text;
+}
+
+int Job::connect() {
+    const PortChoice choice = choosePort(m_inv.port, m_env.lister.list());
+    m_portName = choice.portName;
+    m_devicePath = choice.devicePath;
+    if (!choice.ok())
+        return fail(choice.usageError ? kExitUsage : kExitPort, choice.error);
+    platform::LineSettings settings;
+    settings.baud = m_inv.baud;
+    const platform::OpenResult opened = m_env.port.open(m_devicePath, settings);
+    if (!opened.ok())
+        return fail(kExitPort, oneLine(link::openFailureText(m_portName, m_devicePath, opened)));
+    link::TraceSink sink;
+    if (!m_inv.tracePath.isEmpty()) {
+        m_trace.note(m_env.clock.now().time(),
+                     QStringLiteral("nimbrel-cli ") + m_inv.words.join(QLatin1Char(' ')) +
+                         QStringLiteral(" on ") + m_portName + QLatin1Char(' ') + m_devicePath);
+        sink = [this](link::TraceDirection direction, const QByteArray& bytes) {
+            m_trace.add(m_env.clock.now().time(), direction, bytes);
+        };
+    }
+    m_line.emplace(link::Line{m_env.port, m_env.clock, sink});
+    return kExitOk;
+}
+
+int Job::finish(int code) {
+    endProgress();
+    if (m_env.port.isOpen())
+        m_env.port.close();
+    // No trace without a line: a refused command line leaves no empty file behind.
+    if (m_inv.tracePath.isEmpty() || !m_line)
+        return code;
+    const QString error = logos::writeFileAtomically(m_inv.tracePath, m_trace.text());
+    if (!error.isEmpty()) {
+        m_env.console.err(stderrLine(oneLine(error)));
+        return code == kExitOk ? kExitFile : code;
+    }
+    return code;
+}
+
+int Job::fail(int code, const QString& message) {
+    endProgress();
+    m_env.console.err(stderrLine(message));
+    return code;
+}
+
+int Job::usage(const QString& message) {
+    return fail(kExitUsage, message + QStringLiteral(" (справка: nimbrel-cli --help)"));
+}
+
+int Job::linkFailure(link::ExchangeError error) {
+    const QString where = QStringLiteral(" Устройство ") + m_devicePath;
+    if (error == link::ExchangeError::NotOpen || error == link::ExchangeError::WriteFailed)
+        return fail(kExitLink, QStringLiteral("Ошибка записи данных в порт ") + m_portName +
+                                   QStringLiteral("!") + where +
+                                   QStringLiteral(": проверьте кабель и что порт не отключён."));
+    return fail(kExitLink, QStringLiteral("Ошибка при чтении данных из Маркиратора (") +
+                               m_portName + QStringLiteral(")!") + where +
+                               QStringLiteral(": проверьте, что Маркиратор включён и подключён к "
+                                              "этому порту."));
+}
+
+void Job::print(const QString& text) {
+    endProgress();
+    m_env.console.out(text + QLatin1Char('\n'));
+}
+
+void Job::printJson(const QJsonDocument& doc) {
+    endProgress();
+    m_env.console.out(QString::fromUtf8(doc.toJson(QJsonDocument::Indented)));
+}
+
+void Job::progress(const QString& text) {
+    if (!m_env.console.progress)
+        return;
+    // Clears the rest of the line the previous text may have left.
+    m_env.console.err(QStringLiteral("\r") + text + QStringLiteral("\x1b[K"));
+    m_progressShown = true;
+}
+
+void Job::endProgress() {
+    if (!m_progressShown)
+        return;
+    m_progressShown = false;
+    m_env.console.err(QStringLiteral("\n"));
+}
+
+int runCli(const QStringList& arguments, Environment& env) {
+    const ParsedInvocation parsed = parseInvocation(arguments);
+    if (!parsed.invocation) {
+        env.console.err(
+            stderrLine(parsed.error + QStringLiteral(" (справка: nimbrel-cli --help)")));
+        return kExitUsage;
+    }
+    const Invocation& inv = *parsed.invocation;
+    if (inv.help) {
+        env.console.out(helpText());
+        return kExitOk;
+    }
+    if (inv.words.isEmpty()) {
+        env.console.err(
+            stderrLine(QStringLiteral("не указана команда (справка: nimbrel-cli --help)")));
+        return kExitUsage;
+    }
+    const auto command = commands().find(inv.words.first());
+    if (command == commands().end()) {
+        env.console.err(stderrLine(QStringLiteral("неизвестная команда '") + inv.words.first() +
+                                   QStringLiteral("' (справка: nimbrel-cli --help)")));
+        return kExitUsage;
+    }
+    Job job(env, inv);
+    return job.finish(command->second(job));
+}
+
+} // namespace nimbrel::cli

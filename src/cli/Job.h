@@ -1,0 +1,100 @@
+#pragma once
+
+#include "cli/Cli.h"
+#include "cli/ExitCode.h"
+#include "cli/Options.h"
+#include "cli/TraceLog.h"
+#include "link/Exchange.h"
+
+#include <QJsonDocument>
+#include <QString>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace nimbrel::cli {
+
+// One run of a command: the invocation, the open port and the trace, and the ways to answer.
+class Job {
+public:
+    Job(Environment& env, const Invocation& inv) : m_env(env), m_inv(inv) {}
+
+    const Invocation& inv() const { return m_inv; }
+    Environment& env() { return m_env; }
+    const QString& portName() const { return m_portName; }
+    const QString& devicePath() const { return m_devicePath; }
+
+    // Chooses and opens the port; an exit code other than 0 when it cannot.
+    int connect();
+    link::Line& line() { return *m_line; }
+    // The trace file, written when the job ends (also after a failure).
+    int finish(int code);
+
+    // A message for people, one line on standard error, and the exit code to return.
+    int fail(int code, const QString& message);
+    // The link failure of an exchange, with the port, the device and what to do.
+    int linkFailure(link::ExchangeError error);
+    int usage(const QString& message);
+
+    void print(const QString& text); // standard output, a line
+    void printJson(const QJsonDocument& doc);
+    // Standard error, overwritten in place; only when it is a terminal.
+    void progress(const QString& text);
+    void endProgress();
+
+private:
+    Environment& m_env;
+    const Invocation& m_inv;
+    QString m_portName;
+    QString m_devicePath;
+    TraceLog m_trace;
+    std::optional<link::Line> m_line;
+    bool m_progressShown = false;
+};
+
+// How long `bytes` take on the line at 115200 baud, with a margin.
+int settleMs(int bytes);
+
+// The program's report texts for a terminal: its "\n\r" and "\r\n" line ends become "\n".
+QString terminalText(const QString& report);
+
+// Runs a read and, when its reply is shorter than `expected` (taken while its bytes were still
+// on their way), runs it once more after the rest has had time to arrive and be dropped: a
+// backup or a check must not take a part for the whole. The second reply stands.
+template <class Read> link::ExchangeResult readWhole(Job& job, Read read, int expected) {
+    link::ExchangeResult r = read();
+    if (r.ok() && r.reply.size() < expected) {
+        job.env().clock.sleepMs(settleMs(expected));
+        r = read();
+    }
+    return r;
+}
+
+// Reads the version (which tells the model); an exit code other than 0 after reporting why not.
+int readVersion(Job& job, QByteArray& reply);
+
+// The label and value lines of a report built by the program, for --json: "label\tvalue"
+// lines, a group heading ending in ":" prefixing its indented lines.
+std::vector<std::pair<QString, QString>> reportFields(const QString& report);
+
+// Commands, by first word.
+int runPorts(Job& job);
+int runInfo(Job& job);
+int runSettings(Job& job);
+int runMode(Job& job);
+int runMap(Job& job);
+int runClock(Job& job);
+int runOffset(Job& job);
+int runLines(Job& job);
+int runMark(Job& job);
+int runFragment(Job& job);
+int runLogo(Job& job);
+int runBitmap(Job& job);
+int runBackup(Job& job);
+int runRestore(Job& job);
+
+// A whole number in [low, high] written as decimal digits; nothing otherwise.
+std::optional<int> numberArgument(const QString& text, int low, int high);
+
+} // namespace nimbrel::cli

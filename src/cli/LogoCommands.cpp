@@ -1,0 +1,160 @@
+#include "cli/LogoTransfer.h"
+#include "cli/PortChoice.h"
+#include "logos/LogoEditor.h"
+#include "logos/LogoFiles.h"
+#include "logos/LogoOperations.h"
+
+#include <QFileInfo>
+#include <QJsonObject>
+
+namespace nimbrel::cli {
+
+namespace {
+
+constexpr int kHighestLogo = 255;
+constexpr int kHighestWritableLogo = 127;
+
+// The logo as a file of the type its name asks for: BIN as a printer read leaves it, or BMP.
+QString logoFileError(const QString& path, const logos::LogoAnswer& answer, QByteArray& bytes) {
+    const QString type = QFileInfo(path).suffix().toLower();
+    if (type == QStringLiteral("bin")) {
+        bytes = logos::logoAnswerFile(answer);
+        return QString();
+    }
+    if (type == QStringLiteral("bmp")) {
+        logos::LogoState work;
+        logos::unpackColumns(work, answer.columns, answer.width, answer.bytesPerColumn);
+        bytes = logos::encodeBmp(work);
+        return QString();
+    }
+    return QStringLiteral("Файл типа '") + QFileInfo(path).suffix() +
+           QStringLiteral("' записать невозможно: логотип сохраняется в BIN или BMP.");
+}
+
+int readLogoCommand(Job& job, int slot) {
+    const QString ddd = logos::logoNumberDigits(slot);
+    const QString path = job.inv().output.isEmpty()
+                             ? QStringLiteral("logo") + ddd + QStringLiteral(".bin")
+                             : job.inv().output;
+    QByteArray bytes;
+    if (const QString error = logoFileError(path, logos::LogoAnswer{}, bytes); !error.isEmpty())
+        return job.usage(error);
+    if (const int code = job.connect())
+        return code;
+    const LogoRead read = readLogoSlot(job, slot);
+    if (read.code != kExitOk)
+        return read.code;
+    if (read.empty)
+        return job.fail(kExitFile, QStringLiteral("LOGO#") + ddd +
+                                       QStringLiteral(" is EMPTY or have FORMAT ERROR."));
+    logoFileError(path, read.answer, bytes);
+    if (const QString error = logos::writeFileAtomically(path, bytes); !error.isEmpty())
+        return job.fail(kExitFile, oneLine(error));
+    const QString size =
+        QStringLiteral("%1x%2").arg(read.answer.width).arg(8 * read.answer.bytesPerColumn);
+    if (job.inv().json)
+        job.printJson(
+            QJsonDocument(QJsonObject{{QStringLiteral("logo"), slot},
+                                      {QStringLiteral("width"), read.answer.width},
+                                      {QStringLiteral("height"), 8 * read.answer.bytesPerColumn},
+                                      {QStringLiteral("file"), path}}));
+    else
+        job.print(QStringLiteral("LOGO#") + ddd + QStringLiteral(" (Файл '") + path +
+                  QStringLiteral("') XY-размер: ") + size);
+    return kExitOk;
+}
+
+int writeLogoCommand(Job& job, int slot, const QString& path) {
+    logos::LogoState work;
+    const LogoFileBlock file = logoBlockFromFile(path, work);
+    if (!file.error.isEmpty())
+        return job.fail(kExitFile,
+                        oneLine(file.error) + QStringLiteral(" (") + path + QStringLiteral(")"));
+    if (const int code = job.connect())
+        return code;
+    const QString ddd = logos::logoNumberDigits(slot);
+    const int code = writeLogoVerified(job, slot, file.block);
+    if (code == kExitVerify)
+        return job.fail(code, QStringLiteral("Логотип #") + ddd +
+                                  QStringLiteral(" прочитан не таким, как записан: проверка не "
+                                                 "пройдена."));
+    if (code != kExitOk)
+        return code;
+    job.print(QStringLiteral("Передача Логотипа #") + ddd + QStringLiteral(" завершена."));
+    return kExitOk;
+}
+
+int deleteLogoCommand(Job& job, int slot) {
+    const QString ddd = logos::logoNumberDigits(slot);
+    if (!job.inv().yes)
+        return job.usage(QStringLiteral("удаление Логотипа #") + ddd +
+                         QStringLiteral(" нужно подтвердить параметром --yes"));
+    if (const int code = job.connect())
+        return code;
+    if (const link::ExchangeError e = logos::deleteLogo(job.line(), slot);
+        e != link::ExchangeError::None)
+        return job.linkFailure(e);
+    const LogoRead back = readLogoSlot(job, slot);
+    if (back.code != kExitOk)
+        return back.code;
+    if (!back.empty)
+        return job.fail(kExitVerify, QStringLiteral("Логотип #") + ddd +
+                                         QStringLiteral(" после удаления не пуст: проверка не "
+                                                        "пройдена."));
+    job.print(QStringLiteral("Очистка Логотипа #") + ddd + QStringLiteral(" завершена."));
+    return kExitOk;
+}
+
+} // namespace
+
+int runLogo(Job& job) {
+    const QStringList& w = job.inv().words;
+    const QString verb = w.size() > 1 ? w[1] : QString();
+    const bool read = w.size() == 3 && verb == QStringLiteral("read");
+    const bool write = w.size() == 4 && verb == QStringLiteral("write");
+    const bool remove = w.size() == 3 && verb == QStringLiteral("delete");
+    if (!read && !write && !remove)
+        return job.usage(QStringLiteral("нужно: logo read DDD [-o ФАЙЛ], logo write DDD ФАЙЛ или "
+                                        "logo delete DDD --yes"));
+    const int highest = read ? kHighestLogo : kHighestWritableLogo;
+    const auto slot = numberArgument(w[2], 0, highest);
+    if (!slot)
+        return job.usage(QStringLiteral("Недопустимый номер Логотипа '") + w[2] +
+                         QStringLiteral("': 0..") + QString::number(highest));
+    if (read)
+        return readLogoCommand(job, *slot);
+    return write ? writeLogoCommand(job, *slot, w[3]) : deleteLogoCommand(job, *slot);
+}
+
+int runBitmap(Job& job) {
+    const QString& path = job.inv().output;
+    if (job.inv().words.size() != 1 || path.isEmpty())
+        return job.usage(QStringLiteral("нужно: bitmap -o ФАЙЛ.bmp"));
+    if (QFileInfo(path).suffix().toLower() != QStringLiteral("bmp"))
+        return job.usage(QStringLiteral("бит-карта сохраняется только в BMP: ") + path);
+    if (const int code = job.connect())
+        return code;
+    const link::ExchangeResult r = logos::readBitmap(job.line());
+    if (!r.ok())
+        return job.linkFailure(r.error);
+    const logos::BitmapAnswer answer = logos::decodeBitmapAnswer(r.reply);
+    if (answer.empty)
+        return job.fail(kExitFile, QStringLiteral("НЕТ БИТ-КАРТЫ МАРКИ (ПУСТАЯ)."));
+    logos::LogoState work;
+    logos::unpackColumns(work, answer.picture.columns, answer.picture.width,
+                         answer.picture.bytesPerColumn);
+    if (const QString error = logos::writeFileAtomically(path, logos::encodeBmp(work));
+        !error.isEmpty())
+        return job.fail(kExitFile, oneLine(error));
+    const QString size = QStringLiteral("%1x%2").arg(work.width).arg(work.height);
+    if (job.inv().json)
+        job.printJson(QJsonDocument(QJsonObject{{QStringLiteral("width"), work.width},
+                                                {QStringLiteral("height"), work.height},
+                                                {QStringLiteral("file"), path}}));
+    else
+        job.print(QStringLiteral("Бит-карта марки (") + size + QStringLiteral(") записана в ") +
+                  path);
+    return kExitOk;
+}
+
+} // namespace nimbrel::cli

@@ -1,0 +1,116 @@
+#include "cli/LogoTransfer.h"
+
+#include "logos/LogoEditor.h"
+#include "logos/LogoFiles.h"
+#include "logos/LogoOperations.h"
+
+#include <QFileInfo>
+
+namespace nimbrel::cli {
+
+namespace {
+
+bool sameLogo(const logos::LogoAnswer& a, const logos::LogoAnswer& b) {
+    return a.kind == b.kind && a.width == b.width && a.bytesPerColumn == b.bytesPerColumn &&
+           a.columns == b.columns;
+}
+
+} // namespace
+
+LogoRead readLogoSlot(Job& job, int slot) {
+    LogoRead out;
+    // A whole answer is the status byte and the block its width and height announce.
+    const auto expected = [](const QByteArray& reply) {
+        const logos::LogoAnswer a = logos::decodeLogoAnswer(reply);
+        return a.kind == logos::LogoAnswer::Kind::Logo    ? 3 + a.width * a.bytesPerColumn
+               : a.kind == logos::LogoAnswer::Kind::Empty ? 1
+                                                          : 1 << 20;
+    };
+    link::ExchangeResult r = logos::readLogo(job.line(), slot);
+    if (r.ok() && r.reply.size() < expected(r.reply)) {
+        job.env().clock.sleepMs(settleMs(3 + 255 * 4));
+        r = logos::readLogo(job.line(), slot);
+    }
+    // A slot the printer does not answer for is taken as empty, as the program does.
+    if (r.error == link::ExchangeError::NoReply) {
+        out.empty = true;
+        return out;
+    }
+    if (!r.ok()) {
+        out.code = job.linkFailure(r.error);
+        return out;
+    }
+    out.answer = logos::decodeLogoAnswer(r.reply);
+    const QString dataError =
+        QStringLiteral("Logo#") + logos::logoNumberDigits(slot) + QStringLiteral(" Data Error: ");
+    switch (out.answer.kind) {
+    case logos::LogoAnswer::Kind::Empty:
+        out.empty = true;
+        break;
+    case logos::LogoAnswer::Kind::BadWidth:
+        out.code =
+            job.fail(kExitLink,
+                     dataError + QStringLiteral("Illegal Logo X-size (%1)!").arg(out.answer.width));
+        break;
+    case logos::LogoAnswer::Kind::BadRows:
+        out.code = job.fail(
+            kExitLink,
+            dataError + QStringLiteral("Illegal Logo Y-size (%1)!").arg(out.answer.bytesPerColumn));
+        break;
+    case logos::LogoAnswer::Kind::Logo:
+        break;
+    }
+    return out;
+}
+
+LogoFileBlock logoBlockFromFile(const QString& path, logos::LogoState& work) {
+    LogoFileBlock out;
+    const QString type = QFileInfo(path).suffix().toLower();
+    if (type == QStringLiteral("bmp")) {
+        const logos::PictureResult picture = logos::readBmpFile(path);
+        if (!picture.ok()) {
+            out.error = picture.error;
+            return out;
+        }
+        logos::showPicture(work, picture.picture);
+    } else if (type == QStringLiteral("bin") || type == QStringLiteral("pbm")) {
+        const logos::FileBytes file = logos::readFileHead(path);
+        if (!file.ok()) {
+            out.error = file.error;
+            return out;
+        }
+        const logos::ColumnPictureResult decoded =
+            logos::decodeBinPbm(file.bytes, type == QStringLiteral("bin"));
+        if (!decoded.ok()) {
+            out.error = decoded.error;
+            return out;
+        }
+        logos::unpackColumns(work, decoded.picture.columns, decoded.picture.width,
+                             decoded.picture.bytesPerColumn);
+    } else {
+        out.error = QStringLiteral("Файл типа '") + QFileInfo(path).suffix() +
+                    QStringLiteral("' открыть невозможно: нужен BIN, PBM или BMP.");
+        return out;
+    }
+    out.block = logos::encodeLogoBlock(work);
+    if (out.block.size() > logos::kMaxBlockLength) {
+        out.error =
+            logos::blockTooLongText(work.width, work.height, static_cast<int>(out.block.size()));
+        out.block.clear();
+    }
+    return out;
+}
+
+int writeLogoVerified(Job& job, int slot, const QByteArray& block) {
+    if (const link::ExchangeError e = logos::writeLogo(job.line(), slot, block);
+        e != link::ExchangeError::None)
+        return job.linkFailure(e);
+    const LogoRead back = readLogoSlot(job, slot);
+    if (back.code != kExitOk)
+        return back.code;
+    // The block read as if it were the printer's answer: a status byte in front.
+    const logos::LogoAnswer sent = logos::decodeLogoAnswer(QByteArray(1, '\0') + block);
+    return sameLogo(sent, back.answer) ? kExitOk : kExitVerify;
+}
+
+} // namespace nimbrel::cli

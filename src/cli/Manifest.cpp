@@ -1,0 +1,86 @@
+#include "cli/Manifest.h"
+
+#include <QCryptographicHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+namespace nimbrel::cli {
+
+namespace {
+
+constexpr int kFormat = 1;
+
+} // namespace
+
+QByteArray manifestJson(const Manifest& m) {
+    QJsonArray files;
+    for (const ManifestFile& f : m.files) {
+        QJsonObject entry{{QStringLiteral("kind"), f.kind},
+                          {QStringLiteral("file"), f.file},
+                          {QStringLiteral("sha256"), f.sha256}};
+        if (f.slot >= 0)
+            entry.insert(QStringLiteral("slot"), f.slot);
+        files.append(entry);
+    }
+    const QJsonObject root{{QStringLiteral("format"), kFormat},
+                           {QStringLiteral("program"), QStringLiteral("nimbrel-cli")},
+                           {QStringLiteral("model"), m.model},
+                           {QStringLiteral("version"), m.version},
+                           {QStringLiteral("time"), m.time},
+                           {QStringLiteral("hours"), m.hours},
+                           {QStringLiteral("printed"), m.printed},
+                           {QStringLiteral("files"), files}};
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+ManifestRead parseManifest(const QByteArray& bytes) {
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
+    if (doc.isNull() || !doc.isObject())
+        return {std::nullopt, QStringLiteral("manifest.json не читается: ") + error.errorString()};
+    const QJsonObject root = doc.object();
+    if (root.value(QStringLiteral("format")).toInt() != kFormat)
+        return {std::nullopt, QStringLiteral("manifest.json другого формата")};
+    Manifest m;
+    m.model = root.value(QStringLiteral("model")).toString();
+    m.version = root.value(QStringLiteral("version")).toString();
+    m.time = root.value(QStringLiteral("time")).toString();
+    m.hours = root.value(QStringLiteral("hours")).toString();
+    m.printed = root.value(QStringLiteral("printed")).toString();
+    // A name is a plain file inside the folder: never a path that leads out of it.
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_.-]+$"));
+    for (const QJsonValue& v : root.value(QStringLiteral("files")).toArray()) {
+        const QJsonObject o = v.toObject();
+        ManifestFile f{o.value(QStringLiteral("kind")).toString(),
+                       o.value(QStringLiteral("slot")).toInt(-1),
+                       o.value(QStringLiteral("file")).toString(),
+                       o.value(QStringLiteral("sha256")).toString()};
+        if (!plain.match(f.file).hasMatch() || f.file.startsWith(QLatin1Char('.')))
+            return {std::nullopt,
+                    QStringLiteral("manifest.json: недопустимое имя файла '") + f.file + "'"};
+        m.files.push_back(f);
+    }
+    if (m.model.isEmpty())
+        return {std::nullopt, QStringLiteral("manifest.json: не указана модель")};
+    return {m, QString()};
+}
+
+QString sha256Hex(const QByteArray& bytes) {
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+}
+
+QString modelFamily(const QString& model) {
+    return model.left(2).toUpper();
+}
+
+QString markFileName(int mark) {
+    return QStringLiteral("mark%1.mrt").arg(mark, 2, 10, QLatin1Char('0'));
+}
+
+QString logoFileName(int logo) {
+    return QStringLiteral("logo%1.bin").arg(logo, 3, 10, QLatin1Char('0'));
+}
+
+} // namespace nimbrel::cli

@@ -1,0 +1,192 @@
+#include "cli/MarkTransfer.h"
+#include "cli/PortChoice.h"
+#include "logos/LogoFiles.h"
+#include "marks/FragmentRecord.h"
+#include "marks/FragmentTypes.h"
+#include "marks/MarkOperations.h"
+#include "platform/Cp1251.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
+
+namespace nimbrel::cli {
+
+namespace {
+
+constexpr int kHighestMark = 85;
+constexpr int kFragmentBufferSize = 8192;
+
+int readMarkCommand(Job& job, int mark) {
+    if (const int code = job.connect())
+        return code;
+    const MarkRead read = readMarkCells(job, mark);
+    if (read.code != kExitOk)
+        return read.code;
+    const QString digits = marks::markDigits(mark);
+    if (read.empty)
+        return job.fail(kExitFile, QStringLiteral("МАРКА #") + digits +
+                                       QStringLiteral(": ПУСТАЯ МАРКА! Файл не записан."));
+    const QString& path = job.inv().output;
+    if (!path.isEmpty()) {
+        const QString error = logos::writeFileAtomically(path, markFileOf(read.cells));
+        if (!error.isEmpty())
+            return job.fail(kExitFile, oneLine(error));
+    }
+    if (job.inv().json) {
+        QJsonArray fragments;
+        for (int row = 0; row < marks::kRows; ++row)
+            fragments.append(
+                QJsonObject{{QStringLiteral("position"), marks::positionLabel(row)},
+                            {QStringLiteral("type"), read.cells[row].type.trimmed()},
+                            {QStringLiteral("font"), read.cells[row].font.trimmed().toInt()},
+                            {QStringLiteral("text"), read.cells[row].text}});
+        QJsonObject out{{QStringLiteral("mark"), mark}, {QStringLiteral("fragments"), fragments}};
+        if (!path.isEmpty())
+            out.insert(QStringLiteral("file"), path);
+        job.printJson(QJsonDocument(out));
+    } else if (path.isEmpty()) {
+        for (int row = 0; row < marks::kRows; ++row)
+            job.print(marks::positionLabel(row) + QLatin1Char('\t') + read.cells[row].type +
+                      QLatin1Char('\t') + read.cells[row].font.trimmed() + QLatin1Char('\t') +
+                      read.cells[row].text);
+    } else {
+        job.print(QStringLiteral("Марка #") + digits + QStringLiteral(" прочитана в файл ") + path);
+    }
+    return kExitOk;
+}
+
+int writeMarkCommand(Job& job, int mark, const QString& typed, const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return job.fail(kExitFile, oneLine(logos::fileOpenErrorText(path)));
+    const EncodedMarkFile encoded = encodeMarkFile(file.readAll());
+    if (!encoded.error.isEmpty())
+        return job.fail(kExitFile,
+                        encoded.error + QStringLiteral(" (") + path + QStringLiteral(")"));
+    if (const int code = job.connect())
+        return code;
+    int row = -1;
+    const int code = writeMarkVerified(job, mark, encoded.block, row);
+    if (code == kExitVerify)
+        return job.fail(code, QStringLiteral("Марка #") + marks::markDigits(mark) +
+                                  QStringLiteral(" прочитана не такой, как записана (фрагмент # ") +
+                                  marks::positionLabel(row) +
+                                  QStringLiteral("): проверка не пройдена."));
+    if (code != kExitOk)
+        return code;
+    job.print(QStringLiteral("Запись Марки #") + typed + QStringLiteral(" успешно завершена."));
+    return kExitOk;
+}
+
+// "Текст" and the other names of the type list, or a Latin word for scripts.
+QString typeNameOf(const QString& argument) {
+    if (argument.isEmpty())
+        return marks::typeNames().first();
+    static const QStringList latin{QStringLiteral("text"),     QStringLiteral("number"),
+                                   QStringLiteral("datetime"), QStringLiteral("graphics"),
+                                   QStringLiteral("postdate"), QStringLiteral("ean")};
+    const QStringList& names = marks::typeNames();
+    for (qsizetype i = 0; i < names.size(); ++i)
+        if (names[i].compare(argument, Qt::CaseInsensitive) == 0 ||
+            (i < latin.size() && latin[i] == argument.toLower()))
+            return names[i];
+    return QString();
+}
+
+int fragmentCommand(Job& job) {
+    const QStringList& w = job.inv().words;
+    const bool read = w.size() == 4 && w[1] == QStringLiteral("read");
+    const bool write = w.size() == 5 && w[1] == QStringLiteral("write");
+    if (!read && !write)
+        return job.usage(QStringLiteral("нужно: fragment read СТРОКА ПОЗИЦИЯ или fragment write "
+                                        "СТРОКА ПОЗИЦИЯ [--type ТИП] [--font ШРИФТ] ТЕКСТ"));
+    const auto line = numberArgument(w[2], 1, marks::kLines);
+    const auto fragment = numberArgument(w[3], 1, marks::kFragmentsPerLine);
+    if (!line || !fragment)
+        return job.usage(QStringLiteral("фрагмент '") + w[2] + QLatin1Char(' ') + w[3] +
+                         QStringLiteral("' не существует: строка 1..4, позиция 1..8"));
+    if (read) {
+        if (const int code = job.connect())
+            return code;
+        const link::ExchangeResult r = marks::readFragment(job.line(), *line, *fragment);
+        if (!r.ok())
+            return job.linkFailure(r.error);
+        const QByteArray reply = link::zeroFilled(r.reply, kFragmentBufferSize);
+        if (job.inv().json) {
+            const marks::FragmentReply f = marks::decodeFragmentReply(reply);
+            const QString name = marks::typeName(static_cast<unsigned char>(f.typeCode));
+            job.printJson(QJsonDocument(QJsonObject{
+                {QStringLiteral("position"), QString::number(*line) + QString::number(*fragment)},
+                {QStringLiteral("typeCode"), f.typeCode},
+                {QStringLiteral("type"), name.isEmpty() ? QJsonValue() : QJsonValue(name)},
+                {QStringLiteral("font"), f.font},
+                {QStringLiteral("text"), f.text}}));
+        } else {
+            job.print(terminalText(marks::fragmentReport(*line, *fragment, reply)));
+        }
+        return kExitOk;
+    }
+    marks::FragmentEdit edit;
+    edit.position = QString::number(*line) + QString::number(*fragment);
+    edit.typeText = typeNameOf(job.inv().type);
+    if (edit.typeText.isEmpty())
+        return job.usage(QStringLiteral("тип фрагмента '") + job.inv().type +
+                         QStringLiteral("' неизвестен: ") +
+                         marks::typeNames().join(QStringLiteral(", ")));
+    const QString fontArgument = job.inv().font.isEmpty() ? QStringLiteral("2") : job.inv().font;
+    const auto font = numberArgument(fontArgument, 0, 15);
+    if (!font)
+        return job.usage(QStringLiteral("шрифт '") + fontArgument +
+                         QStringLiteral("' не существует: 0..15"));
+    edit.fontText = QStringLiteral("Шрифт#%1").arg(*font, 2, 10, QLatin1Char('0'));
+    edit.text = w[4];
+    QString refused;
+    marks::keepFragmentCharacters(edit.text, &refused);
+    if (!refused.isEmpty())
+        return job.fail(kExitUsage, QStringLiteral("в тексте фрагмента есть символы, которых нет в "
+                                                   "Windows-1251 или которые нельзя передать: '") +
+                                        refused + QStringLiteral("'. Фрагмент не записан."));
+    const qsizetype length = platform::encodeCp1251(edit.text).size();
+    if (length > marks::kMaxFragmentText)
+        return job.fail(kExitUsage, QStringLiteral("Текст фрагмента длиннее 44 символов (") +
+                                        QString::number(length) +
+                                        QStringLiteral("). Фрагмент не записан."));
+    if (const int code = job.connect())
+        return code;
+    if (const link::ExchangeError e = marks::writeFragment(job.line(), edit);
+        e != link::ExchangeError::None)
+        return job.linkFailure(e);
+    if (job.inv().json)
+        job.printJson(QJsonDocument(QJsonObject{{QStringLiteral("position"), edit.position},
+                                                {QStringLiteral("type"), edit.typeText},
+                                                {QStringLiteral("font"), *font},
+                                                {QStringLiteral("text"), edit.text}}));
+    else
+        job.print(QStringLiteral("Фрагмент #") + edit.position + QStringLiteral(" записан: ") +
+                  edit.typeText + QStringLiteral(", шрифт ") + edit.fontText.right(2) +
+                  QStringLiteral(", текст '") + edit.text + QStringLiteral("'"));
+    return kExitOk;
+}
+
+} // namespace
+
+int runMark(Job& job) {
+    const QStringList& w = job.inv().words;
+    const bool read = w.size() == 3 && w[1] == QStringLiteral("read");
+    const bool write = w.size() == 4 && w[1] == QStringLiteral("write");
+    if (!read && !write)
+        return job.usage(QStringLiteral("нужно: mark read NN [-o ФАЙЛ.mrt] или mark write NN "
+                                        "ФАЙЛ.mrt"));
+    const auto mark = numberArgument(w[2], 0, kHighestMark);
+    if (!mark)
+        return job.usage(QStringLiteral("Недопустимый Номер Марки '") + w[2] +
+                         QStringLiteral("': 0..85"));
+    return read ? readMarkCommand(job, *mark) : writeMarkCommand(job, *mark, w[2], w[3]);
+}
+
+int runFragment(Job& job) {
+    return fragmentCommand(job);
+}
+
+} // namespace nimbrel::cli

@@ -1,0 +1,147 @@
+#include "cli/Options.h"
+
+#include <QCommandLineParser>
+
+namespace nimbrel::cli {
+
+namespace {
+
+struct OptionRow {
+    QStringList names;
+    QString valueName; // empty: a switch
+    QString description;
+};
+
+const std::vector<OptionRow>& optionRows() {
+    static const std::vector<OptionRow> rows{
+        {{QStringLiteral("p"), QStringLiteral("port")},
+         QStringLiteral("ПОРТ"),
+         QStringLiteral("порт Маркиратора: COM5, 5 или путь устройства /dev/ttyUSB0")},
+        {{QStringLiteral("baud")},
+         QStringLiteral("СКОРОСТЬ"),
+         QStringLiteral("скорость линии, бод (по умолчанию 115200)")},
+        {{QStringLiteral("json")}, QString(), QStringLiteral("вывод данных в формате JSON")},
+        {{QStringLiteral("trace")},
+         QStringLiteral("ФАЙЛ"),
+         QStringLiteral("протокол обмена: время и байты в hex (> передано, < принято)")},
+        {{QStringLiteral("o"), QStringLiteral("output")},
+         QStringLiteral("ФАЙЛ"),
+         QStringLiteral("файл, в который записать прочитанное")},
+        {{QStringLiteral("time")},
+         QStringLiteral("ISO8601"),
+         QStringLiteral("clock set: дата и время вместо часов компьютера")},
+        {{QStringLiteral("type")},
+         QStringLiteral("ТИП"),
+         QStringLiteral("fragment write: Текст, Номер, Дата/Время, Графика, ПостДата,\n"
+                        "ШтрихКод EAN (или text, number, datetime, graphics, postdate, ean)")},
+        {{QStringLiteral("font")},
+         QStringLiteral("ШРИФТ"),
+         QStringLiteral("fragment write: номер шрифта 0..15 (по умолчанию 2)")},
+        {{QStringLiteral("yes")},
+         QString(),
+         QStringLiteral("подтверждение для logo delete и restore")},
+        {{QStringLiteral("force")},
+         QString(),
+         QStringLiteral("restore: записать копию другого семейства моделей")},
+        {{QStringLiteral("marks")}, QString(), QStringLiteral("restore: только марки")},
+        {{QStringLiteral("logos")}, QString(), QStringLiteral("restore: только логотипы")},
+        {{QStringLiteral("h"), QStringLiteral("help")}, QString(), QStringLiteral("эта справка")},
+    };
+    return rows;
+}
+
+QString optionLabel(const OptionRow& row) {
+    QStringList forms;
+    for (const QString& name : row.names)
+        forms << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    QString label = forms.join(QStringLiteral(", "));
+    if (!row.valueName.isEmpty())
+        label += QLatin1Char(' ') + row.valueName;
+    return label;
+}
+
+} // namespace
+
+ParsedInvocation parseInvocation(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    for (const OptionRow& row : optionRows())
+        parser.addOption(QCommandLineOption(row.names, row.description, row.valueName));
+    if (!parser.parse(QStringList{QStringLiteral("nimbrel-cli")} + arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty())
+            return {std::nullopt, QStringLiteral("неизвестный параметр '") + unknown.first() +
+                                      QStringLiteral("'")};
+        return {std::nullopt, QStringLiteral("ошибка в параметрах: ") + parser.errorText()};
+    }
+    Invocation inv;
+    inv.words = parser.positionalArguments();
+    inv.port = parser.value(QStringLiteral("port"));
+    inv.json = parser.isSet(QStringLiteral("json"));
+    inv.tracePath = parser.value(QStringLiteral("trace"));
+    inv.output = parser.value(QStringLiteral("output"));
+    inv.time = parser.value(QStringLiteral("time"));
+    inv.type = parser.value(QStringLiteral("type"));
+    inv.font = parser.value(QStringLiteral("font"));
+    inv.yes = parser.isSet(QStringLiteral("yes"));
+    inv.force = parser.isSet(QStringLiteral("force"));
+    inv.marks = parser.isSet(QStringLiteral("marks"));
+    inv.logos = parser.isSet(QStringLiteral("logos"));
+    inv.help = parser.isSet(QStringLiteral("help"));
+    if (parser.isSet(QStringLiteral("baud"))) {
+        bool ok = false;
+        inv.baud = parser.value(QStringLiteral("baud")).toInt(&ok);
+        if (!ok || inv.baud <= 0)
+            return {std::nullopt, QStringLiteral("скорость '") +
+                                      parser.value(QStringLiteral("baud")) +
+                                      QStringLiteral("' не число бод")};
+    }
+    return {inv, QString()};
+}
+
+QString helpText() {
+    QString text = QStringLiteral(
+        "Использование: nimbrel-cli КОМАНДА [АРГУМЕНТЫ] [-p ПОРТ] [ПАРАМЕТРЫ]\n"
+        "Работа с Маркиратором T2x/T7x/T9x из командной строки.\n"
+        "\n"
+        "Команды:\n"
+        "  ports                          последовательные порты с номерами COM\n"
+        "  info                           модель, версия, наработка, число отпечатков\n"
+        "  settings                       уставки системы печати\n"
+        "  mode                           уставки режима печати\n"
+        "  map marks | map logos          заполнение области марок или логотипов\n"
+        "  clock set [--time ISO8601]     установить часы Маркиратора\n"
+        "  offset set N                   смещение даты, дней (0..9999)\n"
+        "  lines get | lines set N        число текстовых строк\n"
+        "  mark read NN [-o ФАЙЛ.mrt]     прочитать марку 0..85\n"
+        "  mark write NN ФАЙЛ.mrt         записать марку и проверить чтением\n"
+        "  fragment read СТРОКА ПОЗИЦИЯ   фрагмент печатаемой марки (1..4, 1..8)\n"
+        "  fragment write СТРОКА ПОЗИЦИЯ [--type ТИП] [--font ШРИФТ] ТЕКСТ\n"
+        "                                 записать фрагмент (до 44 символов Windows-1251)\n"
+        "  logo read DDD [-o ФАЙЛ]        прочитать логотип 0..255 (BIN или BMP)\n"
+        "  logo write DDD ФАЙЛ            записать логотип 0..127 из BIN, PBM или BMP\n"
+        "  logo delete DDD --yes          удалить логотип 0..127\n"
+        "  bitmap -o ФАЙЛ.bmp             бит-карта печатаемой марки\n"
+        "  backup ПАПКА                   марки, логотипы, уставки и manifest.json в папку\n"
+        "  restore ПАПКА [--marks] [--logos] --yes\n"
+        "                                 записать содержимое копии и проверить чтением\n"
+        "\n"
+        "Параметры:\n");
+    for (const OptionRow& row : optionRows())
+        text += QStringLiteral("  ") + optionLabel(row).leftJustified(30) + QLatin1Char(' ') +
+                QString(row.description)
+                    .replace(QLatin1Char('\n'), QStringLiteral("\n") + QString(33, ' ')) +
+                QLatin1Char('\n');
+    text +=
+        QStringLiteral("\n"
+                       "Коды завершения:\n"
+                       "  0  успешно\n"
+                       "  2  ошибка в командной строке\n"
+                       "  3  порт не открывается (не найден, занят, нет прав)\n"
+                       "  4  Маркиратор не отвечает или ошибка связи\n"
+                       "  5  проверка чтением не пройдена\n"
+                       "  6  ошибка файла (не читается, отвергнут, не записан) или пустой слот\n");
+    return text;
+}
+
+} // namespace nimbrel::cli

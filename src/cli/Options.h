@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace nimbrel::cli {
+
+// The command line, parsed: the command words and their arguments, and the options.
+struct Invocation {
+    QStringList words; // "mark", "read", "05"
+    QString port;      // "COM5", "5", "/dev/ttyUSB0"; empty when not given
+    int baud = 115200;
+    bool json = false;
+    QString tracePath;
+    QString output; // -o
+    QString time;   // clock set --time
+    QString type;   // fragment write --type
+    QString font;   // fragment write --font
+    bool yes = false;
+    bool force = false;
+    bool marks = false;
+    bool logos = false;
+    bool help = false;
+};
+
+struct ParsedInvocation {
+    std::optional<Invocation> invocation;
+    QString error; // one line, Russian
+};
+
+// `arguments` without the program name.
+ParsedInvocation parseInvocation(const QStringList& arguments);
+
+// The whole --help text, Russian, exit codes included.
+QString helpText();
+
+} // namespace nimbrel::cli

@@ -1,0 +1,54 @@
+#include "cli/PortChoice.h"
+
+#include <QRegularExpression>
+
+namespace nimbrel::cli {
+
+QString oneLine(const QString& text) {
+    QString out = text;
+    out.replace(QStringLiteral("\n\r"), QStringLiteral(" "));
+    out.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    out.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    out.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return out.simplified();
+}
+
+PortChoice choosePort(const QString& argument, const std::vector<platform::SerialDevice>& devices) {
+    PortChoice choice;
+    if (argument.isEmpty()) {
+        choice.usageError = true;
+        choice.error = QStringLiteral("не указан порт: -p COM5, -p 5 или -p /dev/ttyUSB0 "
+                                      "(список: nimbrel-cli ports)");
+        return choice;
+    }
+    if (argument.startsWith(QLatin1Char('/'))) {
+        choice.devicePath = argument;
+        const int number = platform::comNumberForPath(argument);
+        choice.portName = number > 0 ? QStringLiteral("COM%1").arg(number) : argument;
+        for (const platform::SerialDevice& d : devices)
+            if (d.devicePath == argument)
+                choice.portName = d.portName;
+        return choice;
+    }
+    static const QRegularExpression form(QStringLiteral("^(?:[Cc][Oo][Mm])?([0-9]+)$"));
+    const QRegularExpressionMatch m = form.match(argument);
+    const int number = m.hasMatch() ? m.captured(1).toInt() : 0;
+    if (!m.hasMatch() || number < 1 || number > 255) {
+        choice.usageError = true;
+        choice.error = QStringLiteral("ПОРТ СОМ") + argument +
+                       QStringLiteral(" НЕ СУЩЕСТВУЕТ: укажите номер 1..255, имя COM5 или путь "
+                                      "устройства");
+        return choice;
+    }
+    choice.portName = QStringLiteral("COM%1").arg(number);
+    for (const platform::SerialDevice& d : devices)
+        if (d.portName == choice.portName)
+            choice.devicePath = d.devicePath;
+    if (choice.devicePath.isEmpty())
+        choice.error = QStringLiteral("ПОРТ ") + choice.portName +
+                       QStringLiteral(" НЕДОСТУПЕН: такого устройства нет. Список портов: "
+                                      "nimbrel-cli ports");
+    return choice;
+}
+
+} // namespace nimbrel::cli

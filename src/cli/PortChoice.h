@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/DeviceList.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace nimbrel::cli {
+
+// The device behind a -p argument and the COM name the messages use.
+struct PortChoice {
+    QString portName;        // "COM5"; for a path without a COM name, the path itself
+    QString devicePath;      // empty when the argument names no device
+    QString error;           // why not, one line
+    bool usageError = false; // the argument itself is wrong (not a port that is missing)
+    bool ok() const { return error.isEmpty(); }
+};
+
+// "COM5", "com5" and "5" by the lister's COM names (the program's mapping, virtual ports
+// included); a path as it stands, named after the listed device or its COM number.
+PortChoice choosePort(const QString& argument, const std::vector<platform::SerialDevice>& devices);
+
+// A multi-line program message as one line for standard error.
+QString oneLine(const QString& text);
+
+} // namespace nimbrel::cli

@@ -1,0 +1,305 @@
+#include "cli/Job.h"
+#include "link/PortControl.h"
+#include "printer/AreaReports.h"
+#include "printer/ClockCommands.h"
+#include "printer/Counters.h"
+#include "printer/LineCount.h"
+#include "printer/PrintModeReport.h"
+#include "printer/PrinterOperations.h"
+#include "printer/SettingsReport.h"
+#include "printer/Version.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+namespace nimbrel::cli {
+
+namespace {
+
+// Reports are built as on a system other than Windows XP.
+constexpr int kXpFlag = 0;
+
+QJsonObject fieldsObject(const QString& report) {
+    QJsonObject fields;
+    for (const auto& [label, value] : reportFields(report))
+        fields.insert(label, value);
+    return fields;
+}
+
+// A reply of the map commands, or the exit code of the failure.
+int readMap(Job& job, bool marks, QByteArray& reply) {
+    const link::ExchangeResult r =
+        marks ? printer::readMarkArea(job.line()) : printer::readLogoArea(job.line());
+    if (!r.ok())
+        return job.linkFailure(r.error);
+    reply = r.reply;
+    return kExitOk;
+}
+
+} // namespace
+
+std::vector<std::pair<QString, QString>> reportFields(const QString& report) {
+    std::vector<std::pair<QString, QString>> out;
+    QStringList lines = terminalText(report).split(QLatin1Char('\n'));
+    if (!lines.isEmpty())
+        lines.removeFirst(); // the heading
+    static const QRegularExpression tabs(QStringLiteral("\t+"));
+    QString group;
+    for (const QString& line : lines) {
+        QStringList parts = line.split(tabs, Qt::SkipEmptyParts);
+        for (QString& part : parts)
+            part = part.trimmed();
+        parts.removeAll(QString());
+        if (parts.isEmpty())
+            continue;
+        QString label = parts.takeFirst();
+        if (label.endsWith(QLatin1Char(':')))
+            label.chop(1);
+        if (parts.isEmpty()) {
+            group = label;
+            continue;
+        }
+        if (!line.startsWith(QLatin1Char('\t')))
+            group.clear();
+        else if (!group.isEmpty())
+            label = group + QStringLiteral(": ") + label;
+        out.emplace_back(label, parts.join(QLatin1Char(' ')));
+    }
+    return out;
+}
+
+int readVersion(Job& job, QByteArray& reply) {
+    const printer::VersionResult v = printer::readVersion(job.line());
+    if (!v.ok())
+        return job.linkFailure(v.error);
+    if (v.empty())
+        return job.fail(kExitLink, QStringLiteral("Ошибка при чтении данных из Маркиратора (") +
+                                       job.portName() +
+                                       QStringLiteral(")! (возможно Маркиратор не включен или не "
+                                                      "подключен) Устройство ") +
+                                       job.devicePath());
+    reply = v.reply;
+    return kExitOk;
+}
+
+int runPorts(Job& job) {
+    if (job.inv().words.size() != 1)
+        return job.usage(QStringLiteral("ports не принимает аргументов"));
+    const std::vector<platform::SerialDevice> devices = job.env().lister.list();
+    if (job.inv().json) {
+        QJsonArray list;
+        for (const platform::SerialDevice& d : devices)
+            list.append(QJsonObject{{QStringLiteral("port"), d.portName},
+                                    {QStringLiteral("number"), d.portName.mid(3).toInt()},
+                                    {QStringLiteral("device"), d.devicePath},
+                                    {QStringLiteral("settings"), d.settings},
+                                    {QStringLiteral("name"), d.friendlyName}});
+        job.printJson(QJsonDocument(list));
+        return kExitOk;
+    }
+    if (devices.empty()) {
+        job.env().console.err(QStringLiteral("  ДОСТУПНЫЕ COM-ПОРТЫ НЕ ОБНАРУЖЕНЫ!  \n"));
+        return kExitOk;
+    }
+    for (const platform::SerialDevice& d : devices)
+        job.print(link::portListLine(d).chopped(1));
+    return kExitOk;
+}
+
+int runInfo(Job& job) {
+    if (job.inv().words.size() != 1)
+        return job.usage(QStringLiteral("info не принимает аргументов"));
+    if (const int code = job.connect())
+        return code;
+    QByteArray version;
+    if (const int code = readVersion(job, version))
+        return code;
+    const link::ExchangeResult hours = printer::readWorkingHours(job.line());
+    if (!hours.ok())
+        return job.linkFailure(hours.error);
+    const link::ExchangeResult count = printer::readPrintedCount(job.line());
+    if (!count.ok())
+        return job.linkFailure(count.error);
+    const QString model = printer::modelFromVersion(version);
+    const QString hoursText = printer::counterText(hours.reply, 1, 4, true);
+    const QString countText = printer::counterText(count.reply, 1, 6, false);
+    if (job.inv().json) {
+        bool hoursOk = false;
+        bool countOk = false;
+        const double h = hoursText.toDouble(&hoursOk);
+        const qint64 c = countText.toLongLong(&countOk);
+        job.printJson(QJsonDocument(QJsonObject{
+            {QStringLiteral("port"), job.portName()},
+            {QStringLiteral("model"), model},
+            {QStringLiteral("version"), printer::versionText(version)},
+            {QStringLiteral("hours"), hoursOk ? QJsonValue(h) : QJsonValue(hoursText)},
+            {QStringLiteral("printed"), countOk ? QJsonValue(c) : QJsonValue(countText)},
+        }));
+        return kExitOk;
+    }
+    job.print(QStringLiteral("Модель:\t") + model);
+    job.print(terminalText(printer::versionMessageText(version)));
+    job.print(printer::workingHoursText(hours.reply).trimmed());
+    job.print(printer::printedCountText(count.reply).trimmed());
+    return kExitOk;
+}
+
+int runSettings(Job& job) {
+    if (job.inv().words.size() != 1)
+        return job.usage(QStringLiteral("settings не принимает аргументов"));
+    if (const int code = job.connect())
+        return code;
+    QByteArray version;
+    if (const int code = readVersion(job, version))
+        return code;
+    const link::ExchangeResult r = printer::readSettings(job.line());
+    if (!r.ok())
+        return job.linkFailure(r.error);
+    const QString model = printer::modelFromVersion(version);
+    const QString report =
+        printer::buildSettingsReport(link::zeroFilled(r.reply, 256), model, kXpFlag);
+    if (job.inv().json)
+        job.printJson(QJsonDocument(QJsonObject{{QStringLiteral("model"), model},
+                                                {QStringLiteral("fields"), fieldsObject(report)}}));
+    else
+        job.print(terminalText(report));
+    return kExitOk;
+}
+
+int runMode(Job& job) {
+    if (job.inv().words.size() != 1)
+        return job.usage(QStringLiteral("mode не принимает аргументов"));
+    if (const int code = job.connect())
+        return code;
+    const link::ExchangeResult r = printer::readPrintMode(job.line());
+    if (!r.ok())
+        return job.linkFailure(r.error);
+    const QString report = printer::buildPrintModeReport(link::zeroFilled(r.reply, 256), kXpFlag);
+    if (!job.inv().json) {
+        job.print(terminalText(report));
+        return kExitOk;
+    }
+    QJsonObject fields;
+    for (const auto& [label, value] : reportFields(report))
+        fields.insert(label, value == QStringLiteral("ДА"));
+    job.printJson(QJsonDocument(fields));
+    return kExitOk;
+}
+
+int runMap(Job& job) {
+    const QStringList& w = job.inv().words;
+    const bool marks = w.size() == 2 && w[1] == QStringLiteral("marks");
+    if (w.size() != 2 || (!marks && w[1] != QStringLiteral("logos")))
+        return job.usage(QStringLiteral("нужно: map marks или map logos"));
+    if (const int code = job.connect())
+        return code;
+    QByteArray reply;
+    if (const int code = readMap(job, marks, reply))
+        return code;
+    reply = link::zeroFilled(reply, 256);
+    if (job.inv().json) {
+        QJsonArray occupied;
+        for (int slot : marks ? printer::occupiedMarks(reply) : printer::occupiedLogos(reply))
+            occupied.append(slot);
+        job.printJson(QJsonDocument(QJsonObject{{QStringLiteral("occupied"), occupied}}));
+        return kExitOk;
+    }
+    job.print(terminalText(marks ? printer::buildMarkAreaReport(reply, kXpFlag)
+                                 : printer::buildLogoAreaReport(reply)));
+    return kExitOk;
+}
+
+int runClock(Job& job) {
+    const QStringList& w = job.inv().words;
+    if (w.size() != 2 || w[1] != QStringLiteral("set"))
+        return job.usage(QStringLiteral("нужно: clock set [--time ГГГГ-ММ-ДДTЧЧ:ММ:СС]"));
+    QDateTime at = job.env().clock.now();
+    if (!job.inv().time.isEmpty()) {
+        at = QDateTime::fromString(job.inv().time, Qt::ISODate);
+        if (!at.isValid())
+            return job.usage(QStringLiteral("НЕПРАВИЛЬНЫЙ ФОРМАТ ДАТЫ+ВРЕМЕНИ: '") +
+                             job.inv().time +
+                             QStringLiteral("', нужно ISO 8601, например 2019-05-31T14:05:09"));
+        at = at.toLocalTime();
+    }
+    if (const int code = job.connect())
+        return code;
+    const QString date = printer::dateDigits(at);
+    const QString time = printer::timeDigits(at);
+    if (const link::ExchangeError e = printer::setClock(job.line(), date, time);
+        e != link::ExchangeError::None)
+        return job.linkFailure(e);
+    if (job.inv().json)
+        job.printJson(QJsonDocument(
+            QJsonObject{{QStringLiteral("date"), date}, {QStringLiteral("time"), time}}));
+    else
+        job.print(QStringLiteral("Часы Маркиратора установлены:  ") +
+                  at.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")));
+    return kExitOk;
+}
+
+int runOffset(Job& job) {
+    const QStringList& w = job.inv().words;
+    if (w.size() != 3 || w[1] != QStringLiteral("set"))
+        return job.usage(QStringLiteral("нужно: offset set N (0..9999)"));
+    const auto days = numberArgument(w[2], 0, 9999);
+    if (!days)
+        return job.usage(QStringLiteral("НЕПРАВИЛЬНЫЙ ФОРМАТ СМЕЩЕНИЯ ДАТЫ: '") + w[2] +
+                         QStringLiteral("', нужно 0..9999"));
+    if (const int code = job.connect())
+        return code;
+    if (const link::ExchangeError e = printer::setDateOffset(job.line(), *days);
+        e != link::ExchangeError::None)
+        return job.linkFailure(e);
+    const QString postDate = printer::postDateText(job.env().clock.now().date(), *days);
+    if (job.inv().json)
+        job.printJson(QJsonDocument(
+            QJsonObject{{QStringLiteral("days"), *days}, {QStringLiteral("postDate"), postDate}}));
+    else
+        job.print(QStringLiteral("Смещение даты установлено: ") + QString::number(*days) +
+                  QStringLiteral(" дней, ПОСТ-ДАТА:  ") + postDate);
+    return kExitOk;
+}
+
+int runLines(Job& job) {
+    const QStringList& w = job.inv().words;
+    const bool get = w.size() == 2 && w[1] == QStringLiteral("get");
+    const bool set = w.size() == 3 && w[1] == QStringLiteral("set");
+    if (!get && !set)
+        return job.usage(QStringLiteral("нужно: lines get или lines set N"));
+    if (const int code = job.connect())
+        return code;
+    if (get) {
+        const link::ExchangeResult r = printer::readLineCount(job.line());
+        if (!r.ok())
+            return job.linkFailure(r.error);
+        const QString lines = printer::lineCountDefault(link::zeroFilled(r.reply, 256));
+        if (job.inv().json)
+            job.printJson(QJsonDocument(QJsonObject{
+                {QStringLiteral("lines"),
+                 lines == QStringLiteral("?") ? QJsonValue() : QJsonValue(lines.toInt())}}));
+        else
+            job.print(QStringLiteral("Число строк печати: ") + lines);
+        return kExitOk;
+    }
+    QByteArray version;
+    if (const int code = readVersion(job, version))
+        return code;
+    const QString model = printer::modelFromVersion(version);
+    const int limit = printer::lineCountLimit(model);
+    if (!numberArgument(w[2], 1, limit))
+        return job.usage(QStringLiteral("НЕРЕАЛЬНОЕ ЧИСЛО СТРОК: '") + w[2] +
+                         QStringLiteral("', для ") + model + QStringLiteral(" допустимо 1..") +
+                         QString::number(limit));
+    if (const link::ExchangeError e = printer::setLineCount(job.line(), w[2]);
+        e != link::ExchangeError::None)
+        return job.linkFailure(e);
+    if (job.inv().json)
+        job.printJson(QJsonDocument(QJsonObject{{QStringLiteral("lines"), w[2].toInt()}}));
+    else
+        job.print(QStringLiteral("Число строк печати установлено: ") + w[2]);
+    return kExitOk;
+}
+
+} // namespace nimbrel::cli

@@ -1,0 +1,28 @@
+#include "cli/Cli.h"
+#include "platform/SerialPortPosix.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <unistd.h>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    nimbrel::platform::SystemDeviceLister lister;
+    nimbrel::platform::SerialPortPosix port;
+    nimbrel::platform::SystemClock clock;
+    nimbrel::cli::Console console;
+    console.out = [](const QString& text) {
+        const QByteArray bytes = text.toUtf8();
+        std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+        std::fflush(stdout);
+    };
+    console.err = [](const QString& text) {
+        const QByteArray bytes = text.toUtf8();
+        std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
+        std::fflush(stderr);
+    };
+    console.progress = isatty(STDERR_FILENO) == 1;
+    nimbrel::cli::Environment env{lister, port, clock, console};
+    return nimbrel::cli::runCli(app.arguments().mid(1), env);
+}

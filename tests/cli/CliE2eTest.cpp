@@ -1,0 +1,246 @@
+#include "CliProcess.h"
+#include "cli/TraceLog.h"
+#include "platform/SerialPortPosix.h"
+
+#include <QDirIterator>
+
+namespace nimbrel::testing {
+namespace {
+
+struct ExitCase {
+    const char* name;
+    QStringList simArgs; // empty: no simulator, the port named in args
+    QStringList args;
+    int code;
+    const char* stderrPart; // {port} stands for the simulator's COM name
+};
+
+class CliExitTest : public CliFixture, public ::testing::WithParamInterface<ExitCase> {};
+using CliTest = CliFixture;
+
+TEST_P(CliExitTest, ExitCodeAndMessage) {
+    const ExitCase& c = GetParam();
+    CliRun run;
+    QString port = QStringLiteral("COM250");
+    if (c.simArgs.isEmpty()) {
+        run = cli(c.args);
+    } else {
+        SimProcess& sim = startSim(c.simArgs);
+        port = sim.portName;
+        run = on(sim, c.args);
+    }
+    EXPECT_EQ(run.code, c.code) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.stderrPart).replace("{port}", port)))
+        << run.err.toStdString();
+    if (c.code != 0) {
+        EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << "one line: " << run.err.toStdString();
+    }
+}
+
+const QStringList kT936{"--model", "T936"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, CliExitTest,
+    ::testing::Values(
+        ExitCase{"Info", kT936, {"info"}, 0, ""},
+        ExitCase{"Settings", kT936, {"settings", "--json"}, 0, ""},
+        ExitCase{"Lines", kT936, {"lines", "get"}, 0, ""},
+        ExitCase{"LinesOverLimit",
+                 kT936,
+                 {"lines", "set", "3"},
+                 2,
+                 "НЕРЕАЛЬНОЕ ЧИСЛО СТРОК: '3', для T936 допустимо 1..2"},
+        ExitCase{"Clock", kT936, {"clock", "set", "--time", "2019-05-31T14:05:09"}, 0, ""},
+        ExitCase{"ClockBadTime",
+                 kT936,
+                 {"clock", "set", "--time", "31.05.2019"},
+                 2,
+                 "НЕПРАВИЛЬНЫЙ ФОРМАТ ДАТЫ+ВРЕМЕНИ"},
+        ExitCase{"Offset", kT936, {"offset", "set", "9999"}, 0, ""},
+        ExitCase{"OffsetTooBig", kT936, {"offset", "set", "10000"}, 2, "0..9999"},
+        ExitCase{"NoReply",
+                 kT936 + QStringList{"--fault", "no-reply"},
+                 {"info"},
+                 4,
+                 "Ошибка при чтении данных из Маркиратора ({port})! Устройство /dev/pts/"},
+        ExitCase{
+            "LateReply", kT936 + QStringList{"--fault", "delay=900@i"}, {"info"}, 4, "({port})!"},
+        ExitCase{"NoMapReply",
+                 kT936 + QStringList{"--fault", "no-reply@x"},
+                 {"map", "marks"},
+                 4,
+                 "({port})!"},
+        ExitCase{"EmptyMark", kT936, {"mark", "read", "12"}, 6, "МАРКА #12: ПУСТАЯ МАРКА!"},
+        ExitCase{"MissingMarkFile",
+                 kT936,
+                 {"mark", "write", "5", "missing.mrt"},
+                 6,
+                 "Файл открыть невозможно"},
+        ExitCase{"EmptyLogo",
+                 kT936,
+                 {"logo", "read", "9"},
+                 6,
+                 "LOGO#009 is EMPTY or have FORMAT ERROR."},
+        ExitCase{"DeleteUnconfirmed", kT936, {"logo", "delete", "9"}, 2, "--yes"},
+        ExitCase{
+            "MarkNumber", kT936, {"mark", "read", "86"}, 2, "Недопустимый Номер Марки '86': 0..85"},
+        ExitCase{"UnknownCommand", {}, {"frobnicate"}, 2, "неизвестная команда 'frobnicate'"},
+        ExitCase{"NoSuchPort", {}, {"info", "-p", "250"}, 3, "ПОРТ COM250 НЕДОСТУПЕН"},
+        ExitCase{"NoSuchDevice",
+                 {},
+                 {"info", "-p", "/dev/ttyUSB7"},
+                 3,
+                 "COM-ПОРТ COM40 (/dev/ttyUSB7) НЕ ОБНАРУЖЕН: устройство отсутствует или "
+                 "отключено. Выберите другой порт."},
+        ExitCase{"FragmentText", kT936, {"fragment", "write", "1", "1", "Ωmega"}, 2, "'Ω'"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CliTest, BusyPortNamesTheOtherProgram) {
+    SimProcess& sim = startSim(kT936);
+    platform::SerialPortPosix holder;
+    ASSERT_TRUE(holder.open(sim.devicePath, {}).ok());
+    const CliRun run = on(sim, {"info"});
+    EXPECT_EQ(run.code, 3);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("ЗАНЯТ: порт открыт другой программой.")))
+        << run.err.toStdString();
+}
+
+TEST_F(CliTest, FragmentWrittenFiveTimesReadsTheLast) {
+    SimProcess& sim = startSim(kT936);
+    for (int i = 1; i <= 5; ++i)
+        ASSERT_EQ(on(sim, {"fragment", "write", "2", "3", "--type", "number", "--font", "12",
+                           QStringLiteral("ПАРТИЯ %1").arg(i)})
+                      .code,
+                  0);
+    const CliRun read = on(sim, {"fragment", "read", "2", "3", "--json"});
+    const QJsonObject f = QJsonDocument::fromJson(read.out.toUtf8()).object();
+    EXPECT_EQ(f.value("text").toString(), QStringLiteral("ПАРТИЯ 5"));
+    EXPECT_EQ(f.value("typeCode").toInt(), 0x19);
+    EXPECT_EQ(f.value("font").toInt(), 12);
+}
+
+TEST_F(CliTest, MarkAndLogoWritesAreVerifiedByReadingBack) {
+    SimProcess& good = startSim(kT936);
+    QFile mrt(path("m.mrt"));
+    ASSERT_TRUE(mrt.open(QIODevice::WriteOnly));
+    // Lines fill the table from row 0 on: the second line is fragment 12.
+    mrt.write("11\x18"
+              "02LOT 7\r\n12\x19"
+              "030001\r\n");
+    mrt.close();
+    QFile bin(path("l.bin"));
+    ASSERT_TRUE(bin.open(QIODevice::WriteOnly));
+    bin.write(QByteArray("\x06\x00\x02\x02\x01\x80\x03\xC0\x07\xE0", 10));
+    bin.close();
+    EXPECT_EQ(on(good, {"mark", "write", "5", path("m.mrt")}).out,
+              QStringLiteral("Запись Марки #5 успешно завершена.\n"));
+    EXPECT_EQ(on(good, {"logo", "write", "3", path("l.bin")}).code, 0);
+    ASSERT_EQ(on(good, {"mark", "read", "5", "-o", path("back.mrt")}).code, 0);
+    QFile back(path("back.mrt"));
+    ASSERT_TRUE(back.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(back.readAll().startsWith("11\x18"
+                                          "02LOT 7\r\n12\x19"
+                                          "030001\r\n13\x18"
+                                          "02\r\n"));
+
+    // The read-back cut short: what comes back is not what was sent.
+    SimProcess& cut = startSim(kT936 + QStringList{"--fault", "cut=60@r", "--fault", "cut=4@i"});
+    const CliRun mark = on(cut, {"mark", "write", "5", path("m.mrt")});
+    EXPECT_EQ(mark.code, 5);
+    EXPECT_TRUE(mark.err.contains(QStringLiteral("(фрагмент # 12): проверка не пройдена.")))
+        << mark.err.toStdString();
+    EXPECT_EQ(on(cut, {"logo", "write", "3", path("l.bin")}).code, 5);
+}
+
+TEST_F(CliTest, MapsAndLogoPicturesRoundTrip) {
+    SimProcess& sim =
+        startSim({"--model", "T936", "--occupy-marks", "4,85", "--occupy-logos", "0,127"});
+    const QJsonObject marks =
+        QJsonDocument::fromJson(on(sim, {"map", "marks", "--json"}).out.toUtf8()).object();
+    EXPECT_EQ(marks.value("occupied").toArray(), (QJsonArray{4, 85}));
+    EXPECT_TRUE(on(sim, {"map", "logos"}).out.contains(QStringLiteral("000 ---  ")));
+    ASSERT_EQ(on(sim, {"logo", "read", "127", "-o", path("l.bmp")}).code, 0);
+    ASSERT_EQ(on(sim, {"logo", "write", "5", path("l.bmp")}).code, 0);
+    ASSERT_EQ(on(sim, {"logo", "read", "5", "-o", path("a.bin")}).code, 0);
+    ASSERT_EQ(on(sim, {"logo", "read", "127", "-o", path("b.bin")}).code, 0);
+    QFile a(path("a.bin"));
+    QFile b(path("b.bin"));
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    EXPECT_EQ(a.readAll(), b.readAll());
+    EXPECT_EQ(on(sim, {"logo", "read", "7", "-o", path("x.pbm")}).code, 2);
+    EXPECT_EQ(on(sim, {"logo", "delete", "5", "--yes"}).code, 0);
+    EXPECT_EQ(on(sim, {"logo", "read", "5"}).code, 6);
+}
+
+TEST_F(CliTest, TraceHoldsEveryExchangeInBothDirections) {
+    SimProcess& sim = startSim(kT936);
+    ASSERT_EQ(on(sim, {"info", "--trace", path("trace.txt")}).code, 0);
+    QFile f(path("trace.txt"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QList<QByteArray> sent;
+    int received = 0;
+    for (const QString& line : QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts)) {
+        const auto entry = cli::parseTraceLine(line);
+        ASSERT_TRUE(entry) << line.toStdString();
+        if (entry->kind == '>')
+            sent << entry->bytes;
+        received += entry->kind == '<' ? 1 : 0;
+    }
+    EXPECT_EQ(sent, (QList<QByteArray>{"\x11\x69\x0E", "\x11\x77\x0E", "\x11\x6D\x0E"}));
+    EXPECT_EQ(received, 3);
+}
+
+TEST_F(CliTest, BackupRestoreBackupGivesTheSameFiles) {
+    const QStringList stocked{"--model", "T936",           "--occupy-marks",
+                              "1,40,85", "--occupy-logos", "0,64,127"};
+    SimProcess& first = startSim(stocked);
+    const CliRun backup = on(first, {"backup", path("one")});
+    ASSERT_EQ(backup.code, 0) << backup.err.toStdString();
+    const auto one = hashes(path("one"));
+    EXPECT_EQ(one.size(), 8u); // settings, marks 0, 1, 40, 85, logos 0, 64, 127
+    EXPECT_TRUE(one.count(QStringLiteral("logo127.bin")) &&
+                one.count(QStringLiteral("mark85.mrt")));
+
+    SimProcess& second = startSim({"--model", "T936", "--no-current-mark"});
+    const CliRun restore = on(second, {"restore", path("one"), "--yes"});
+    ASSERT_EQ(restore.code, 0) << restore.err.toStdString();
+    EXPECT_TRUE(
+        restore.out.contains(QStringLiteral("марка #40 (mark40.mrt): записана, проверена\n")));
+    EXPECT_TRUE(
+        restore.out.contains(QStringLiteral("логотип #064 (logo064.bin): записан, проверен\n")));
+    ASSERT_EQ(on(second, {"backup", path("two")}).code, 0);
+    EXPECT_EQ(hashes(path("two")), one);
+}
+
+TEST_F(CliTest, RestoreRefusesChangedFilesAndOtherFamilies) {
+    SimProcess& source = startSim({"--model", "T936", "--occupy-marks", "7"});
+    ASSERT_EQ(on(source, {"backup", path("copy")}).code, 0);
+    SimProcess& t236 = startSim({"--model", "T236", "--no-current-mark"});
+    const CliRun family = on(t236, {"restore", path("copy"), "--yes"});
+    EXPECT_EQ(family.code, 6);
+    EXPECT_TRUE(family.err.contains(QStringLiteral("Копия сделана с T936, а к ") + t236.portName +
+                                    QStringLiteral(" подключён T236 другого семейства")))
+        << family.err.toStdString();
+    EXPECT_EQ(on(t236, {"map", "marks", "--json"}).out.count(QLatin1Char('7')), 0);
+    EXPECT_EQ(on(t236, {"restore", path("copy"), "--yes", "--force", "--marks"}).code, 0);
+
+    QFile mark(QDir(path("copy")).filePath(QStringLiteral("mark07.mrt")));
+    ASSERT_TRUE(mark.open(QIODevice::Append));
+    mark.write("x");
+    mark.close();
+    const CliRun changed = on(source, {"restore", path("copy"), "--yes"});
+    EXPECT_EQ(changed.code, 6);
+    EXPECT_TRUE(changed.err.contains(QStringLiteral("mark07.mrt изменён после копирования")));
+}
+
+TEST_F(CliTest, InterruptedBackupLeavesNoFolder) {
+    SimProcess& sim = startSim({"--model", "T936", "--occupy-marks", "3", "--fault", "no-reply@r"});
+    EXPECT_EQ(on(sim, {"backup", path("broken")}).code, 4);
+    EXPECT_EQ(QDir(work.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList());
+    QDir().mkpath(path("full/x"));
+    EXPECT_EQ(on(sim, {"backup", path("full")}).code, 6);
+}
+
+} // namespace
+} // namespace nimbrel::testing

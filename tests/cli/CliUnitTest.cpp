@@ -1,0 +1,175 @@
+#include "cli/Job.h"
+#include "cli/Manifest.h"
+#include "cli/Options.h"
+#include "cli/PortChoice.h"
+#include "cli/TraceLog.h"
+
+#include <gtest/gtest.h>
+
+namespace nimbrel::cli {
+namespace {
+
+const std::vector<platform::SerialDevice> kDevices{
+    {"COM1", "/dev/ttyS0", "9600,n,8,1", "ttyS0"},
+    {"COM33", "/dev/ttyUSB0", "115200,n,8,1", "USB Serial"},
+    {"COM200", "/dev/pts/4", "", "pts"},
+};
+
+struct PortCase {
+    const char* argument;
+    const char* portName;
+    const char* devicePath;
+    bool ok;
+    bool usage;
+};
+
+class PortChoiceTest : public ::testing::TestWithParam<PortCase> {};
+
+TEST_P(PortChoiceTest, ResolvesLikeThePortDialog) {
+    const PortCase& c = GetParam();
+    const PortChoice choice = choosePort(QString::fromUtf8(c.argument), kDevices);
+    EXPECT_EQ(choice.ok(), c.ok) << choice.error.toStdString();
+    EXPECT_EQ(choice.usageError, c.usage);
+    if (c.ok) {
+        EXPECT_EQ(choice.portName, QString::fromUtf8(c.portName));
+        EXPECT_EQ(choice.devicePath, QString::fromUtf8(c.devicePath));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, PortChoiceTest,
+    ::testing::Values(PortCase{"COM33", "COM33", "/dev/ttyUSB0", true, false},
+                      PortCase{"com200", "COM200", "/dev/pts/4", true, false},
+                      PortCase{"1", "COM1", "/dev/ttyS0", true, false},
+                      PortCase{"/dev/ttyUSB0", "COM33", "/dev/ttyUSB0", true, false},
+                      PortCase{"/dev/ttyACM2", "COM67", "/dev/ttyACM2", true, false},
+                      PortCase{"/dev/pts/4", "COM200", "/dev/pts/4", true, false},
+                      PortCase{"7", "", "", false, false}, PortCase{"0", "", "", false, true},
+                      PortCase{"256", "", "", false, true}, PortCase{"COMX", "", "", false, true},
+                      PortCase{"", "", "", false, true}));
+
+TEST(PortChoice, MissingPortIsNamedWithWhereToLook) {
+    EXPECT_EQ(choosePort("7", kDevices).error,
+              QStringLiteral("ПОРТ COM7 НЕДОСТУПЕН: такого устройства нет. Список портов: "
+                             "nimbrel-cli ports"));
+}
+
+TEST(PortChoice, ProgramMessagesBecomeOneLine) {
+    EXPECT_EQ(oneLine(QStringLiteral("COM-ПОРТ COM3 (/dev/x) ЗАНЯТ:\n\rпорт открыт.\n\rЗакройте")),
+              QStringLiteral("COM-ПОРТ COM3 (/dev/x) ЗАНЯТ: порт открыт. Закройте"));
+}
+
+struct TraceCase {
+    const char* line;
+    bool ok;
+    char kind;
+    QByteArray bytes;
+};
+
+class TraceLineTest : public ::testing::TestWithParam<TraceCase> {};
+
+TEST_P(TraceLineTest, ParsesTheSimulatorForm) {
+    const TraceCase& c = GetParam();
+    const auto entry = parseTraceLine(QString::fromUtf8(c.line));
+    ASSERT_EQ(entry.has_value(), c.ok);
+    if (c.ok) {
+        EXPECT_EQ(entry->kind, c.kind);
+        EXPECT_EQ(entry->bytes, c.bytes);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, TraceLineTest,
+    ::testing::Values(TraceCase{"10:29:34.759 > 11 69 0E", true, '>', QByteArray("\x11\x69\x0E")},
+                      TraceCase{"23:59:59.999 < 06 00 FF", true, '<',
+                                QByteArray("\x06\x00\xFF", 3)},
+                      TraceCase{"10:29:34.759 # model T936", true, '#', QByteArray()},
+                      TraceCase{"10:29:34.759 > 1 69", false, '>', QByteArray()},
+                      TraceCase{"10:29:34.759 ! 11", false, '!', QByteArray()},
+                      TraceCase{"25:00:00.000 > 11", false, '>', QByteArray()},
+                      TraceCase{"garbage", false, '#', QByteArray()}));
+
+TEST(TraceLog, WritesWhatItParsesBack) {
+    TraceLog log;
+    log.add(QTime(9, 5, 7, 42), link::TraceDirection::Sent, QByteArray("\x0F\x72\x30\x35\x0E"));
+    log.add(QTime(9, 5, 7, 60), link::TraceDirection::Received, QByteArray(1, '\0'));
+    EXPECT_EQ(log.text(), QByteArray("09:05:07.042 > 0F 72 30 35 0E\n09:05:07.060 < 00\n"));
+}
+
+TEST(ReportFields, LabelsValuesAndGroups) {
+    const QString report = QStringLiteral(
+        "УСТАВКИ СИСТЕМЫ ПЕЧАТИ  ( T936 ) :\r\n\nИнтервал Автопечати по времени, мс\t500\n\r"
+        "Уставки групповой печати:\n\r\t\tрежим печати\t A\n\r\t\tчисло марок\t3\n\r"
+        "Вертикальный размер Марки:\t\t7/16\n\rРеверс печати\t\t\tнет");
+    const std::vector<std::pair<QString, QString>> expected{
+        {"Интервал Автопечати по времени, мс", "500"},
+        {"Уставки групповой печати: режим печати", "A"},
+        {"Уставки групповой печати: число марок", "3"},
+        {"Вертикальный размер Марки", "7/16"},
+        {"Реверс печати", "нет"}};
+    EXPECT_EQ(reportFields(report), expected);
+}
+
+TEST(Manifest, SurvivesItsOwnJson) {
+    Manifest m{"T936",
+               "T936 v4.07",
+               "2026-12-07T10:00:00+00:00",
+               "1234.5",
+               "105",
+               {{"settings", -1, "settings.bin", "ab"}, {"logo", 7, "logo007.bin", "cd"}}};
+    const ManifestRead read = parseManifest(manifestJson(m));
+    ASSERT_TRUE(read.manifest) << read.error.toStdString();
+    EXPECT_EQ(read.manifest->model, "T936");
+    ASSERT_EQ(read.manifest->files.size(), 2u);
+    EXPECT_EQ(read.manifest->files[1].slot, 7);
+    EXPECT_EQ(read.manifest->files[1].sha256, "cd");
+    EXPECT_EQ(read.manifest->files[0].slot, -1);
+}
+
+TEST(Manifest, RefusesNamesLeadingOutOfTheFolder) {
+    for (const char* name : {"../mark05.mrt", "/etc/passwd", ".hidden", "a/b"}) {
+        Manifest m{"T936", "", "", "", "", {{"mark", 5, name, "00"}}};
+        EXPECT_FALSE(parseManifest(manifestJson(m)).manifest) << name;
+    }
+    EXPECT_FALSE(parseManifest("{not json").manifest);
+    EXPECT_FALSE(parseManifest(R"({"format": 2, "model": "T936"})").manifest);
+}
+
+TEST(Manifest, HashesFamiliesAndNames) {
+    EXPECT_EQ(sha256Hex("abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+    EXPECT_EQ(modelFamily("T936"), modelFamily("T95Z"));
+    EXPECT_NE(modelFamily("T260"), modelFamily("T760"));
+    EXPECT_EQ(markFileName(5), "mark05.mrt");
+    EXPECT_EQ(logoFileName(7), "logo007.bin");
+}
+
+TEST(NumberArgument, DigitsWithinTheRangeOnly) {
+    EXPECT_EQ(numberArgument("05", 0, 85), 5);
+    EXPECT_EQ(numberArgument("85", 0, 85), 85);
+    for (const char* bad : {"86", "-1", "5a", "", " 5", "0x5", "+5"})
+        EXPECT_FALSE(numberArgument(bad, 0, 85)) << bad;
+}
+
+TEST(Options, ParsesAndRefuses) {
+    const ParsedInvocation ok = parseInvocation(
+        {"fragment", "write", "1", "2", "--type", "ean", "--font", "12", "-p", "COM5", "--", "-7"});
+    ASSERT_TRUE(ok.invocation) << ok.error.toStdString();
+    EXPECT_EQ(ok.invocation->words, QStringList({"fragment", "write", "1", "2", "-7"}));
+    EXPECT_EQ(ok.invocation->port, "COM5");
+    EXPECT_EQ(ok.invocation->font, "12");
+    EXPECT_EQ(parseInvocation({"info", "--bogus"}).error,
+              QStringLiteral("неизвестный параметр 'bogus'"));
+    EXPECT_FALSE(parseInvocation({"info", "--baud", "fast"}).invocation);
+}
+
+TEST(Options, HelpNamesEveryExitCode) {
+    const QString help = helpText();
+    for (const char* line :
+         {"  0  успешно\n", "  2  ошибка в командной строке\n",
+          "  3  порт не открывается (не найден, занят, нет прав)\n",
+          "  4  Маркиратор не отвечает или ошибка связи\n", "  5  проверка чтением не пройдена\n"})
+        EXPECT_TRUE(help.contains(QString::fromUtf8(line))) << line;
+}
+
+} // namespace
+} // namespace nimbrel::cli
