@@ -55,7 +55,7 @@ private:
 
 int BackupRun::addFile(const QString& kind, int slot, const QString& name,
                        const QByteArray& bytes) {
-    const QString error = logos::writeFileAtomically(QDir(m_temporary).filePath(name), bytes);
+    const QString error = logos::writeLogoFile(QDir(m_temporary).filePath(name), bytes);
     if (!error.isEmpty())
         return m_job.fail(kExitFile, oneLine(error));
     m_manifest.files.push_back({kind, slot, name, sha256Hex(bytes)});
@@ -85,7 +85,7 @@ int BackupRun::readSummary() {
         return m_job.linkFailure(count.error);
     m_manifest.printed = printer::counterText(count.reply, 1, 6, false);
     quiet();
-    const link::ExchangeResult settings = printer::readSettings(line);
+    const link::ExchangeResult settings = printer::readSettings(line, m_manifest.model);
     if (!settings.ok())
         return m_job.linkFailure(settings.error);
     if (const int code = addFile(QStringLiteral("settings"), -1, QStringLiteral("settings.bin"),
@@ -131,7 +131,7 @@ int BackupRun::backUp(const Slot& slot) {
 }
 
 int BackupRun::commit(const QString& temporary) {
-    const QString manifestError = logos::writeFileAtomically(
+    const QString manifestError = logos::writeLogoFile(
         QDir(temporary).filePath(QStringLiteral("manifest.json")), manifestJson(m_manifest));
     if (!manifestError.isEmpty())
         return m_job.fail(kExitFile, oneLine(manifestError));

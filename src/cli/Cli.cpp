@@ -1,5 +1,7 @@
 #include "cli/Cli.h"
 
+#include "nimbrel/Version.h"
+
 #include "cli/Job.h"
 #include "cli/PortChoice.h"
 #include "link/PortControl.h"
@@ -79,7 +81,7 @@ int Job::connect() {
             m_trace.add(m_env.clock.now().time(), direction, bytes);
         };
     }
-    m_line.emplace(link::Line{m_env.port, m_env.clock, sink});
+    m_line.emplace(link::Line{m_env.port, m_env.clock, sink, &m_lineState});
     return kExitOk;
 }
 
@@ -90,7 +92,7 @@ int Job::finish(int code) {
     // No trace without a line: a refused command line leaves no empty file behind.
     if (m_inv.tracePath.isEmpty() || !m_line)
         return code;
-    const QString error = logos::writeFileAtomically(m_inv.tracePath, m_trace.text());
+    const QString error = logos::writeLogoFile(m_inv.tracePath, m_trace.text());
     if (!error.isEmpty()) {
         m_env.console.err(stderrLine(oneLine(error)));
         return code == kExitOk ? kExitFile : code;
@@ -155,6 +157,11 @@ int runCli(const QStringList& arguments, Environment& env) {
     const Invocation& inv = *parsed.invocation;
     if (inv.help) {
         env.console.out(helpText());
+        return kExitOk;
+    }
+    if (inv.version) {
+        env.console.out(QStringLiteral("nimbrel-cli ") + QString::fromLatin1(kVersion) +
+                        QLatin1Char('\n'));
         return kExitOk;
     }
     if (inv.words.isEmpty()) {

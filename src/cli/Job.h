@@ -49,6 +49,7 @@ private:
     QString m_portName;
     QString m_devicePath;
     TraceLog m_trace;
+    link::LineState m_lineState;
     std::optional<link::Line> m_line;
     bool m_progressShown = false;
 };

@@ -48,7 +48,7 @@ int readLogoCommand(Job& job, int slot) {
         return job.fail(kExitFile, QStringLiteral("LOGO#") + ddd +
                                        QStringLiteral(" is EMPTY or have FORMAT ERROR."));
     logoFileError(path, read.answer, bytes);
-    if (const QString error = logos::writeFileAtomically(path, bytes); !error.isEmpty())
+    if (const QString error = logos::writeLogoFile(path, bytes); !error.isEmpty())
         return job.fail(kExitFile, oneLine(error));
     const QString size =
         QStringLiteral("%1x%2").arg(read.answer.width).arg(8 * read.answer.bytesPerColumn);
@@ -91,7 +91,7 @@ int deleteLogoCommand(Job& job, int slot) {
                          QStringLiteral(" нужно подтвердить параметром --yes"));
     if (const int code = job.connect())
         return code;
-    if (const link::ExchangeError e = logos::deleteLogo(job.line(), slot);
+    if (const link::ExchangeError e = logos::deleteLogo(job.line(), slot).error;
         e != link::ExchangeError::None)
         return job.linkFailure(e);
     const LogoRead back = readLogoSlot(job, slot);
@@ -143,8 +143,7 @@ int runBitmap(Job& job) {
     logos::LogoState work;
     logos::unpackColumns(work, answer.picture.columns, answer.picture.width,
                          answer.picture.bytesPerColumn);
-    if (const QString error = logos::writeFileAtomically(path, logos::encodeBmp(work));
-        !error.isEmpty())
+    if (const QString error = logos::writeLogoFile(path, logos::encodeBmp(work)); !error.isEmpty())
         return job.fail(kExitFile, oneLine(error));
     const QString size = QStringLiteral("%1x%2").arg(work.width).arg(work.height);
     if (job.inv().json)

@@ -102,7 +102,7 @@ LogoFileBlock logoBlockFromFile(const QString& path, logos::LogoState& work) {
 }
 
 int writeLogoVerified(Job& job, int slot, const QByteArray& block) {
-    if (const link::ExchangeError e = logos::writeLogo(job.line(), slot, block);
+    if (const link::ExchangeError e = logos::writeLogo(job.line(), slot, block).error;
         e != link::ExchangeError::None)
         return job.linkFailure(e);
     const LogoRead back = readLogoSlot(job, slot);

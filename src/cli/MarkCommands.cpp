@@ -29,7 +29,7 @@ int readMarkCommand(Job& job, int mark) {
                                        QStringLiteral(": ПУСТАЯ МАРКА! Файл не записан."));
     const QString& path = job.inv().output;
     if (!path.isEmpty()) {
-        const QString error = logos::writeFileAtomically(path, markFileOf(read.cells));
+        const QString error = logos::writeLogoFile(path, markFileOf(read.cells));
         if (!error.isEmpty())
             return job.fail(kExitFile, oneLine(error));
     }

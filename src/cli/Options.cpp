@@ -46,6 +46,7 @@ const std::vector<OptionRow>& optionRows() {
         {{QStringLiteral("marks")}, QString(), QStringLiteral("restore: только марки")},
         {{QStringLiteral("logos")}, QString(), QStringLiteral("restore: только логотипы")},
         {{QStringLiteral("h"), QStringLiteral("help")}, QString(), QStringLiteral("эта справка")},
+        {{QStringLiteral("version")}, QString(), QStringLiteral("версия программы")},
     };
     return rows;
 }
@@ -88,6 +89,7 @@ ParsedInvocation parseInvocation(const QStringList& arguments) {
     inv.marks = parser.isSet(QStringLiteral("marks"));
     inv.logos = parser.isSet(QStringLiteral("logos"));
     inv.help = parser.isSet(QStringLiteral("help"));
+    inv.version = parser.isSet(QStringLiteral("version"));
     if (parser.isSet(QStringLiteral("baud"))) {
         bool ok = false;
         inv.baud = parser.value(QStringLiteral("baud")).toInt(&ok);

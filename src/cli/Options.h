@@ -23,6 +23,7 @@ struct Invocation {
     bool marks = false;
     bool logos = false;
     bool help = false;
+    bool version = false;
 };
 
 struct ParsedInvocation {

@@ -153,10 +153,10 @@ int runSettings(Job& job) {
     QByteArray version;
     if (const int code = readVersion(job, version))
         return code;
-    const link::ExchangeResult r = printer::readSettings(job.line());
+    const QString model = printer::modelFromVersion(version);
+    const link::ExchangeResult r = printer::readSettings(job.line(), model);
     if (!r.ok())
         return job.linkFailure(r.error);
-    const QString model = printer::modelFromVersion(version);
     const QString report =
         printer::buildSettingsReport(link::zeroFilled(r.reply, 256), model, kXpFlag);
     if (job.inv().json)

@@ -335,9 +335,9 @@ INSTANTIATE_TEST_SUITE_P(
                                    u"столбец 3 в Маркираторе отличается от записанного."},
                       ReadBackCase{"LastColumn", [](QByteArray& a) { a[3 + 2 * 19 + 1] = 1; },
                                    u"столбец 19 в Маркираторе отличается от записанного."},
-                      ReadBackCase{"Width", [](QByteArray& a) { a[1] = 19; },
+                      ReadBackCase{"Width", [](QByteArray& a) { a[1] = 19, a.chop(2); },
                                    u"Логотип в Маркираторе другого размера."},
-                      ReadBackCase{"Rows", [](QByteArray& a) { a[2] = 1; },
+                      ReadBackCase{"Rows", [](QByteArray& a) { a[2] = 1, a.chop(20); },
                                    u"Логотип в Маркираторе другого размера."},
                       ReadBackCase{"EmptySlot", [](QByteArray& a) { a = QByteArray(1, '\x01'); },
                                    u"в Маркираторе нет Логотипа с этим номером."}),
@@ -431,16 +431,21 @@ TEST_F(Transfers, ReadLoadsTheLogoAndSavesItsFile) {
 }
 
 // The file holds the answer's bytes from offset 3 as they came: longer or shorter than X x R.
+// The file keeps the answer's bytes after X and R; an answer whose length differs from what
+// its header says is a read error and leaves no file (a cut or padded logo is never saved).
 TEST_F(Transfers, ReadFileKeepsTheAnswerBytes) {
     dialogs.answer("6");
-    port.queueReply(bytes({0x06, 2, 1, 0x01, 0x80, 0x55, 0xAA}));
+    port.queueReply(bytes({0x06, 2, 1, 0x01, 0x80}));
     session::readLogo(ctx);
-    EXPECT_EQ(fileBytes(path("logo006.bin")), bytes({4, 0, 2, 1, 0x01, 0x80, 0x55, 0xAA}));
-    dialogs.answer("7");
-    port.queueReply(bytes({0x06, 3, 2, 0x01}));
-    session::readLogo(ctx);
-    EXPECT_EQ(fileBytes(path("logo007.bin")), bytes({8, 0, 3, 2, 0x01}));
-    EXPECT_EQ(logo.width, 3);
+    EXPECT_EQ(fileBytes(path("logo006.bin")), bytes({4, 0, 2, 1, 0x01, 0x80}));
+    for (const QByteArray& answer :
+         {bytes({0x06, 2, 1, 0x01, 0x80, 0x55, 0xAA}), bytes({0x06, 3, 2, 0x01})}) {
+        dialogs.answer("7");
+        port.queueReply(answer);
+        session::readLogo(ctx);
+        EXPECT_FALSE(QFile::exists(path("logo007.bin")));
+        EXPECT_EQ(logo.width, 2);
+    }
     EXPECT_EQ(shell.markLinkIcon, LinkIcon::Idle);
 }
 
