@@ -19,10 +19,6 @@ namespace nimbrel::cli {
 namespace {
 
 constexpr int kSettingsBufferSize = 256;
-// One byte per slot: marks 1..85, logos 0..127.
-constexpr int kMarkMapSize = 85;
-constexpr int kLogoMapSize = 128;
-constexpr int kQuietMs = 20;
 // The logo map covers the writable slots; the read-only ones above it are asked one by one.
 constexpr int kFirstUnmappedLogo = 128;
 constexpr int kLastLogo = 255;
@@ -71,37 +67,26 @@ int BackupRun::readSummary() {
     const QDateTime now = m_job.env().clock.now();
     m_manifest.time = now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate);
     link::Line& line = m_job.line();
-    // Between the short queries the line is given time to fall quiet: the rest of a reply taken
-    // early then arrives before the next command and is dropped, not read as its reply.
-    const auto quiet = [this] { m_job.env().clock.sleepMs(kQuietMs); };
-    quiet();
     const link::ExchangeResult hours = printer::readWorkingHours(line);
     if (!hours.ok())
         return m_job.linkFailure(hours.error);
     m_manifest.hours = printer::counterText(hours.reply, 1, 4, true);
-    quiet();
     const link::ExchangeResult count = printer::readPrintedCount(line);
     if (!count.ok())
         return m_job.linkFailure(count.error);
     m_manifest.printed = printer::counterText(count.reply, 1, 6, false);
-    quiet();
     const link::ExchangeResult settings = printer::readSettings(line, m_manifest.model);
     if (!settings.ok())
         return m_job.linkFailure(settings.error);
     if (const int code = addFile(QStringLiteral("settings"), -1, QStringLiteral("settings.bin"),
                                  link::zeroFilled(settings.reply, kSettingsBufferSize)))
         return code;
-    quiet();
-    const link::ExchangeResult markMap = readWhole(
-        m_job, [&] { return printer::readMarkArea(line); }, kMarkMapSize);
+    const link::ExchangeResult markMap = printer::readMarkArea(line);
     if (!markMap.ok())
         return m_job.linkFailure(markMap.error);
-    quiet();
-    const link::ExchangeResult logoMap = readWhole(
-        m_job, [&] { return printer::readLogoArea(line); }, kLogoMapSize);
+    const link::ExchangeResult logoMap = printer::readLogoArea(line);
     if (!logoMap.ok())
         return m_job.linkFailure(logoMap.error);
-    quiet();
     // Mark 0, the one being printed, has no place in the map: it is always asked for.
     m_slots.push_back({true, 0});
     for (int mark : printer::occupiedMarks(markMap.reply))

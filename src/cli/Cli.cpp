@@ -46,11 +46,6 @@ std::optional<int> numberArgument(const QString& text, int low, int high) {
     return value;
 }
 
-int settleMs(int bytes) {
-    constexpr int kMarginMs = 20;
-    return bytes * 10 * 1000 / 115200 + 1 + kMarginMs;
-}
-
 QString terminalText(const QString& report) {
     QString text = report;
     text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));

@@ -54,23 +54,8 @@ private:
     bool m_progressShown = false;
 };
 
-// How long `bytes` take on the line at 115200 baud, with a margin.
-int settleMs(int bytes);
-
 // The program's report texts for a terminal: its "\n\r" and "\r\n" line ends become "\n".
 QString terminalText(const QString& report);
-
-// Runs a read and, when its reply is shorter than `expected` (taken while its bytes were still
-// on their way), runs it once more after the rest has had time to arrive and be dropped: a
-// backup or a check must not take a part for the whole. The second reply stands.
-template <class Read> link::ExchangeResult readWhole(Job& job, Read read, int expected) {
-    link::ExchangeResult r = read();
-    if (r.ok() && r.reply.size() < expected) {
-        job.env().clock.sleepMs(settleMs(expected));
-        r = read();
-    }
-    return r;
-}
 
 // Reads the version (which tells the model); an exit code other than 0 after reporting why not.
 int readVersion(Job& job, QByteArray& reply);

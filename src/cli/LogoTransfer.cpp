@@ -8,29 +8,10 @@
 
 namespace nimbrel::cli {
 
-namespace {
-
-bool sameLogo(const logos::LogoAnswer& a, const logos::LogoAnswer& b) {
-    return a.kind == b.kind && a.width == b.width && a.bytesPerColumn == b.bytesPerColumn &&
-           a.columns == b.columns;
-}
-
-} // namespace
-
 LogoRead readLogoSlot(Job& job, int slot) {
     LogoRead out;
-    // A whole answer is the status byte and the block its width and height announce.
-    const auto expected = [](const QByteArray& reply) {
-        const logos::LogoAnswer a = logos::decodeLogoAnswer(reply);
-        return a.kind == logos::LogoAnswer::Kind::Logo    ? 3 + a.width * a.bytesPerColumn
-               : a.kind == logos::LogoAnswer::Kind::Empty ? 1
-                                                          : 1 << 20;
-    };
-    link::ExchangeResult r = logos::readLogo(job.line(), slot);
-    if (r.ok() && r.reply.size() < expected(r.reply)) {
-        job.env().clock.sleepMs(settleMs(3 + 255 * 4));
-        r = logos::readLogo(job.line(), slot);
-    }
+    // The exchange takes an answer whole, by the size its header announces, or not at all.
+    const link::ExchangeResult r = logos::readLogo(job.line(), slot);
     // A slot the printer does not answer for is taken as empty, as the program does.
     if (r.error == link::ExchangeError::NoReply) {
         out.empty = true;
@@ -40,6 +21,7 @@ LogoRead readLogoSlot(Job& job, int slot) {
         out.code = job.linkFailure(r.error);
         return out;
     }
+    out.reply = r.reply;
     out.answer = logos::decodeLogoAnswer(r.reply);
     const QString dataError =
         QStringLiteral("Logo#") + logos::logoNumberDigits(slot) + QStringLiteral(" Data Error: ");
@@ -108,9 +90,9 @@ int writeLogoVerified(Job& job, int slot, const QByteArray& block) {
     const LogoRead back = readLogoSlot(job, slot);
     if (back.code != kExitOk)
         return back.code;
-    // The block read as if it were the printer's answer: a status byte in front.
-    const logos::LogoAnswer sent = logos::decodeLogoAnswer(QByteArray(1, '\0') + block);
-    return sameLogo(sent, back.answer) ? kExitOk : kExitVerify;
+    return logos::checkReadBack(block, back.reply).result == logos::ReadBackCheck::Result::Same
+               ? kExitOk
+               : kExitVerify;
 }
 
 } // namespace nimbrel::cli

@@ -10,6 +10,7 @@ namespace nimbrel::cli {
 struct LogoRead {
     int code = kExitOk;
     bool empty = false;
+    QByteArray reply; // the answer as read
     logos::LogoAnswer answer;
 };
 LogoRead readLogoSlot(Job& job, int slot);

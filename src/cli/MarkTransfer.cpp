@@ -10,10 +10,6 @@ namespace {
 
 constexpr int kMarkBufferSize = 2048;
 
-bool sameCells(const marks::FragmentCells& a, const marks::FragmentCells& b) {
-    return a.type == b.type && a.font == b.font && a.text == b.text;
-}
-
 } // namespace
 
 marks::ReadForm readFormOf(int mark) {
@@ -22,24 +18,16 @@ marks::ReadForm readFormOf(int mark) {
 
 MarkRead readMarkCells(Job& job, int mark) {
     MarkRead out;
-    // A whole mark is the block; the empty mark is one zero byte.
-    const link::ExchangeResult r = readWhole(
-        job,
-        [&] {
-            link::ExchangeResult one = marks::readMark(job.line(), mark);
-            if (one.ok() && marks::isEmptyMark(one.reply))
-                one.reply = one.reply.left(1).leftJustified(marks::kMarkBlockSize, '\0');
-            return one;
-        },
-        marks::kMarkBlockSize);
+    // The exchange takes a mark whole or not at all.
+    const link::ExchangeResult r = marks::readMark(job.line(), mark);
     if (!r.ok()) {
         out.code = job.linkFailure(r.error);
         return out;
     }
-    const QByteArray reply = link::zeroFilled(r.reply, kMarkBufferSize);
-    out.empty = marks::isEmptyMark(reply);
+    out.reply = link::zeroFilled(r.reply, kMarkBufferSize);
+    out.empty = marks::isEmptyMark(out.reply);
     if (!out.empty)
-        out.cells = marks::decodeMarkBlock(reply, readFormOf(mark));
+        out.cells = marks::decodeMarkBlock(out.reply, readFormOf(mark));
     return out;
 }
 
@@ -79,12 +67,8 @@ int writeMarkVerified(Job& job, int mark, const QByteArray& block, int& row) {
     const MarkRead back = readMarkCells(job, mark);
     if (back.code != kExitOk)
         return back.code;
-    const MarkCells sent = marks::decodeMarkBlock(block, readFormOf(mark));
-    for (row = 0; row < marks::kRows; ++row)
-        if (back.empty || !sameCells(sent[row], back.cells[row]))
-            return kExitVerify;
-    row = -1;
-    return kExitOk;
+    row = back.empty ? 0 : marks::firstDifferingRow(block, back.reply);
+    return row < 0 ? kExitOk : kExitVerify;
 }
 
 } // namespace nimbrel::cli

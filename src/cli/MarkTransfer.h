@@ -18,6 +18,7 @@ marks::ReadForm readFormOf(int mark);
 struct MarkRead {
     int code = kExitOk;
     bool empty = false;
+    QByteArray reply; // as read, zero-filled to the block's buffer
     MarkCells cells;
 };
 MarkRead readMarkCells(Job& job, int mark);
