@@ -1,4 +1,5 @@
 #include "logos/LogoBlock.h"
+#include "platform/ByteReader.h"
 
 #include "logos/LogoEditor.h"
 
@@ -9,10 +10,6 @@ namespace {
 constexpr int kMaxAnswerWidth = 254;
 // The end byte 0x0E, which the delete request carries where a write announces the length.
 constexpr int kDeleteLength = 0x0E;
-
-int byteAt(const QByteArray& bytes, int i) {
-    return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0;
-}
 
 QByteArray columnsFrom(const QByteArray& answer, int offset, int size) {
     QByteArray columns = answer.mid(offset, size);
@@ -79,8 +76,8 @@ LogoAnswer decodeLogoAnswer(const QByteArray& answer) {
     LogoAnswer out;
     if (answer.size() <= 1)
         return out;
-    out.width = byteAt(answer, 1);
-    out.bytesPerColumn = byteAt(answer, 2);
+    out.width = platform::u8At(answer, 1);
+    out.bytesPerColumn = platform::u8At(answer, 2);
     if (out.width == 0 || out.width > kMaxAnswerWidth) {
         out.kind = LogoAnswer::Kind::BadWidth;
         return out;
@@ -105,8 +102,8 @@ ReadBackCheck checkReadBack(const QByteArray& block, const QByteArray& answer) {
     const LogoAnswer got = decodeLogoAnswer(answer);
     if (got.kind != LogoAnswer::Kind::Logo)
         return out;
-    const int width = byteAt(block, 0);
-    const int r = byteAt(block, 1);
+    const int width = platform::u8At(block, 0);
+    const int r = platform::u8At(block, 1);
     if (got.width != width || got.bytesPerColumn != r) {
         out.result = ReadBackCheck::Result::OtherSize;
         return out;
@@ -128,8 +125,8 @@ bool readsAsDelete(const QByteArray& block) {
 
 QByteArray withEmptyColumn(const QByteArray& block) {
     QByteArray out = block;
-    out[0] = static_cast<char>(byteAt(block, 0) + 1);
-    out.append(QByteArray(byteAt(block, 1), '\0'));
+    out[0] = static_cast<char>(platform::u8At(block, 0) + 1);
+    out.append(QByteArray(platform::u8At(block, 1), '\0'));
     return out;
 }
 
@@ -139,8 +136,8 @@ BitmapAnswer decodeBitmapAnswer(const QByteArray& answer) {
         return out;
     const QByteArray read = answer.left(kBitmapBuffer);
     ColumnPicture& p = out.picture;
-    p.width = std::min(byteAt(read, 0) | (byteAt(read, 1) << 8), kGridColumns);
-    p.bytesPerColumn = std::min(byteAt(read, 2), 4);
+    p.width = std::min(platform::u8At(read, 0) | (platform::u8At(read, 1) << 8), kGridColumns);
+    p.bytesPerColumn = std::min(platform::u8At(read, 2), 4);
     if (p.width == 0 || p.bytesPerColumn == 0)
         return out;
     out.empty = false;

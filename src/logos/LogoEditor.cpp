@@ -1,4 +1,5 @@
 #include "logos/LogoEditor.h"
+#include "platform/ByteReader.h"
 
 #include <algorithm>
 #include <vector>
@@ -183,7 +184,7 @@ void unpackColumns(LogoState& logo, const QByteArray& columns, int width, int by
     qsizetype at = 0;
     for (int x = 0; x < width; ++x) {
         for (int k = 0; k < bytesPerColumn; ++k, ++at) {
-            const int byte = at < columns.size() ? static_cast<unsigned char>(columns[at]) : 0;
+            const int byte = platform::u8At(columns, at);
             if (byte == 0)
                 continue;
             for (int b = 0; b < 8; ++b)

@@ -1,4 +1,5 @@
 #include "logos/LogoFiles.h"
+#include "platform/ByteReader.h"
 
 #include "logos/LogoEditor.h"
 #include "platform/AtomicFile.h"
@@ -28,10 +29,6 @@ QString tooWideError(int width) {
 }
 QString damagedFileError() {
     return QStringLiteral("Файл открыть невозможно. Файл пуст или поврежден!");
-}
-
-int byteAt(const QByteArray& bytes, int i) {
-    return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0;
 }
 
 PictureResult readPicture(QIODevice* device) {
@@ -74,11 +71,11 @@ ColumnPictureResult decodeBinPbm(const QByteArray& file, bool bin) {
     }
     ColumnPicture& p = out.picture;
     if (bin) {
-        p.width = byteAt(head, 2);
-        p.bytesPerColumn = byteAt(head, 3);
+        p.width = platform::u8At(head, 2);
+        p.bytesPerColumn = platform::u8At(head, 3);
     } else {
-        p.bytesPerColumn = byteAt(head, 0);
-        p.width = byteAt(head, 1) | (byteAt(head, 2) << 8);
+        p.bytesPerColumn = platform::u8At(head, 0);
+        p.width = platform::u8At(head, 1) | (platform::u8At(head, 2) << 8);
     }
     if (p.bytesPerColumn < 1 || p.bytesPerColumn > 4) {
         out.error = verticalSizeError();

@@ -1,4 +1,5 @@
 #include "marks/FragmentRecord.h"
+#include "platform/ByteReader.h"
 
 #include "marks/FragmentTypes.h"
 #include "platform/Cp1251.h"
@@ -10,10 +11,6 @@ namespace {
 constexpr char kReadLead = 0x11;
 constexpr char kEnd = 0x0E;
 constexpr char kFontBase = 0x30;
-
-unsigned char byteAt(const QByteArray& bytes, qsizetype at) {
-    return at < bytes.size() ? static_cast<unsigned char>(bytes[at]) : 0;
-}
 
 QString typeLine(unsigned char code) {
     switch (code) {
@@ -53,10 +50,10 @@ QByteArray fragmentReadCommand(int line, int fragment) {
 
 FragmentReply decodeFragmentReply(const QByteArray& reply) {
     FragmentReply out;
-    out.typeCode = byteAt(reply, 0);
-    out.font = byteAt(reply, 1);
+    out.typeCode = platform::u8At(reply, 0);
+    out.font = platform::u8At(reply, 1);
     // The length is a signed byte: 128 and above is no text.
-    const auto length = static_cast<signed char>(byteAt(reply, 2));
+    const auto length = static_cast<signed char>(platform::u8At(reply, 2));
     if (length > 0)
         out.text = platform::textUpToZero(reply.mid(3, length));
     return out;
@@ -70,7 +67,7 @@ QString fragmentReport(int line, int fragment, const QByteArray& reply) {
     out += QStringLiteral("Шрифт:   ") +
            QString::number(decoded.font).rightJustified(2, QLatin1Char('0')) +
            QStringLiteral("\n\r");
-    const auto length = static_cast<signed char>(byteAt(reply, 2));
+    const auto length = static_cast<signed char>(platform::u8At(reply, 2));
     if (length > 0)
         out += QStringLiteral("Текст:   '") + decoded.text + QStringLiteral("'.");
     else

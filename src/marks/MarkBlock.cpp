@@ -1,4 +1,5 @@
 #include "marks/MarkBlock.h"
+#include "platform/ByteReader.h"
 
 #include "platform/Cp1251.h"
 
@@ -26,10 +27,6 @@ QByteArray markCommand(char letter, int mark) {
 
 QString padded(int value, int width) {
     return QString::number(value).rightJustified(width, QLatin1Char('0'));
-}
-
-unsigned char byteAt(const QByteArray& bytes, qsizetype at) {
-    return at < bytes.size() ? static_cast<unsigned char>(bytes[at]) : 0;
 }
 
 } // namespace
@@ -76,9 +73,9 @@ std::array<FragmentCells, kRows> decodeMarkBlock(const QByteArray& reply, ReadFo
     std::array<FragmentCells, kRows> rows;
     for (int record = 0; record < kRows; ++record) {
         const qsizetype at = qsizetype(record) * kRecordSize;
-        const unsigned char code = byteAt(reply, at);
-        const unsigned char font = byteAt(reply, at + 1);
-        const unsigned char length = byteAt(reply, at + 2);
+        const unsigned char code = platform::u8At(reply, at);
+        const unsigned char font = platform::u8At(reply, at + 1);
+        const unsigned char length = platform::u8At(reply, at + 2);
 
         FragmentCells& cells = rows[rowOfRecord(record)];
         cells.type = typeName(code);
@@ -109,11 +106,14 @@ struct Record {
 
 Record recordAt(const QByteArray& block, int record) {
     const qsizetype at = qsizetype(record) * kRecordSize;
-    Record r{byteAt(block, at), byteAt(block, at + 1), byteAt(block, at + 2), {}};
+    const auto byte = [&](qsizetype i) {
+        return static_cast<unsigned char>(platform::u8At(block, i));
+    };
+    Record r{byte(at), byte(at + 1), byte(at + 2), {}};
     // A length beyond the record cannot be the sent one; it still differs by its length byte.
     const int taken = std::min<int>(r.length, kRecordSize - kTextOffset);
     for (int i = 0; i < taken; ++i)
-        r.text += static_cast<char>(byteAt(block, at + kTextOffset + i));
+        r.text += static_cast<char>(byte(at + kTextOffset + i));
     return r;
 }
 
@@ -130,7 +130,7 @@ int firstDifferingRow(const QByteArray& sent, const QByteArray& readBack) {
 }
 
 bool isEmptyMark(const QByteArray& reply) {
-    return byteAt(reply, 0) == 0;
+    return platform::u8At(reply, 0) == 0;
 }
 
 } // namespace nimbrel::marks

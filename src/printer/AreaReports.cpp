@@ -1,6 +1,6 @@
 #include "printer/AreaReports.h"
 
-#include "printer/ReplyBytes.h"
+#include "platform/ByteReader.h"
 
 namespace nimbrel::printer {
 
@@ -16,11 +16,11 @@ QString digits(int value, int width) {
 }
 
 bool markOccupied(const QByteArray& reply, int mark) {
-    return mark > 0 && u8At(reply, mark - 1) == kOccupied;
+    return mark > 0 && platform::u8At(reply, mark - 1) == kOccupied;
 }
 
 bool logoOccupied(const QByteArray& reply, int logo) {
-    return u8At(reply, logo) == kOccupied;
+    return platform::u8At(reply, logo) == kOccupied;
 }
 
 QString markCell(const QByteArray& reply, int mark) {

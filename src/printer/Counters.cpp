@@ -1,6 +1,6 @@
 #include "printer/Counters.h"
 
-#include "printer/ReplyBytes.h"
+#include "platform/ByteReader.h"
 
 namespace nimbrel::printer {
 
@@ -22,7 +22,7 @@ QString counterText(const QByteArray& reply, int firstByte, int digits, bool ten
         return text;
     const int last = firstByte + digits - 1;
     for (int i = firstByte; i < last; ++i) {
-        const int value = u8At(reply, i);
+        const int value = platform::u8At(reply, i);
         if (!text.isEmpty())
             text += twoDigits(value);
         else if (value > kMaxDigit)
@@ -30,7 +30,7 @@ QString counterText(const QByteArray& reply, int firstByte, int digits, bool ten
         else if (value != 0)
             text += QString::number(value);
     }
-    const QString pair = twoDigits(u8At(reply, last));
+    const QString pair = twoDigits(platform::u8At(reply, last));
     if (tenths)
         text += pair.left(1) + QLatin1Char('.') + pair.right(1);
     else

@@ -1,12 +1,12 @@
 #include "printer/LineCount.h"
 
+#include "platform/ByteReader.h"
 #include "platform/Cp1251.h"
-#include "printer/ReplyBytes.h"
 
 namespace nimbrel::printer {
 
 QString lineCountDefault(const QByteArray& reply) {
-    const int n = s8At(reply, 1);
+    const int n = platform::s8At(reply, 1);
     if (n > 0 && n < 5)
         return QString::number(n);
     return QStringLiteral("?");

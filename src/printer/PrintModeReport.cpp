@@ -1,12 +1,12 @@
 #include "printer/PrintModeReport.h"
 
-#include "printer/ReplyBytes.h"
+#include "platform/ByteReader.h"
 
 namespace nimbrel::printer {
 
 QString buildPrintModeReport(const QByteArray& reply, int xpFlag) {
     const bool xp = xpFlag == 1;
-    const int flags = u8At(reply, 1);
+    const int flags = platform::u8At(reply, 1);
     const QString yes = QStringLiteral("ДА");
     const QString no = QStringLiteral("нет");
     auto bit = [flags](int n) { return (flags >> n) & 1; };

@@ -1,7 +1,7 @@
 #include "printer/SettingsFields.h"
 
+#include "platform/ByteReader.h"
 #include "platform/Cp1251.h"
-#include "printer/ReplyBytes.h"
 
 #include <QStringList>
 
@@ -69,7 +69,7 @@ QString directionText(int signedByte) {
 QString dateOffsetText(const QByteArray& reply, int offset) {
     QByteArray digits;
     for (int i = offset; i < offset + 4; ++i) {
-        const int b = u8At(reply, i);
+        const int b = platform::u8At(reply, i);
         if (b == 0)
             break;
         digits.append(static_cast<char>(b));
@@ -111,7 +111,7 @@ QString groupPrintText(int byte) {
 QString slashList(const QByteArray& reply, int offset, int count) {
     QStringList values;
     for (int i = offset; i < offset + count; ++i)
-        values << QString::number(u8At(reply, i));
+        values << QString::number(platform::u8At(reply, i));
     return values.join(QLatin1Char('/'));
 }
 

@@ -1,6 +1,6 @@
 #include "printer/SettingsReport.h"
 
-#include "printer/ReplyBytes.h"
+#include "platform/ByteReader.h"
 #include "printer/SettingsFields.h"
 
 namespace nimbrel::printer {
@@ -26,9 +26,9 @@ public:
         m_text += label + value + end;
     }
 
-    int u8(int offset) const { return u8At(m_reply, offset); }
-    int s8(int offset) const { return s8At(m_reply, offset); }
-    int s16(int offset) const { return s16At(m_reply, offset); }
+    int u8(int offset) const { return platform::u8At(m_reply, offset); }
+    int s8(int offset) const { return platform::s8At(m_reply, offset); }
+    int s16(int offset) const { return platform::s16At(m_reply, offset); }
     QString num(int value) const { return QString::number(value); }
     // Bit 1 of byte 16 clear: the printer sets the test threshold itself.
     QString autoSuffix() const { return (u8(16) & 0x02) ? QString() : QStringLiteral(" (авто)"); }
