@@ -35,14 +35,13 @@ struct Rig {
         qputenv("NIMBREL_SIM", NIMBREL_SIM_PATH);
         sim = std::make_unique<nimbrel::testing::SimProcess>(args, runtime.path());
         port.open(sim->devicePath, {});
-        conn.open = port.isOpen();
         conn.portName = sim->portName;
     }
 };
 
 void exchange(benchmark::State& state, const QStringList& simArgs, const QByteArray& command) {
     Rig rig(simArgs);
-    if (!rig.conn.open) {
+    if (!rig.port.isOpen()) {
         state.SkipWithError("simulator not reachable");
         return;
     }

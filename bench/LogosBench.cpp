@@ -146,7 +146,6 @@ void BM_LogoWrite(benchmark::State& state) {
         state.SkipWithError("simulator not reachable");
         return;
     }
-    conn.open = true;
     conn.portName = sim.portName;
     logos::LogoState logo;
     logos::makeBlankLogo(logo, 63, 32);
@@ -161,7 +160,7 @@ void BM_LogoWrite(benchmark::State& state) {
         session::writeLogo(ctx);
         times.push_back(t.nsecsElapsed() / 1e6);
     }
-    if (conn.linkError != 0 || dialogs.messages().back().kind != 64) {
+    if (conn.linkFailed() || dialogs.messages().back().kind != 64) {
         state.SkipWithError("the write failed");
         return;
     }

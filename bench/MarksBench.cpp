@@ -53,7 +53,6 @@ void BM_MarkWrite(benchmark::State& state) {
         state.SkipWithError("simulator not reachable");
         return;
     }
-    conn.open = true;
     conn.portName = sim.portName;
     marks::MarkState mark;
     fillFullMark(mark.table);
@@ -66,7 +65,7 @@ void BM_MarkWrite(benchmark::State& state) {
         session::writeMark(ctx, mark);
         times.push_back(t.nsecsElapsed() / 1e6);
     }
-    if (conn.linkError != 0) {
+    if (conn.linkFailed()) {
         state.SkipWithError("the write failed");
         return;
     }

@@ -17,18 +17,25 @@ struct LineSpeed {
 };
 const std::vector<LineSpeed>& lineSpeeds();
 
+// The connection as the program sees it. Whether the line is open is the port's own answer
+// (`SerialPort::isOpen`), never a copy kept here.
 struct ConnectionState {
-    bool open = false; // the port handle is not 0
     QString portName = QStringLiteral("COM?");
     QString devicePath;
     QString settingsText = QStringLiteral(": baud=115200 parity=N Data=8 stop=1");
-    int linkError = 0;
     LineState line;
     // Four upper-case characters from the version reply; the operations that depend on the
     // model receive it from here.
     QString printerModel = QStringLiteral("T260");
     QString portListText;
     std::vector<platform::SerialDevice> devices; // the port-name table, from the last listing
+
+    // The last connect or exchange failed. Set through setLinkResult only.
+    bool linkFailed() const { return m_linkFailed; }
+    void setLinkResult(bool ok) { m_linkFailed = !ok; }
+
+private:
+    bool m_linkFailed = false;
 };
 
 } // namespace nimbrel::link

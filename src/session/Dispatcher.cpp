@@ -48,7 +48,7 @@ void Dispatcher::startUp(const QString& startDirectory) {
 
     auto ctx = m_s.context();
     session::openPort(ctx, m_s.lister);
-    if (m_s.conn.linkError == 0 && m_s.conn.open) {
+    if (!m_s.conn.linkFailed() && m_s.port.isOpen()) {
         shell.setSettingsEntries(true);
         showVersion(ctx);
     }
@@ -60,7 +60,7 @@ bool Dispatcher::confirmExit() {
                             QStringLiteral("ЗАВЕРШИТЬ РАБОТУ ПРОГРАММЫ?"), platform::kQuestion);
     if (answer != platform::kYes)
         return false;
-    if (m_s.conn.open) {
+    if (m_s.port.isOpen()) {
         auto ctx = m_s.context();
         session::closePort(ctx);
     }
@@ -70,7 +70,7 @@ bool Dispatcher::confirmExit() {
 }
 
 void Dispatcher::dispatch(int id) {
-    if (isGuarded(id) && !m_s.conn.open) {
+    if (isGuarded(id) && !m_s.port.isOpen()) {
         auto ctx = m_s.context();
         showConnectionCheck(ctx);
         return;

@@ -64,7 +64,7 @@ void writeFragment(Context& ctx, const MarkState& state) {
         reportMarkWriteError(ctx);
         return;
     }
-    setLinkResult(ctx, true);
+    ctx.conn.setLinkResult(true);
     setMarkLinkIcon(ctx, LinkIcon::Ok);
 }
 

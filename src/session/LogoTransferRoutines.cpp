@@ -64,7 +64,7 @@ void setLogoLinkIcon(LogoContext& ctx, LinkIcon icon) {
 }
 
 void reportLogoFailure(LogoContext& ctx, const QString& text) {
-    setLinkResult(ctx.link, false);
+    ctx.link.conn.setLinkResult(false);
     setLogoLinkIcon(ctx, LinkIcon::Error);
     ctx.link.dialogs.message(errorTitle(), text, platform::kError);
 }
@@ -104,7 +104,7 @@ bool sendAndConfirm(LogoContext& ctx, int number, const QByteArray& block, const
     link::ExchangeResult readBack;
     {
         TalkingScope talking(ctx.link.shell);
-        setLinkResult(ctx.link, true);
+        ctx.link.conn.setLinkResult(true);
         setLogoLinkIcon(ctx, LinkIcon::Busy);
         link::Line line = ctx.link.line();
         sent = block.isEmpty() ? logos::deleteLogo(line, number)
@@ -162,13 +162,13 @@ void readLogo(LogoContext& ctx) {
     link::ExchangeResult result;
     {
         TalkingScope talking(shell);
-        setLinkResult(ctx.link, true);
+        ctx.link.conn.setLinkResult(true);
         setLogoLinkIcon(ctx, LinkIcon::Busy);
         link::Line line = ctx.link.line();
         result = logos::readLogo(line, number);
     }
     if (result.writeFailed()) {
-        setLinkResult(ctx.link, false);
+        ctx.link.conn.setLinkResult(false);
         setLogoLinkIcon(ctx, LinkIcon::Error);
         return;
     }
@@ -271,7 +271,7 @@ void readCurrentMarkBitmap(LogoContext& ctx) {
     link::ExchangeResult result;
     {
         TalkingScope talking(shell);
-        setLinkResult(ctx.link, true);
+        ctx.link.conn.setLinkResult(true);
         setLogoLinkIcon(ctx, LinkIcon::Busy);
         link::Line line = ctx.link.line();
         result = logos::readBitmap(line);

@@ -10,7 +10,7 @@ void setMarkLinkIcon(Context& ctx, LinkIcon icon) {
 }
 
 void reportMarkWriteError(Context& ctx) {
-    setLinkResult(ctx, false);
+    ctx.conn.setLinkResult(false);
     setMarkLinkIcon(ctx, LinkIcon::Error);
     ctx.dialogs.message(errorTitle(), writeErrorText(ctx.conn), platform::kError);
 }

@@ -52,7 +52,7 @@ QByteArray fetchMark(Context& ctx, int mark) {
         link::Line line = ctx.line();
         result = marks::readMark(line, mark);
         if (result.ok()) {
-            setLinkResult(ctx, true);
+            ctx.conn.setLinkResult(true);
             setMarkLinkIcon(ctx, LinkIcon::Ok);
         }
     }
@@ -142,7 +142,7 @@ void writeMark(Context& ctx, MarkState& state) {
         reportReadError(ctx);
         return;
     }
-    setLinkResult(ctx, true);
+    ctx.conn.setLinkResult(true);
     setMarkLinkIcon(ctx, LinkIcon::Ok);
     const int differing = firstDifferingRow(encoded.block, readBack.reply);
     if (differing >= 0) {

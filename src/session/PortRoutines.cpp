@@ -58,20 +58,18 @@ const platform::SerialDevice* findDevice(const link::ConnectionState& conn,
 
 // Drops the open port quietly; used before opening anew so no handle is ever leaked.
 void releasePort(Context& ctx) {
-    if (ctx.conn.open || ctx.port.isOpen())
+    if (ctx.port.isOpen())
         ctx.port.close();
-    ctx.conn.open = false;
 }
 
 bool openDevice(Context& ctx, const QString& devicePath) {
     const platform::OpenResult result =
         ctx.port.open(devicePath, link::lineSettingsFromText(ctx.conn.settingsText));
     if (result.ok()) {
-        ctx.conn.open = true;
         ctx.conn.devicePath = devicePath;
         return true;
     }
-    ctx.conn.linkError = 1;
+    ctx.conn.setLinkResult(false);
     showNoPortState(ctx, LinkIcon::Error);
     applyClosedMenus(ctx.shell);
     ctx.shell.setSettingsEntries(false);
@@ -93,7 +91,7 @@ void openPort(Context& ctx, platform::DeviceLister& lister) {
         showNoPortState(ctx, LinkIcon::Error);
         ctx.dialogs.message(kSystemTitle, QStringLiteral("  ДОСТУПНЫЕ COM-ПОРТЫ НЕ ОБНАРУЖЕНЫ!  "),
                             platform::kError);
-        conn.linkError = 1;
+        conn.setLinkResult(false);
         return;
     }
 
@@ -102,7 +100,7 @@ void openPort(Context& ctx, platform::DeviceLister& lister) {
             QStringLiteral("Открыть СОМ-порт"), conn.portListText,
             QStringLiteral("ВВЕДИТЕ НОМЕР COM-ПОРТА (1...255)"), QStringLiteral("1"));
         if (answer.isEmpty()) {
-            conn.linkError = 1;
+            conn.setLinkResult(false);
             return;
         }
         const long long n = platform::parseWholeNumber(answer);
@@ -114,14 +112,14 @@ void openPort(Context& ctx, platform::DeviceLister& lister) {
                                     platform::kErrorQuestion);
             if (again == platform::kYes)
                 continue;
-            conn.linkError = 1;
+            conn.setLinkResult(false);
             return;
         }
         const QString name = QStringLiteral("COM") + answer;
         const platform::SerialDevice* device = findDevice(conn, name);
         if (!device) {
             // A port that is already open stays open and keeps its name.
-            if (!conn.open)
+            if (!ctx.port.isOpen())
                 conn.portName = name;
             const int again =
                 ctx.dialogs.message(kErrorTitle,
@@ -130,7 +128,7 @@ void openPort(Context& ctx, platform::DeviceLister& lister) {
                                     platform::kErrorQuestion);
             if (again == platform::kYes)
                 continue;
-            conn.linkError = 1;
+            conn.setLinkResult(false);
             return;
         }
 
@@ -138,7 +136,7 @@ void openPort(Context& ctx, platform::DeviceLister& lister) {
         // not found busy and no handle is left behind.
         releasePort(ctx);
         conn.portName = name;
-        conn.linkError = 0;
+        conn.setLinkResult(true);
         if (!openDevice(ctx, device->devicePath))
             return;
         break;
@@ -152,7 +150,7 @@ void openPort(Context& ctx, platform::DeviceLister& lister) {
 void closePort(Context& ctx) {
     ctx.shell.setLinkIcon(LinkIcon::Idle);
     ctx.shell.setSettingsEntries(false);
-    if (ctx.conn.open) {
+    if (ctx.port.isOpen()) {
         releasePort(ctx);
         ctx.shell.setPortText(kNoPort);
         applyClosedMenus(ctx.shell);
@@ -160,7 +158,7 @@ void closePort(Context& ctx) {
 }
 
 void changeLineSettings(Context& ctx, int itemId) {
-    if (!ctx.conn.open)
+    if (!ctx.port.isOpen())
         return;
     // The items of "установки сом-порта" stand in the order of the speeds.
     const int index = itemId - idNumber(CommandId::Line115200);

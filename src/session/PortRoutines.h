@@ -6,7 +6,7 @@
 namespace nimbrel::session {
 
 // Port open: lists the devices, asks for a COM number, checks it and opens the device.
-// Leaves conn.linkError at 0 only when a port is open afterwards.
+// Leaves the link error flag clear only when a port is open afterwards.
 void openPort(Context& ctx, platform::DeviceLister& lister);
 
 // Port close (item 3).

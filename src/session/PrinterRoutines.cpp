@@ -55,7 +55,7 @@ void showVersion(Context& ctx) {
     if (!version.ok())
         return;
     if (version.empty()) {
-        setLinkResult(ctx, false);
+        ctx.conn.setLinkResult(false);
         ctx.shell.setLinkIcon(LinkIcon::Error);
         ctx.dialogs.message(errorTitle(),
                             readErrorText(ctx.conn) + QStringLiteral("\n\r") +

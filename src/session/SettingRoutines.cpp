@@ -20,7 +20,7 @@ QString clockTitle() {
 // The set commands get no reply; a refused write is shown by the link icon alone.
 void showSent(Context& ctx, link::ExchangeError error) {
     const bool ok = error == link::ExchangeError::None;
-    setLinkResult(ctx, ok);
+    ctx.conn.setLinkResult(ok);
     ctx.shell.setLinkIcon(ok ? LinkIcon::Ok : LinkIcon::Error);
 }
 
@@ -112,7 +112,7 @@ void setLineCount(Context& ctx) {
             TalkingScope talking(ctx.shell);
             link::Line line = ctx.line();
             const bool written = printer::setLineCount(line, typed) == link::ExchangeError::None;
-            setLinkResult(ctx, written);
+            ctx.conn.setLinkResult(written);
             if (!written)
                 ctx.shell.setLinkIcon(LinkIcon::Error);
             return;

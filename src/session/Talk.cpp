@@ -15,18 +15,14 @@ QString writeErrorText(const link::ConnectionState& conn) {
     return QStringLiteral("Ошибка записи данных в порт ") + conn.portName + QStringLiteral("!");
 }
 
-void setLinkResult(Context& ctx, bool ok) {
-    ctx.conn.linkError = ok ? 0 : 1;
-}
-
 void reportReadError(Context& ctx) {
-    setLinkResult(ctx, false);
+    ctx.conn.setLinkResult(false);
     ctx.shell.setLinkIcon(LinkIcon::Error);
     ctx.dialogs.message(errorTitle(), readErrorText(ctx.conn), platform::kError);
 }
 
 void reportWriteError(Context& ctx) {
-    setLinkResult(ctx, false);
+    ctx.conn.setLinkResult(false);
     ctx.shell.setLinkIcon(LinkIcon::Error);
     ctx.dialogs.message(errorTitle(), writeErrorText(ctx.conn), platform::kError);
 }
@@ -42,7 +38,7 @@ link::ExchangeResult transact(Context& ctx,
         link::Line line = ctx.line();
         result = operation(line);
     }
-    setLinkResult(ctx, result.ok());
+    ctx.conn.setLinkResult(result.ok());
     if (!result.ok())
         reportReadError(ctx);
     return result;

@@ -6,7 +6,7 @@
 namespace nimbrel::session {
 
 // How the menu routines show a talk with the printer: the busy cursor, the link icons and the
-// one link error flag.
+// link error flag (`ConnectionState::setLinkResult`).
 
 // Marks the time a command talks to the printer (busy cursor), however it ends.
 class TalkingScope {
@@ -26,8 +26,6 @@ QString readErrorText(const link::ConnectionState& conn);
 // "Ошибка записи данных в порт COM3!"
 QString writeErrorText(const link::ConnectionState& conn);
 
-// The link error flag follows the last exchange: 1 after a failure, 0 after success.
-void setLinkResult(Context& ctx, bool ok);
 // Shows the link-error icon in both link fields and the read-error message; sets the flag.
 void reportReadError(Context& ctx);
 // The same with the port-write message.

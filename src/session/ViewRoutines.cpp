@@ -48,7 +48,7 @@ void graphicsViewKey(Session& s) {
 void connect(Session& s) {
     auto ctx = s.context();
     openPort(ctx, s.lister);
-    if (s.conn.linkError != 0 || !s.conn.open)
+    if (s.conn.linkFailed() || !s.port.isOpen())
         return;
     s.shell.setSettingsEntries(true);
     showVersion(ctx);

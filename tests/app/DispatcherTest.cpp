@@ -24,7 +24,7 @@ TEST_F(Dispatch, StartStatesOfTheMenus) {
     EXPECT_EQ(shell.activeView, View::Logo);
     EXPECT_EQ(conn.printerModel, QStringLiteral("T260"));
     EXPECT_EQ(shell.portText, QStringLiteral("COM?"));
-    EXPECT_EQ(session.conn.linkError, 1);
+    EXPECT_TRUE(session.conn.linkFailed());
 }
 
 TEST_F(Dispatch, StartUpMakesTheWorkingFolderCurrent) {
@@ -125,7 +125,7 @@ TEST_F(Dispatch, ExitQuestionNoChangesNothing) {
     EXPECT_EQ(dialogs.calls[0].title, QStringLiteral("ЗАВЕРШЕНИЕ РАБОТЫ"));
     EXPECT_EQ(dialogs.calls[0].text, QStringLiteral("ЗАВЕРШИТЬ РАБОТУ ПРОГРАММЫ?"));
     EXPECT_EQ(dialogs.calls[0].kind, 4);
-    EXPECT_TRUE(session.conn.open);
+    EXPECT_TRUE(session.port.isOpen());
 }
 
 TEST_F(Dispatch, ExitQuestionYesClosesThePortAndDeletesTheTemporaryMark) {
@@ -136,7 +136,7 @@ TEST_F(Dispatch, ExitQuestionYesClosesThePortAndDeletesTheTemporaryMark) {
     f.close();
     dialogs.answer(platform::kYes);
     EXPECT_TRUE(dispatcher.confirmExit());
-    EXPECT_FALSE(session.conn.open);
+    EXPECT_FALSE(session.port.isOpen());
     EXPECT_EQ(port.closeCount, 1);
     EXPECT_FALSE(QFile::exists(tmp));
 }
@@ -164,7 +164,7 @@ TEST_F(Dispatch, HelpWorksWithoutAPortInEitherView) {
 TEST_F(Dispatch, CloseItemReturnsToNoPort) {
     startConnected();
     dispatcher.dispatch(3);
-    EXPECT_FALSE(session.conn.open);
+    EXPECT_FALSE(session.port.isOpen());
     EXPECT_TRUE(shell.enabled(2));
     EXPECT_FALSE(shell.enabled(54));
     EXPECT_FALSE(shell.enabled(50));
@@ -235,7 +235,7 @@ TEST_F(ConnectFollowUp, CtrlCWhileConnectedReopensTheSamePort) {
     dispatcher.dispatch(session::kCmdConnect);
     EXPECT_EQ(port.closeCount, 1);
     EXPECT_EQ(port.openCount, 2);
-    EXPECT_TRUE(session.conn.open);
+    EXPECT_TRUE(session.port.isOpen());
     EXPECT_EQ(shell.portText, QStringLiteral("COM3: 115200,n,8,1"));
 }
 

@@ -172,7 +172,6 @@ TEST_F(MarkWindowTest, ReadSelectsRowZeroAndLoadsIt) {
     state.table.setFragment(0, u(u"Номер"), " 05", "first");
     clickRow(5);
     port.setOpen(true);
-    session.conn.open = true;
     QByteArray block(1536, '\0');
     block.replace(0, 5, QByteArray("\x18\x03\x02OK", 5));
     port.queueReply(block);

@@ -61,8 +61,8 @@ TEST_F(Connection, VirtualPortIsListedAndOpenedThroughTheRealSerialLayer) {
     dialogs.answer("5");
     auto ctx = session.context();
     session::openPort(ctx, lister);
-    ASSERT_EQ(session.conn.linkError, 0);
-    EXPECT_TRUE(session.conn.open);
+    ASSERT_FALSE(session.conn.linkFailed());
+    EXPECT_TRUE(session.port.isOpen());
     EXPECT_EQ(session.shell.portText, QStringLiteral("COM5: 115200,n,8,1"));
     ASSERT_FALSE(dialogs.calls.empty());
     EXPECT_TRUE(dialogs.calls[0].text.contains(QStringLiteral("COM5:\t")));
@@ -93,8 +93,8 @@ TEST_F(Connection, VanishedDeviceGivesTheNotFoundMessage) {
     dialogs.answer("6");
     auto ctx = session.context();
     session::openPort(ctx, lister);
-    EXPECT_EQ(session.conn.linkError, 1);
-    EXPECT_FALSE(session.conn.open);
+    EXPECT_TRUE(session.conn.linkFailed());
+    EXPECT_FALSE(session.port.isOpen());
     ASSERT_EQ(dialogs.calls.size(), 2u);
     EXPECT_EQ(dialogs.calls[1].title, QStringLiteral("СООБЩЕНИЕ СИСТЕМЫ"));
     EXPECT_TRUE(dialogs.calls[1].text.startsWith(

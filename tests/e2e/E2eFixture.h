@@ -53,7 +53,7 @@ struct E2eFixture : ::testing::Test {
         startSim(simArgs);
         dialogs.answer(sim->number());
         dispatcher.startUp(startDir.path());
-        ASSERT_TRUE(session.conn.open);
+        ASSERT_TRUE(session.port.isOpen());
     }
 
     const ScriptedDialogs::Call& lastMessage() const { return dialogs.calls.back(); }

@@ -101,7 +101,7 @@ TEST_F(Printer, NoReplyGivesTheMessageAndTheProgramStaysUsable) {
     EXPECT_EQ(failed.text, errorText());
     EXPECT_EQ(session.shell.markLinkIcon, session::LinkIcon::Error);
     EXPECT_EQ(session.shell.graphicsLinkIcon, session::LinkIcon::Error);
-    EXPECT_EQ(session.conn.linkError, 1);
+    EXPECT_TRUE(session.conn.linkFailed());
 
     EXPECT_TRUE(run(61).text.startsWith(QStringLiteral("  Маркиратор отпечатал ")));
     EXPECT_EQ(session.shell.markLinkIcon, session::LinkIcon::Ok);
@@ -129,7 +129,7 @@ TEST_F(Printer, HangUpGivesTheMessageAndConnectingAgainWorks) {
     ASSERT_TRUE(sim->readPortLine()) << "the simulator did not come back";
     dialogs.answer(sim->number());
     dispatcher.dispatch(2);
-    EXPECT_EQ(session.conn.linkError, 0);
+    EXPECT_FALSE(session.conn.linkFailed());
     EXPECT_TRUE(
         lastMessage().text.startsWith(QStringLiteral("Версия Программы Системы Печати:\n\r'T960")));
     EXPECT_TRUE(run(60).text.startsWith(QStringLiteral("  Маркиратор отработал ")));

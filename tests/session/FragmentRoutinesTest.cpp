@@ -74,7 +74,7 @@ TEST_F(Fragments, ReadWithoutReplyIsOneError) {
     EXPECT_EQ(shown[0].text, u(u"Ошибка при чтении данных из Маркиратора (COM3)!"));
     EXPECT_EQ(shown[0].kind, 16);
     EXPECT_EQ(icons.back(), std::make_pair(LinkIcon::Error, LinkIcon::Error));
-    EXPECT_EQ(conn.linkError, 1);
+    EXPECT_TRUE(conn.linkFailed());
 }
 
 TEST_F(Fragments, ShortReplyReadsAsZeros) {
@@ -100,7 +100,7 @@ TEST_F(Fragments, WriteAsksThenSends) {
     EXPECT_EQ(written(),
               std::vector<QByteArray>{bytes({0x10, 0x32, 0x34, 0x3C, 0x31, 0x32, 0x33, 0x0E})});
     EXPECT_EQ(icons, (Icons{{LinkIcon::Busy, LinkIcon::Idle}, {LinkIcon::Ok, LinkIcon::Idle}}));
-    EXPECT_EQ(conn.linkError, 0);
+    EXPECT_FALSE(conn.linkFailed());
     EXPECT_EQ(port.readCount, 0);
 }
 
@@ -151,7 +151,7 @@ TEST_F(Fragments, RefusedWriteIsSaid) {
     EXPECT_EQ(shown[1].text, u(u"Ошибка записи данных в порт COM3!"));
     EXPECT_EQ(shown[1].kind, 16);
     EXPECT_EQ(icons, (Icons{{LinkIcon::Busy, LinkIcon::Idle}, {LinkIcon::Error, LinkIcon::Idle}}));
-    EXPECT_EQ(conn.linkError, 1);
+    EXPECT_TRUE(conn.linkFailed());
 }
 
 TEST_F(Fragments, WriteLeavesTableAndEditorAlone) {

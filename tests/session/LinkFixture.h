@@ -19,7 +19,6 @@ struct LinkFixture : ::testing::Test {
 
     void openOn(const char* portName) {
         port.setOpen(true);
-        conn.open = true;
         conn.portName = QString::fromLatin1(portName);
     }
 };

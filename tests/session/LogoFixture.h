@@ -11,7 +11,6 @@ class LogoFixture : public ::testing::Test {
 protected:
     LogoFixture() {
         port.setOpen(true);
-        conn.open = true;
         conn.portName = QStringLiteral("COM3");
         shell.changed = [this] {
             if (shell.graphicsLinkIcon != m_lastIcon)

@@ -64,7 +64,7 @@ TEST_F(Transfers, WriteSixtyThreeBy32ToSlot5) {
     EXPECT_EQ(dialogs.calls[1].text, QStringLiteral("Передача Логотипа #005 завершена."));
     EXPECT_EQ(dialogs.calls[1].kind, 64);
     EXPECT_EQ(icons, (Icons{LinkIcon::Busy, LinkIcon::Ok}));
-    EXPECT_EQ(conn.linkError, 0);
+    EXPECT_FALSE(conn.linkFailed());
 }
 
 TEST_F(Transfers, OutputThatNeverEmptiesIsAWriteError) {
@@ -78,7 +78,7 @@ TEST_F(Transfers, OutputThatNeverEmptiesIsAWriteError) {
     EXPECT_EQ(m.text, QStringLiteral("Ошибка записи данных в порт COM3!"));
     EXPECT_EQ(m.kind, 16);
     EXPECT_EQ(icons, (Icons{LinkIcon::Busy, LinkIcon::Error}));
-    EXPECT_EQ(conn.linkError, 1);
+    EXPECT_TRUE(conn.linkFailed());
 }
 
 TEST_F(Transfers, RefusedRequestIsAWriteError) {
@@ -280,7 +280,7 @@ TEST_F(Transfers, WriteWithoutAnyAnswerIsAReadError) {
     EXPECT_EQ(m.kind, 16);
     EXPECT_EQ(icons, (Icons{LinkIcon::Busy, LinkIcon::Error}));
     EXPECT_EQ(shell.markLinkIcon, LinkIcon::Idle);
-    EXPECT_EQ(conn.linkError, 1);
+    EXPECT_TRUE(conn.linkFailed());
 }
 
 TEST_F(Transfers, DeleteWithoutAnyAnswerIsAReadError) {
@@ -484,7 +484,7 @@ TEST_P(ReadAnswers, ShownAndTheLogoKept) {
     EXPECT_EQ(logo.width, 64);
     EXPECT_FALSE(QFile::exists(path("logo005.bin")));
     EXPECT_EQ(icons, (Icons{LinkIcon::Busy, LinkIcon::Ok}));
-    EXPECT_EQ(conn.linkError, 0);
+    EXPECT_FALSE(conn.linkFailed());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -533,7 +533,7 @@ TEST_F(Transfers, ReadRequestRefusedEndsQuietly) {
     port.failWrites = true;
     session::readLogo(ctx);
     EXPECT_TRUE(dialogs.messages().empty());
-    EXPECT_EQ(conn.linkError, 1);
+    EXPECT_TRUE(conn.linkFailed());
     EXPECT_EQ(icons, (Icons{LinkIcon::Busy, LinkIcon::Error}));
 }
 
@@ -608,7 +608,7 @@ TEST_F(Transfers, BitmapWithoutAnswerIsAReadError) {
     EXPECT_EQ(m.title, QStringLiteral("ОШИБКА"));
     EXPECT_EQ(m.text, QStringLiteral("Ошибка при чтении данных из Маркиратора (COM3)!"));
     EXPECT_EQ(m.kind, 16);
-    EXPECT_EQ(conn.linkError, 1);
+    EXPECT_TRUE(conn.linkFailed());
     EXPECT_EQ(icons, (Icons{LinkIcon::Busy, LinkIcon::Error}));
     EXPECT_EQ(logo.width, 64);
     // Its failure shows in the mark window too.

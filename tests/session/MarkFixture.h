@@ -11,7 +11,6 @@ class MarkFixture : public ::testing::Test {
 protected:
     MarkFixture() {
         port.setOpen(true);
-        conn.open = true;
         conn.portName = QStringLiteral("COM3");
         shell.changed = [this] {
             const auto now = std::make_pair(shell.markLinkIcon, shell.graphicsLinkIcon);

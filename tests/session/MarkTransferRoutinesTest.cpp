@@ -94,7 +94,7 @@ TEST_F(MarkTransfer, ReadMarkByNumber) {
     EXPECT_TRUE(shell.enabled(14));
     EXPECT_FALSE(shell.enabled(13));
     EXPECT_EQ(icons, (Icons{{LinkIcon::Busy, LinkIcon::Idle}, {LinkIcon::Ok, LinkIcon::Idle}}));
-    EXPECT_EQ(conn.linkError, 0);
+    EXPECT_FALSE(conn.linkFailed());
     EXPECT_EQ(shell.markStatus, u(u"Марка #05 (маркиратор)"));
     EXPECT_TRUE(state.fromPrinter);
 }
@@ -138,7 +138,7 @@ TEST_F(MarkTransfer, WrongLengthsAreReadErrorsAndLeaveTheTable) {
         session::readCurrentMark(ctx, state);
         expectMessages({{u(u"ОШИБКА"), readError(), 16}});
         expectTableUntouched();
-        EXPECT_EQ(conn.linkError, 1);
+        EXPECT_TRUE(conn.linkFailed());
         EXPECT_EQ(port.bytesWaitingInput(), 0);
     }
 }
@@ -184,7 +184,7 @@ TEST_F(MarkTransfer, NoReplyToTheNumberedRead) {
     session::readNumberedMark(ctx, state);
     expectMessages({{u(u"ОШИБКА"), readError(), 16}});
     EXPECT_EQ(icons, (Icons{{LinkIcon::Busy, LinkIcon::Idle}, {LinkIcon::Error, LinkIcon::Error}}));
-    EXPECT_EQ(conn.linkError, 1);
+    EXPECT_TRUE(conn.linkFailed());
     EXPECT_EQ(clock.elapsedMs(), 10 + 100 * 10);
     EXPECT_EQ(port.readCount, 0);
     expectTableUntouched();
@@ -203,7 +203,7 @@ TEST_F(MarkTransfer, ReadCommandRefused) {
     port.failWrites = true;
     session::readCurrentMark(ctx, state);
     expectMessages({{u(u"ОШИБКА"), readError(), 16}});
-    EXPECT_EQ(conn.linkError, 1);
+    EXPECT_TRUE(conn.linkFailed());
     expectTableUntouched();
 }
 
@@ -345,7 +345,7 @@ TEST_F(MarkTransfer, RefusedCommandIsAWriteError) {
     session::writeMark(ctx, state);
     expectMessages({{u(u"ОШИБКА"), writeError(), 16}});
     EXPECT_EQ(icons, (Icons{{LinkIcon::Busy, LinkIcon::Idle}, {LinkIcon::Error, LinkIcon::Idle}}));
-    EXPECT_EQ(conn.linkError, 1);
+    EXPECT_TRUE(conn.linkFailed());
     EXPECT_FALSE(shell.talking);
 }
 
@@ -385,7 +385,7 @@ TEST_F(MarkTransfer, WriteWithoutReadBackIsAReadError) {
     EXPECT_EQ(written().back(), bytes({0x0F, 0x72, 0x30, 0x37, 0x0E}));
     expectMessages({{u(u"ОШИБКА"), readError(), 16}});
     EXPECT_EQ(icons.back(), std::make_pair(LinkIcon::Error, LinkIcon::Error));
-    EXPECT_EQ(conn.linkError, 1);
+    EXPECT_TRUE(conn.linkFailed());
     EXPECT_FALSE(shell.talking);
 }
 

@@ -30,8 +30,8 @@ struct PortOpen : LinkFixture {
 TEST_F(PortOpen, AnswerFourOpensCom4WithTheFixedLineSettings) {
     dialogs.answer("4");
     session::openPort(ctx, lister);
-    EXPECT_EQ(conn.linkError, 0);
-    EXPECT_TRUE(conn.open);
+    EXPECT_FALSE(conn.linkFailed());
+    EXPECT_TRUE(port.isOpen());
     EXPECT_EQ(conn.portName, QStringLiteral("COM4"));
     EXPECT_EQ(port.openedPath, QStringLiteral("/dev/ttyUSB0"));
     EXPECT_EQ(port.openedSettings.baud, 115200);
@@ -86,8 +86,8 @@ TEST_P(PortOpenRejects, AskAgainAndNoGivesUp) {
     dialogs.answer(GetParam().answer);
     dialogs.answer(platform::kNo);
     session::openPort(ctx, lister);
-    EXPECT_EQ(conn.linkError, 1);
-    EXPECT_FALSE(conn.open);
+    EXPECT_TRUE(conn.linkFailed());
+    EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(port.openCount, 0);
     ASSERT_EQ(dialogs.calls.size(), 2u);
     EXPECT_EQ(dialogs.calls[1].title, questionTitle);
@@ -108,7 +108,7 @@ TEST_F(PortOpen, YesAsksForTheNumberAgainWithTheSameList) {
     dialogs.answer(platform::kYes);
     dialogs.answer("7");
     session::openPort(ctx, lister);
-    EXPECT_EQ(conn.linkError, 0);
+    EXPECT_FALSE(conn.linkFailed());
     EXPECT_EQ(conn.portName, QStringLiteral("COM7"));
     ASSERT_EQ(dialogs.calls.size(), 3u);
     EXPECT_EQ(dialogs.calls[2].type, Type::Input);
@@ -117,7 +117,7 @@ TEST_F(PortOpen, YesAsksForTheNumberAgainWithTheSameList) {
 
 TEST_F(PortOpen, CancelledDialogChangesNothingAndSaysNothing) {
     session::openPort(ctx, lister);
-    EXPECT_EQ(conn.linkError, 1);
+    EXPECT_TRUE(conn.linkFailed());
     EXPECT_EQ(dialogs.calls.size(), 1u);
     EXPECT_EQ(shell.portText, QStringLiteral("COM?"));
     EXPECT_EQ(shell.markLinkIcon, session::LinkIcon::Idle);
@@ -127,7 +127,7 @@ TEST_F(PortOpen, CancelledDialogChangesNothingAndSaysNothing) {
 TEST_F(PortOpen, NoDevicesGivesTheSystemMessage) {
     lister.devices.clear();
     session::openPort(ctx, lister);
-    EXPECT_EQ(conn.linkError, 1);
+    EXPECT_TRUE(conn.linkFailed());
     ASSERT_EQ(dialogs.calls.size(), 1u);
     EXPECT_EQ(dialogs.calls[0].title, QStringLiteral("СООБЩЕНИЕ СИСТЕМЫ"));
     EXPECT_EQ(dialogs.calls[0].text, QStringLiteral("  ДОСТУПНЫЕ COM-ПОРТЫ НЕ ОБНАРУЖЕНЫ!  "));
@@ -149,8 +149,8 @@ TEST_P(PortOpenFails, NamesThePortItsPathAndTheReason) {
     port.openResult = {GetParam().error, QString::fromUtf8(GetParam().detail)};
     dialogs.answer("4");
     session::openPort(ctx, lister);
-    EXPECT_EQ(conn.linkError, 1);
-    EXPECT_FALSE(conn.open);
+    EXPECT_TRUE(conn.linkFailed());
+    EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(shell.portText, QStringLiteral("COM?"));
     EXPECT_EQ(shell.markLinkIcon, session::LinkIcon::Error);
     EXPECT_TRUE(shell.enabled(2));
@@ -180,21 +180,21 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(PortOpen, ReconnectingClosesTheOpenPortFirst) {
     dialogs.answer("4");
     session::openPort(ctx, lister);
-    ASSERT_TRUE(conn.open);
+    ASSERT_TRUE(port.isOpen());
     std::vector<std::string> order;
     dialogs.answer("4");
     session::openPort(ctx, lister);
     EXPECT_EQ(port.closeCount, 1);
     EXPECT_EQ(port.openCount, 2);
-    EXPECT_TRUE(conn.open);
-    EXPECT_EQ(conn.linkError, 0);
+    EXPECT_TRUE(port.isOpen());
+    EXPECT_FALSE(conn.linkFailed());
 }
 
 TEST_F(PortOpen, CancelledReconnectKeepsTheOpenPort) {
     dialogs.answer("4");
     session::openPort(ctx, lister);
     session::openPort(ctx, lister);
-    EXPECT_TRUE(conn.open);
+    EXPECT_TRUE(port.isOpen());
     EXPECT_EQ(port.closeCount, 0);
     EXPECT_EQ(shell.portText, QStringLiteral("COM4: 115200,n,8,1"));
 }
@@ -222,7 +222,7 @@ struct PortClose : PortOpen {
 
 TEST_F(PortClose, ReturnsToTheNoPortState) {
     session::closePort(ctx);
-    EXPECT_FALSE(conn.open);
+    EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(port.closeCount, 1);
     EXPECT_EQ(shell.portText, QStringLiteral("COM?"));
     EXPECT_EQ(shell.markLinkIcon, session::LinkIcon::Idle);
@@ -261,8 +261,8 @@ TEST_F(PortClose, LineSettingsReopenWithTheItemsText) {
 TEST_F(PortClose, FailedReopenSaysSoAndLeavesNoPortOpen) {
     port.openResult = {platform::OpenError::NotFound, {}};
     session::changeLineSettings(ctx, 110);
-    EXPECT_FALSE(conn.open);
-    EXPECT_EQ(conn.linkError, 1);
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_TRUE(conn.linkFailed());
     EXPECT_EQ(shell.portText, QStringLiteral("COM?"));
     EXPECT_TRUE(shell.enabled(2));
     EXPECT_FALSE(shell.enabled(55));

@@ -10,7 +10,6 @@ class PrinterFixture : public ::testing::Test {
 protected:
     PrinterFixture() {
         port.setOpen(true);
-        conn.open = true;
         conn.portName = QStringLiteral("COM3");
         shell.changed = [this] {
             EXPECT_EQ(shell.markLinkIcon, shell.graphicsLinkIcon);

@@ -136,7 +136,7 @@ TEST_F(ClockCommandTest, RefusedDateWriteSkipsTime) {
     EXPECT_TRUE(clock.sleeps.empty());
     EXPECT_EQ(icons, (Icons{LinkIcon::Ok, LinkIcon::Error}));
     EXPECT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(conn.linkError, 1);
+    EXPECT_TRUE(conn.linkFailed());
 }
 
 TEST_F(ClockCommandTest, RefusedTimeWriteShowsError) {
@@ -292,7 +292,7 @@ TEST_F(DateOffsetTest, RefusedWriteShowsErrorIcon) {
     session::setDateOffset(ctx);
     EXPECT_EQ(icons, (Icons{LinkIcon::Ok, LinkIcon::Error}));
     EXPECT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(conn.linkError, 1);
+    EXPECT_TRUE(conn.linkFailed());
 }
 
 class LineCountTest : public PrinterFixture {

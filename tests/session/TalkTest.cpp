@@ -15,7 +15,7 @@ TEST_F(Talk, NoReplyGivesTheReadErrorAndTheErrorIcons) {
     port.queueSilence();
     const auto r = session::transact(ctx, printer::readWorkingHours);
     EXPECT_FALSE(r.ok());
-    EXPECT_EQ(conn.linkError, 1);
+    EXPECT_TRUE(conn.linkFailed());
     ASSERT_EQ(dialogs.calls.size(), 1u);
     EXPECT_EQ(dialogs.calls[0].title, QStringLiteral("ОШИБКА"));
     EXPECT_EQ(dialogs.calls[0].text,
@@ -29,14 +29,14 @@ TEST_F(Talk, NoReplyGivesTheReadErrorAndTheErrorIcons) {
 TEST_F(Talk, RefusedWriteReadsLikeNoReplyAndASuccessClearsTheFlag) {
     port.failWrites = true;
     session::transact(ctx, printer::readWorkingHours);
-    EXPECT_EQ(conn.linkError, 1);
+    EXPECT_TRUE(conn.linkFailed());
     ASSERT_EQ(dialogs.calls.size(), 1u);
     EXPECT_EQ(dialogs.calls[0].text,
               QStringLiteral("Ошибка при чтении данных из Маркиратора (COM3)!"));
     port.failWrites = false;
     port.queueReply(QByteArray("\x01\x00\x01\x17\x2D", 5));
     EXPECT_TRUE(session::transact(ctx, printer::readWorkingHours).ok());
-    EXPECT_EQ(conn.linkError, 0);
+    EXPECT_FALSE(conn.linkFailed());
 }
 
 } // namespace
