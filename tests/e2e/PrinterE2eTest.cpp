@@ -108,11 +108,12 @@ TEST_F(Printer, NoReplyGivesTheMessageAndTheProgramStaysUsable) {
 }
 
 TEST_F(Printer, LateReplyIsNotTakenForTheNextOne) {
-    startConnected({"--model", "T936", "--fault", "delay=700@w"});
+    // Late well past the wait, even on a loaded machine whose short sleeps run long.
+    startConnected({"--model", "T936", "--fault", "delay=1500@w"});
     EXPECT_EQ(run(60).text, errorText());
     // The hours reply arrives while nobody waits; the version read that follows must see only
     // its own reply.
-    QThread::msleep(300);
+    QThread::msleep(600);
     const auto& version = run(54);
     EXPECT_TRUE(
         version.text.startsWith(QStringLiteral("Версия Программы Системы Печати:\n\r'T936")))
