@@ -7,118 +7,75 @@ namespace nimbrel::session {
 
 namespace {
 
-// An item's text and start state come from its row of the command table.
-MenuNode item(CommandId id) {
-    const CommandRow* row = findCommand(idNumber(id));
-    return {MenuNode::Kind::Item, idNumber(id),      QString::fromUtf8(row->menuText),
-            row->startEnabled,    row->startChecked, {}};
+// The menus above the items: title, the menu they open in (None for the bar), whether a
+// separator comes before them there, and their place on the bar.
+struct MenuPlace {
+    Menu menu;
+    Menu parent;
+    const char* title;
+    bool separatorBefore;
+    int position;
+};
+
+const MenuPlace kPlaces[] = {
+    {Menu::Functions, Menu::None, "ФУНКЦИИ", false, kTopFunctions},
+    {Menu::Connection, Menu::Functions, "ПОДКЛЮЧЕНИЕ", false, 0},
+    {Menu::LineSettings, Menu::Connection, "установки сом-порта", false, 0},
+    {Menu::PrinterSettings, Menu::Functions, "Настройки Маркиратора", true, 0},
+    {Menu::Mark, Menu::None, "МАРКА", false, kTopMark},
+    {Menu::Graphics, Menu::None, "ГРАФИКА", false, kTopGraphics},
+    {Menu::Editor, Menu::None, "РедакторГрафики", false, kTopEditor},
+    {Menu::Help, Menu::None, "Помощь", false, kTopHelp},
+};
+
+const MenuPlace& placeOf(Menu menu) {
+    for (const MenuPlace& p : kPlaces)
+        if (p.menu == menu)
+            return p;
+    return kPlaces[0];
 }
+
 MenuNode separator() {
     return {MenuNode::Kind::Separator, 0, {}, true, false, {}};
 }
-MenuNode submenu(const char* text, std::vector<MenuNode> children) {
-    return {MenuNode::Kind::Submenu, 0, QString::fromUtf8(text), true, false, std::move(children)};
+
+// The item list of a menu, opening it (and the menus above it) at the end of its parent the
+// first time it is asked for.
+std::vector<MenuNode>& itemsOf(Menu menu, std::vector<TopMenu>& bar) {
+    const MenuPlace& place = placeOf(menu);
+    const QString title = QString::fromUtf8(place.title);
+    if (place.parent == Menu::None) {
+        for (TopMenu& top : bar)
+            if (top.position == place.position)
+                return top.nodes;
+        bar.push_back({place.position, title, {}});
+        return bar.back().nodes;
+    }
+    std::vector<MenuNode>& siblings = itemsOf(place.parent, bar);
+    for (MenuNode& n : siblings)
+        if (n.kind == MenuNode::Kind::Submenu && n.text == title)
+            return n.children;
+    if (place.separatorBefore)
+        siblings.push_back(separator());
+    siblings.push_back({MenuNode::Kind::Submenu, 0, title, true, false, {}});
+    return siblings.back().children;
 }
 
 std::vector<TopMenu> build() {
     std::vector<TopMenu> bar;
-    bar.push_back({kTopFunctions,
-                   QStringLiteral("ФУНКЦИИ"),
-                   {
-                       submenu("ПОДКЛЮЧЕНИЕ",
-                               {
-                                   item(CommandId::OpenPort),
-                                   item(CommandId::ClosePort),
-                                   submenu("установки сом-порта",
-                                           {
-                                               item(CommandId::Line115200),
-                                               item(CommandId::Line57600),
-                                               item(CommandId::Line38400),
-                                               item(CommandId::Line28800),
-                                               item(CommandId::Line19200),
-                                               item(CommandId::Line14400),
-                                               item(CommandId::Line9600),
-                                           }),
-                               }),
-                       separator(),
-                       submenu("Настройки Маркиратора",
-                               {
-                                   item(CommandId::Version),
-                                   separator(),
-                                   item(CommandId::SetClock),
-                                   item(CommandId::SetDateOffset),
-                                   item(CommandId::SetLineCount),
-                                   separator(),
-                                   item(CommandId::PrintModeReport),
-                                   item(CommandId::SettingsReport),
-                                   separator(),
-                                   item(CommandId::WorkingHours),
-                                   item(CommandId::PrintedCount),
-                               }),
-                       separator(),
-                       item(CommandId::Exit),
-                       separator(),
-                       item(CommandId::ShowMarkWindow),
-                       item(CommandId::ShowGraphicsWindow),
-                   }});
-    bar.push_back({kTopMark,
-                   QStringLiteral("МАРКА"),
-                   {
-                       item(CommandId::NewMark),
-                       separator(),
-                       item(CommandId::OpenMark),
-                       item(CommandId::SaveMarkChanges),
-                       item(CommandId::SaveMarkAs),
-                       separator(),
-                       item(CommandId::ReadFragment),
-                       item(CommandId::WriteFragment),
-                       separator(),
-                       item(CommandId::ReadCurrentMark),
-                       item(CommandId::ReadMark),
-                       separator(),
-                       item(CommandId::WriteMark),
-                       separator(),
-                       item(CommandId::MarkArea),
-                   }});
-    bar.push_back({kTopGraphics,
-                   QStringLiteral("ГРАФИКА"),
-                   {
-                       item(CommandId::NewLogo),
-                       item(CommandId::OpenLogo),
-                       separator(),
-                       item(CommandId::SaveLogoChanges),
-                       item(CommandId::SaveLogoAs),
-                       separator(),
-                       item(CommandId::ReadLogo),
-                       item(CommandId::WriteLogo),
-                       item(CommandId::DeleteLogo),
-                       separator(),
-                       item(CommandId::ReadBitmap),
-                       item(CommandId::WriteGraphicMark),
-                       separator(),
-                       item(CommandId::LogoArea),
-                   }});
-    bar.push_back({kTopEditor,
-                   QStringLiteral("РедакторГрафики"),
-                   {
-                       item(CommandId::LogoWidth),
-                       item(CommandId::LogoHeight),
-                       separator(),
-                       item(CommandId::InvertLogo),
-                       separator(),
-                       item(CommandId::ClearLogo),
-                       separator(),
-                       item(CommandId::CountDots),
-                   }});
-    bar.push_back({kTopHelp,
-                   QStringLiteral("Помощь"),
-                   {
-                       item(CommandId::HelpAbout),
-                       separator(),
-                       item(CommandId::HelpConnection),
-                       item(CommandId::HelpShortcuts),
-                       item(CommandId::HelpFormats),
-                   }});
+    for (const CommandRow& row : commandTable()) {
+        if (row.menu == Menu::None)
+            continue;
+        std::vector<MenuNode>& items = itemsOf(row.menu, bar);
+        if (row.separatorBefore)
+            items.push_back(separator());
+        items.push_back({MenuNode::Kind::Item,
+                         idNumber(row.id),
+                         QString::fromUtf8(row.menuText),
+                         row.startEnabled,
+                         row.startChecked,
+                         {}});
+    }
     return bar;
 }
 

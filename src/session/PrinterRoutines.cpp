@@ -20,20 +20,8 @@ void showReport(Context& ctx, const QString& text) {
     ctx.dialogs.message(reportTitle(), text, platform::kInformation);
 }
 
-using Operation = std::function<link::ExchangeResult(link::Line&)>;
-
-// The information queries: busy icon, exchange, ok icon, the report.
-void showQuery(Context& ctx, const Operation& operation,
-               const std::function<QString(const QByteArray&)>& build, int bufferSize) {
-    const link::ExchangeResult result = transact(ctx, operation);
-    if (!result.ok())
-        return;
-    ctx.shell.setLinkIcon(LinkIcon::Ok);
-    showReport(ctx, build(link::zeroFilled(result.reply, bufferSize)));
-}
-
 // The area maps show no busy or ok icon, and on failure repeat the transaction's message.
-void showArea(Context& ctx, const Operation& operation,
+void showArea(Context& ctx, const std::function<link::ExchangeResult(link::Line&)>& operation,
               const std::function<QString(const QByteArray&)>& build) {
     const link::ExchangeResult result = transact(ctx, operation, false);
     if (!result.ok()) {
@@ -45,6 +33,15 @@ void showArea(Context& ctx, const Operation& operation,
 }
 
 } // namespace
+
+void showQuery(Context& ctx, const std::function<link::ExchangeResult(link::Line&)>& operation,
+               const std::function<QString(const QByteArray&)>& build, int bufferSize) {
+    const link::ExchangeResult result = transact(ctx, operation);
+    if (!result.ok())
+        return;
+    ctx.shell.setLinkIcon(LinkIcon::Ok);
+    showReport(ctx, build(link::zeroFilled(result.reply, bufferSize)));
+}
 
 void showVersion(Context& ctx) {
     printer::VersionResult version;
@@ -75,14 +72,6 @@ void showVersion(Context& ctx) {
                 ctx.conn.printerModel + QStringLiteral(".");
     }
     showReport(ctx, text);
-}
-
-void showWorkingHours(Context& ctx) {
-    showQuery(ctx, printer::readWorkingHours, printer::workingHoursText, 8192);
-}
-
-void showPrintedCount(Context& ctx) {
-    showQuery(ctx, printer::readPrintedCount, printer::printedCountText, 8192);
 }
 
 void showSettingsReport(Context& ctx) {

@@ -1,6 +1,12 @@
 #pragma once
 
+#include "link/Exchange.h"
 #include "session/Context.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
 
 namespace nimbrel::session {
 
@@ -8,10 +14,14 @@ namespace nimbrel::session {
 // completion: asks through ctx.dialogs, talks through link, shows through ctx.dialogs and
 // ctx.shell. The caller makes sure a port is open.
 
+// An information query: busy icon, the operation's exchange, ok icon, and the report built from
+// the reply (zero-filled to `bufferSize`) in the information box. On a failure, the read-error
+// message instead.
+void showQuery(Context& ctx, const std::function<link::ExchangeResult(link::Line&)>& operation,
+               const std::function<QString(const QByteArray&)>& build, int bufferSize = 256);
+
 // Shows the printer's version and takes the model from it (ctx.conn.printerModel).
 void showVersion(Context& ctx);
-void showWorkingHours(Context& ctx);
-void showPrintedCount(Context& ctx);
 // Layout and model lines follow ctx.conn.printerModel.
 void showSettingsReport(Context& ctx);
 void showPrintModeReport(Context& ctx);

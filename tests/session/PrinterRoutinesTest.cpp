@@ -1,11 +1,21 @@
 #include "session/PrinterRoutines.h"
 #include "PrinterFixture.h"
+#include "printer/Counters.h"
+#include "printer/PrinterOperations.h"
 
 namespace nimbrel::testing {
 namespace {
 
 using session::LinkIcon;
 using Icons = std::vector<LinkIcon>;
+
+// The counter commands as their rows of the command table make them.
+void showWorkingHours(session::Context& ctx) {
+    session::showQuery(ctx, printer::readWorkingHours, printer::workingHoursText);
+}
+void showPrintedCount(session::Context& ctx) {
+    session::showQuery(ctx, printer::readPrintedCount, printer::printedCountText);
+}
 
 class InfoCommandsTest : public PrinterFixture {
 protected:
@@ -34,7 +44,7 @@ TEST_F(InfoCommandsTest, VersionSetsModelUpperCase) {
     EXPECT_EQ(conn.printerModel, QStringLiteral("T236"));
     expectOneReport(u(u"Версия Программы Системы Печати:\n\r't236 v1.07'"));
     EXPECT_EQ(icons, (Icons{LinkIcon::Busy, LinkIcon::Ok}));
-    EXPECT_EQ(conn.linkError, 0);
+    EXPECT_FALSE(conn.linkFailed());
 }
 
 TEST_F(InfoCommandsTest, EmptyVersionKeepsModel) {
@@ -49,7 +59,7 @@ TEST_F(InfoCommandsTest, EmptyVersionKeepsModel) {
     EXPECT_EQ(shown[0].text, u(u"Ошибка при чтении данных из Маркиратора (COM3)!\n\r"
                                u"(возможно Маркиратор не включен или не подключен)"));
     EXPECT_EQ(icons, (Icons{LinkIcon::Busy, LinkIcon::Error}));
-    EXPECT_EQ(conn.linkError, 1);
+    EXPECT_TRUE(conn.linkFailed());
 }
 
 TEST_F(InfoCommandsTest, VersionWithoutReplyKeepsModel) {
@@ -58,7 +68,7 @@ TEST_F(InfoCommandsTest, VersionWithoutReplyKeepsModel) {
     EXPECT_EQ(conn.printerModel, QStringLiteral("T260"));
     expectReadErrors(1);
     EXPECT_EQ(icons, (Icons{LinkIcon::Busy, LinkIcon::Error}));
-    EXPECT_EQ(conn.linkError, 1);
+    EXPECT_TRUE(conn.linkFailed());
     EXPECT_EQ(port.readCount, 0);
 }
 
@@ -113,13 +123,13 @@ TEST_P(CounterCommandTest, FailedExchangeShowsOnlyTheError) {
 INSTANTIATE_TEST_SUITE_P(
     Counters, CounterCommandTest,
     ::testing::Values(
-        CounterCase{"Hours", session::showWorkingHours, QByteArray("\x11\x77\x0E"),
+        CounterCase{"Hours", showWorkingHours, QByteArray("\x11\x77\x0E"),
                     bytes({0x06, 0, 1, 23, 45}), u"  Маркиратор отработал 1234.5 часов. "},
-        CounterCase{"HoursShortReply", session::showWorkingHours, QByteArray("\x11\x77\x0E"),
-                    bytes({0x06}), u"  Маркиратор отработал 0.0 часов. "},
-        CounterCase{"Marks", session::showPrintedCount, QByteArray("\x11\x6D\x0E"),
+        CounterCase{"HoursShortReply", showWorkingHours, QByteArray("\x11\x77\x0E"), bytes({0x06}),
+                    u"  Маркиратор отработал 0.0 часов. "},
+        CounterCase{"Marks", showPrintedCount, QByteArray("\x11\x6D\x0E"),
                     bytes({0x06, 0, 0, 0, 0, 1, 5}), u"  Маркиратор отпечатал 105 марок. "},
-        CounterCase{"MarksBadDigit", session::showPrintedCount, QByteArray("\x11\x6D\x0E"),
+        CounterCase{"MarksBadDigit", showPrintedCount, QByteArray("\x11\x6D\x0E"),
                     bytes({0x06, 0, 0, 0, 0, 0, 0xC8}), u"  Маркиратор отпечатал ?? марок. "}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -128,9 +138,9 @@ TEST_F(InfoCommandsTest, OversizedCounterReplyIsDrained) {
     QByteArray big(9000, '\x63');
     big[0] = 0x06;
     port.queueReply(big);
-    session::showPrintedCount(ctx);
+    showPrintedCount(ctx);
     port.queueReply(bytes({0x06, 0, 0, 7, 0}));
-    session::showWorkingHours(ctx);
+    showWorkingHours(ctx);
     const auto shown = dialogs.messages();
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0].text, u(u"  Маркиратор отпечатал 999999999999 марок. "));
@@ -241,7 +251,7 @@ TEST_P(AreaFailureTest, ShowsErrorTwice) {
     GetParam()(ctx);
     expectReadErrors(2);
     EXPECT_EQ(icons, (Icons{LinkIcon::Error}));
-    EXPECT_EQ(conn.linkError, 1);
+    EXPECT_TRUE(conn.linkFailed());
     EXPECT_EQ(port.readCount, 0);
 }
 
