@@ -64,4 +64,13 @@ long long parseWholeNumber(const QString& text) {
     return -static_cast<long long>(magnitude);
 }
 
+std::optional<int> parseDigitsOnly(const QString& text) {
+    if (text.isEmpty() || text.size() > 9)
+        return std::nullopt;
+    for (QChar c : text)
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    return static_cast<int>(parseWholeNumber(text));
+}
+
 } // namespace nimbrel::platform

@@ -1,5 +1,7 @@
 #include "platform/PortHolders.h"
 
+#include "platform/NumberText.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -40,11 +42,7 @@ std::optional<int> ttyIndexOfFdInfo(const QByteArray& fdinfo) {
     for (const QByteArray& line : fdinfo.split('\n')) {
         if (!line.startsWith("tty-index:"))
             continue;
-        bool ok = false;
-        const int index = line.mid(10).trimmed().toInt(&ok);
-        if (ok && index >= 0)
-            return index;
-        return std::nullopt;
+        return parseDigitsOnly(QString::fromLatin1(line.mid(10).trimmed()));
     }
     return std::nullopt;
 }
@@ -53,14 +51,7 @@ std::optional<int> ptyIndexOfPath(const QString& path) {
     const QString prefix = QStringLiteral("/dev/pts/");
     if (!path.startsWith(prefix))
         return std::nullopt;
-    const QString digits = path.mid(prefix.size());
-    bool ok = false;
-    const int index = digits.toInt(&ok);
-    // Digits only: toInt would also take a sign or blanks.
-    if (!ok || index < 0 || digits.isEmpty() || digits.size() > 9 ||
-        digits != QString::number(index))
-        return std::nullopt;
-    return index;
+    return parseDigitsOnly(path.mid(prefix.size()));
 }
 
 std::vector<PortHolder> otherPortHolders(int fd, const QString& procRoot) {
@@ -74,9 +65,8 @@ std::vector<PortHolder> otherPortHolders(int fd, const QString& procRoot) {
 
     const QDir proc(procRoot);
     for (const QString& name : proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        bool numeric = false;
-        const long long pid = name.toLongLong(&numeric);
-        if (!numeric || pid == self)
+        const std::optional<int> pid = parseDigitsOnly(name);
+        if (!pid || *pid == self)
             continue;
         const QString fdFolder = proc.filePath(name + QStringLiteral("/fd"));
         bool holdsDevice = false;
@@ -97,7 +87,7 @@ std::vector<PortHolder> otherPortHolders(int fd, const QString& procRoot) {
         }
         if (holdsDevice && !holdsOurMaster) {
             const QByteArray comm = readSmallFile(proc.filePath(name + QStringLiteral("/comm")));
-            holders.push_back({pid, QString::fromLocal8Bit(comm.trimmed())});
+            holders.push_back({*pid, QString::fromLocal8Bit(comm.trimmed())});
         }
     }
     return holders;

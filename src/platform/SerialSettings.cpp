@@ -1,5 +1,7 @@
 #include "platform/SerialPort.h"
 
+#include "platform/NumberText.h"
+
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -11,20 +13,8 @@ namespace {
 
 constexpr int kMaxBaud = 4000000;
 
-std::optional<int> parseDecimal(const QString& text) {
-    if (text.isEmpty() || text.size() > 9)
-        return std::nullopt;
-    int value = 0;
-    for (QChar c : text) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        value = value * 10 + (c.unicode() - u'0');
-    }
-    return value;
-}
-
 std::optional<int> parseBaud(const QString& text) {
-    const std::optional<int> value = parseDecimal(text);
+    const std::optional<int> value = parseDigitsOnly(text);
     if (!value || *value <= 0 || *value > kMaxBaud)
         return std::nullopt;
     return value;
@@ -46,7 +36,7 @@ std::optional<Parity> parseParity(const QString& text) {
 }
 
 std::optional<int> parseDataBits(const QString& text) {
-    const std::optional<int> value = parseDecimal(text);
+    const std::optional<int> value = parseDigitsOnly(text);
     if (!value || *value < 5 || *value > 8)
         return std::nullopt;
     return value;
@@ -54,7 +44,7 @@ std::optional<int> parseDataBits(const QString& text) {
 
 // 1.5 stop bits cannot be carried by LineSettings and is refused.
 std::optional<int> parseStopBits(const QString& text) {
-    const std::optional<int> value = parseDecimal(text);
+    const std::optional<int> value = parseDigitsOnly(text);
     if (!value || (*value != 1 && *value != 2))
         return std::nullopt;
     return value;

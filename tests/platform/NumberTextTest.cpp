@@ -71,5 +71,17 @@ INSTANTIATE_TEST_SUITE_P(
         // Digits after the saturation point are not read on into a wrap.
         NumberCase{u"100000000000000000000abc", kMax}));
 
+// Strict: anything but one to nine plain digits is no number at all.
+TEST(ParseDigitsOnly, TakesOnlyPlainDigits) {
+    const std::pair<const char16_t*, std::optional<int>> cases[] = {
+        {u"0", 0},           {u"007", 7}, {u"999999999", 999999999},
+        {u"1234567890", {}}, {u"", {}},   {u" 1", {}},
+        {u"1 ", {}},         {u"+1", {}}, {u"-1", {}},
+        {u"$1F", {}},        {u"1a", {}}, {u"\u0663", {}}};
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(parseDigitsOnly(QString::fromUtf16(text)), expected)
+            << QString::fromUtf16(text).toStdString();
+}
+
 } // namespace
 } // namespace nimbrel::platform
