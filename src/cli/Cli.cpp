@@ -108,11 +108,9 @@ int Job::usage(const QString& message) {
 int Job::linkFailure(link::ExchangeError error) {
     const QString where = QStringLiteral(" Устройство ") + m_devicePath;
     if (error == link::ExchangeError::NotOpen || error == link::ExchangeError::WriteFailed)
-        return fail(kExitLink, QStringLiteral("Ошибка записи данных в порт ") + m_portName +
-                                   QStringLiteral("!") + where +
+        return fail(kExitLink, link::writeErrorText(m_portName) + where +
                                    QStringLiteral(": проверьте кабель и что порт не отключён."));
-    return fail(kExitLink, QStringLiteral("Ошибка при чтении данных из Маркиратора (") +
-                               m_portName + QStringLiteral(")!") + where +
+    return fail(kExitLink, link::readErrorText(m_portName) + where +
                                QStringLiteral(": проверьте, что Маркиратор включён и подключён к "
                                               "этому порту."));
 }

@@ -74,9 +74,8 @@ int readVersion(Job& job, QByteArray& reply) {
     if (!v.ok())
         return job.linkFailure(v.error);
     if (v.empty())
-        return job.fail(kExitLink, QStringLiteral("Ошибка при чтении данных из Маркиратора (") +
-                                       job.portName() +
-                                       QStringLiteral(")! (возможно Маркиратор не включен или не "
+        return job.fail(kExitLink, link::readErrorText(job.portName()) +
+                                       QStringLiteral(" (возможно Маркиратор не включен или не "
                                                       "подключен) Устройство ") +
                                        job.devicePath());
     reply = v.reply;

@@ -65,4 +65,13 @@ platform::LineSettings lineSettingsFromText(const QString& settingsText) {
     return settings;
 }
 
+QString readErrorText(const QString& portName) {
+    return QStringLiteral("Ошибка при чтении данных из Маркиратора (") + portName +
+           QStringLiteral(")!");
+}
+
+QString writeErrorText(const QString& portName) {
+    return QStringLiteral("Ошибка записи данных в порт ") + portName + QStringLiteral("!");
+}
+
 } // namespace nimbrel::link

@@ -12,6 +12,11 @@ QString portListLine(const platform::SerialDevice& device);
 QString openFailureText(const QString& portName, const QString& devicePath,
                         const platform::OpenResult& result);
 
+// "Ошибка при чтении данных из Маркиратора (COM3)!"
+QString readErrorText(const QString& portName);
+// "Ошибка записи данных в порт COM3!"
+QString writeErrorText(const QString& portName);
+
 // The mode string's settings part (": baud=115200 ...") as line settings.
 platform::LineSettings lineSettingsFromText(const QString& settingsText);
 

@@ -2,6 +2,7 @@
 
 #include "logos/LogoEditor.h"
 #include "platform/NumberText.h"
+#include "session/Talk.h"
 
 #include <algorithm>
 
@@ -20,8 +21,7 @@ QString sizeTitle() {
 // Sizes of 0 or less: Yes asks again.
 bool askAgainAfterBadSize(LogoContext& ctx) {
     return ctx.link.dialogs.message(
-               QStringLiteral("ОШИБКА"),
-               QStringLiteral("Недопустимые размеры Логотипа. Повторить ввод?"),
+               errorTitle(), QStringLiteral("Недопустимые размеры Логотипа. Повторить ввод?"),
                platform::kErrorQuestion) == platform::kYes;
 }
 

@@ -4,6 +4,7 @@
 #include "logos/LogoFiles.h"
 #include "logos/LogoSplit.h"
 #include "logos/PictureConversion.h"
+#include "session/Talk.h"
 
 #include <QFileInfo>
 #include <QStringList>
@@ -17,7 +18,7 @@ using namespace logos;
 namespace {
 
 void showError(LogoContext& ctx, const QString& text) {
-    ctx.link.dialogs.message(QStringLiteral("ОШИБКА"), text, platform::kError);
+    ctx.link.dialogs.message(errorTitle(), text, platform::kError);
 }
 
 // "Name|*.a;*.b|..." as the file dialogs take it: the label as the program words it, followed

@@ -51,7 +51,7 @@ int askLogoNumber(LogoContext& ctx, const NumberPrompt& p) {
         const long long n = platform::parseWholeNumber(typed.left(3));
         if (n >= 0 && n <= p.last)
             return static_cast<int>(n);
-        if (ctx.link.dialogs.message(QStringLiteral("ОШИБКА"), p.error, platform::kErrorQuestion) !=
+        if (ctx.link.dialogs.message(errorTitle(), p.error, platform::kErrorQuestion) !=
             platform::kYes)
             return -1;
     }
@@ -114,13 +114,13 @@ bool sendAndConfirm(LogoContext& ctx, int number, const QByteArray& block, const
             readBack = logos::readLogo(line, number);
     }
     if (!sent.ok()) {
-        reportLogoFailure(ctx, writeErrorText(ctx.link.conn));
+        reportLogoFailure(ctx, link::writeErrorText(ctx.link.conn.portName));
         return false;
     }
     const bool deleting = block.isEmpty();
     if (sent.reply.isEmpty() ||
         (!readBack.ok() && !(deleting && readBack.error == link::ExchangeError::NoReply))) {
-        reportLogoFailure(ctx, readErrorText(ctx.link.conn));
+        reportLogoFailure(ctx, link::readErrorText(ctx.link.conn.portName));
         return false;
     }
     setLogoLinkIcon(ctx, LinkIcon::Ok);
@@ -181,7 +181,7 @@ void readLogo(LogoContext& ctx) {
         return;
     }
     if (!result.ok()) {
-        reportLogoFailure(ctx, readErrorText(ctx.link.conn));
+        reportLogoFailure(ctx, link::readErrorText(ctx.link.conn.portName));
         return;
     }
     const LogoAnswer answer = decodeLogoAnswer(result.reply);
@@ -216,7 +216,7 @@ void readLogo(LogoContext& ctx) {
         QStringLiteral("XY-размер: %1x%2").arg(answer.width).arg(8 * answer.bytesPerColumn);
     const QString error = logos::writeLogoFile(path, logoAnswerFile(answer));
     if (!error.isEmpty()) {
-        ctx.link.dialogs.message(QStringLiteral("ОШИБКА"), error, platform::kError);
+        ctx.link.dialogs.message(errorTitle(), error, platform::kError);
         return;
     }
     ctx.logo.file = {path, QStringLiteral("bin"), path};
@@ -232,8 +232,7 @@ void writeLogo(LogoContext& ctx) {
     // The request announces the length in one byte: a longer block cannot be sent at all.
     if (block.size() > kMaxBlockLength) {
         ctx.link.dialogs.message(
-            QStringLiteral("ОШИБКА"),
-            blockTooLongText(logo.width, logo.height, static_cast<int>(block.size())),
+            errorTitle(), blockTooLongText(logo.width, logo.height, static_cast<int>(block.size())),
             platform::kError);
         return;
     }

@@ -12,7 +12,7 @@ void setMarkLinkIcon(Context& ctx, LinkIcon icon) {
 void reportMarkWriteError(Context& ctx) {
     ctx.conn.setLinkResult(false);
     setMarkLinkIcon(ctx, LinkIcon::Error);
-    ctx.dialogs.message(errorTitle(), writeErrorText(ctx.conn), platform::kError);
+    ctx.dialogs.message(errorTitle(), link::writeErrorText(ctx.conn.portName), platform::kError);
 }
 
 } // namespace nimbrel::session

@@ -10,7 +10,6 @@ namespace nimbrel::session {
 namespace {
 
 const QString kSystemTitle = QStringLiteral("СООБЩЕНИЕ СИСТЕМЫ");
-const QString kErrorTitle = QStringLiteral("ОШИБКА");
 const QString kNoPort = QStringLiteral("COM?");
 const QString kOpenedStatus = QStringLiteral(": 115200,n,8,1");
 
@@ -106,7 +105,7 @@ void openPort(Context& ctx, platform::DeviceLister& lister) {
         const long long n = platform::parseWholeNumber(answer);
         if (n < 1 || n > 255) {
             const int again =
-                ctx.dialogs.message(kErrorTitle,
+                ctx.dialogs.message(errorTitle(),
                                     QStringLiteral("ПОРТ СОМ") + answer +
                                         QStringLiteral(" НЕ СУЩЕСТВУЕТ. ВЫБРАТЬ ДРУГОЙ ПОРТ?"),
                                     platform::kErrorQuestion);
@@ -122,7 +121,7 @@ void openPort(Context& ctx, platform::DeviceLister& lister) {
             if (!ctx.port.isOpen())
                 conn.portName = name;
             const int again =
-                ctx.dialogs.message(kErrorTitle,
+                ctx.dialogs.message(errorTitle(),
                                     QStringLiteral("ПОРТ ") + name +
                                         QStringLiteral(" НЕДОСТУПЕН. ВЫБРАТЬ ДРУГОЙ ПОРТ?"),
                                     platform::kErrorQuestion);
@@ -178,7 +177,7 @@ void changeLineSettings(Context& ctx, int itemId) {
 }
 
 void showConnectionCheck(Context& ctx) {
-    ctx.dialogs.message(kErrorTitle,
+    ctx.dialogs.message(errorTitle(),
                         QStringLiteral("Соединение с Маркиратором не установлено!\n\r") +
                             QStringLiteral("НЕ ВЫПОЛНЕНА ИНИЦИАЛИЗАЦИЯ COM-ПОРТА:\n\r") +
                             QStringLiteral("'Функции' >> 'Подключение' >> 'Открыть СОМ-порт'"),

@@ -26,7 +26,7 @@ void showArea(Context& ctx, const std::function<link::ExchangeResult(link::Line&
     const link::ExchangeResult result = transact(ctx, operation, false);
     if (!result.ok()) {
         ctx.shell.setLinkIcon(LinkIcon::Error);
-        ctx.dialogs.message(errorTitle(), readErrorText(ctx.conn), platform::kError);
+        ctx.dialogs.message(errorTitle(), link::readErrorText(ctx.conn.portName), platform::kError);
         return;
     }
     showReport(ctx, build(link::zeroFilled(result.reply, 256)));
@@ -55,7 +55,7 @@ void showVersion(Context& ctx) {
         ctx.conn.setLinkResult(false);
         ctx.shell.setLinkIcon(LinkIcon::Error);
         ctx.dialogs.message(errorTitle(),
-                            readErrorText(ctx.conn) + QStringLiteral("\n\r") +
+                            link::readErrorText(ctx.conn.portName) + QStringLiteral("\n\r") +
                                 QStringLiteral("(возможно Маркиратор не включен или не подключен)"),
                             platform::kError);
         return;

@@ -3,6 +3,7 @@
 #include "logos/LogoEditor.h"
 #include "logos/LogoFiles.h"
 #include "logos/LogoSplit.h"
+#include "session/Talk.h"
 
 #include <QDir>
 
@@ -31,7 +32,7 @@ std::vector<Strip> strips(const std::vector<int>& widths) {
 bool reportFailedWrites(LogoContext& ctx, const QStringList& failed) {
     if (failed.isEmpty())
         return true;
-    ctx.link.dialogs.message(QStringLiteral("ОШИБКА"),
+    ctx.link.dialogs.message(errorTitle(),
                              QStringLiteral("Файл записать невозможно:\n\r") +
                                  failed.join(QStringLiteral("\n\r")),
                              platform::kError);
@@ -47,8 +48,8 @@ int wideLogoCheck(LogoContext& ctx) {
     if (parts == 0)
         return 0;
     if (parts < 0) {
-        ctx.link.dialogs.message(QStringLiteral("ОШИБКА"),
-                                 wideCheckRefusal(logo.width, logo.height), platform::kError);
+        ctx.link.dialogs.message(errorTitle(), wideCheckRefusal(logo.width, logo.height),
+                                 platform::kError);
         return -1;
     }
     // Without a file of its own the parts are named after "logo" in the working folder.

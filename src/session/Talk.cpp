@@ -6,25 +6,16 @@ QString errorTitle() {
     return QStringLiteral("ОШИБКА");
 }
 
-QString readErrorText(const link::ConnectionState& conn) {
-    return QStringLiteral("Ошибка при чтении данных из Маркиратора (") + conn.portName +
-           QStringLiteral(")!");
-}
-
-QString writeErrorText(const link::ConnectionState& conn) {
-    return QStringLiteral("Ошибка записи данных в порт ") + conn.portName + QStringLiteral("!");
-}
-
 void reportReadError(Context& ctx) {
     ctx.conn.setLinkResult(false);
     ctx.shell.setLinkIcon(LinkIcon::Error);
-    ctx.dialogs.message(errorTitle(), readErrorText(ctx.conn), platform::kError);
+    ctx.dialogs.message(errorTitle(), link::readErrorText(ctx.conn.portName), platform::kError);
 }
 
 void reportWriteError(Context& ctx) {
     ctx.conn.setLinkResult(false);
     ctx.shell.setLinkIcon(LinkIcon::Error);
-    ctx.dialogs.message(errorTitle(), writeErrorText(ctx.conn), platform::kError);
+    ctx.dialogs.message(errorTitle(), link::writeErrorText(ctx.conn.portName), platform::kError);
 }
 
 link::ExchangeResult transact(Context& ctx,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/Exchange.h"
+#include "link/PortControl.h"
 #include "session/Context.h"
 
 namespace nimbrel::session {
@@ -21,10 +22,7 @@ private:
 };
 
 QString errorTitle();
-// "Ошибка при чтении данных из Маркиратора (COM3)!"
-QString readErrorText(const link::ConnectionState& conn);
-// "Ошибка записи данных в порт COM3!"
-QString writeErrorText(const link::ConnectionState& conn);
+// link::readErrorText and link::writeErrorText give the two link error messages.
 
 // Shows the link-error icon in both link fields and the read-error message; sets the flag.
 void reportReadError(Context& ctx);
