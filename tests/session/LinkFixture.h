@@ -9,6 +9,8 @@
 
 namespace nimbrel::testing {
 
+// A fake line and the window's state around it: every port write, pause and dialog is
+// recorded. The printer, mark and logo fixtures add their own recorders on top.
 struct LinkFixture : ::testing::Test {
     FakeClock clock;
     FakeSerialPort port{clock};
@@ -20,6 +22,13 @@ struct LinkFixture : ::testing::Test {
     void openOn(const char* portName) {
         port.setOpen(true);
         conn.portName = QString::fromLatin1(portName);
+    }
+
+    std::vector<QByteArray> written() const {
+        std::vector<QByteArray> out;
+        for (const auto& w : port.writes)
+            out.push_back(w.bytes);
+        return out;
     }
 };
 

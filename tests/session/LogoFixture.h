@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LinkFixture.h"
 #include "logos/LogoTestSupport.h"
 #include "session/Context.h"
 #include "session/LogoRoutines.h"
@@ -7,11 +8,10 @@
 namespace nimbrel::testing {
 
 // Logo commands against a fake printer on COM3 and scripted dialogs, in a temporary folder.
-class LogoFixture : public ::testing::Test {
+class LogoFixture : public LinkFixture {
 protected:
     LogoFixture() {
-        port.setOpen(true);
-        conn.portName = QStringLiteral("COM3");
+        openOn("COM3");
         shell.changed = [this] {
             if (shell.graphicsLinkIcon != m_lastIcon)
                 icons.push_back(shell.graphicsLinkIcon);
@@ -19,12 +19,6 @@ protected:
         };
     }
 
-    std::vector<QByteArray> written() const {
-        std::vector<QByteArray> out;
-        for (const auto& w : port.writes)
-            out.push_back(w.bytes);
-        return out;
-    }
     QString path(const QString& name) const { return dir.filePath(name); }
     const ScriptedDialogs::Call& onlyMessage() {
         const auto shown = dialogs.messages();
@@ -35,12 +29,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    FakeClock clock;
-    FakeSerialPort port{clock};
-    ScriptedDialogs dialogs;
-    link::ConnectionState conn;
-    session::ShellState shell;
-    session::Context linkCtx{port, clock, dialogs, conn, shell};
+    session::Context& linkCtx = LinkFixture::ctx;
     logos::LogoState logo;
     session::LogoContext ctx{linkCtx, logo, dir.path()};
     std::vector<session::LinkIcon> icons;
