@@ -26,7 +26,7 @@ TEST_P(CliExitTest, ExitCodeAndMessage) {
         run = cli(c.args);
     } else {
         SimProcess& sim = startSim(c.simArgs);
-        port = sim.portName;
+        port = portName(sim);
         run = on(sim, c.args);
     }
     EXPECT_EQ(run.code, c.code) << run.err.toStdString();
@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CliTest, BusyPortNamesTheOtherProgram) {
     SimProcess& sim = startSim(kT936);
     platform::SerialPortPosix holder;
-    ASSERT_TRUE(holder.open(sim.devicePath, {}).ok());
+    ASSERT_TRUE(holder.open(devicePath(sim), {}).ok());
     const CliRun run = on(sim, {"info"});
     EXPECT_EQ(run.code, 3);
     EXPECT_TRUE(run.err.contains(QStringLiteral("ЗАНЯТ: порт открыт другой программой.")))
@@ -223,7 +223,7 @@ TEST_F(CliTest, RestoreRefusesChangedFilesAndOtherFamilies) {
     SimProcess& t236 = startSim({"--model", "T236", "--no-current-mark"});
     const CliRun family = on(t236, {"restore", path("copy"), "--yes"});
     EXPECT_EQ(family.code, 6);
-    EXPECT_TRUE(family.err.contains(QStringLiteral("Копия сделана с T936, а к ") + t236.portName +
+    EXPECT_TRUE(family.err.contains(QStringLiteral("Копия сделана с T936, а к ") + portName(t236) +
                                     QStringLiteral(" подключён T236 другого семейства")))
         << family.err.toStdString();
     EXPECT_EQ(on(t236, {"map", "marks", "--json"}).out.count(QLatin1Char('7')), 0);
