@@ -65,6 +65,12 @@ INSTANTIATE_TEST_SUITE_P(
                  "Ошибка при чтении данных из Маркиратора ({port})! Устройство /dev/pts/"},
         ExitCase{
             "LateReply", kT936 + QStringList{"--fault", "delay=900@i"}, {"info"}, 4, "({port})!"},
+        ExitCase{"CutVersion",
+                 kT936 + QStringList{"--fault", "cut=4@i"},
+                 {"info"},
+                 4,
+                 "Ошибка при чтении данных из Маркиратора ({port})! Ответ Маркиратора не "
+                 "распознан. Устройство /dev/pts/"},
         ExitCase{"NoMapReply",
                  kT936 + QStringList{"--fault", "no-reply@x"},
                  {"map", "marks"},
@@ -81,6 +87,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {"logo", "read", "9"},
                  6,
                  "LOGO#009 is EMPTY or have FORMAT ERROR."},
+        ExitCase{"SilentLogoDelete",
+                 kT936 + QStringList{"--occupy-logos", "5", "--fault", "no-reply@l"},
+                 {"logo", "delete", "5", "--yes"},
+                 4,
+                 "Ошибка при чтении данных из Маркиратора ({port})!"},
         ExitCase{"DeleteUnconfirmed", kT936, {"logo", "delete", "9"}, 2, "--yes"},
         ExitCase{
             "MarkNumber", kT936, {"mark", "read", "86"}, 2, "Недопустимый Номер Марки '86': 0..85"},
