@@ -3,7 +3,7 @@
 // tool's own trace, the line time of the bytes sent and received at 115200 baud plus the
 // reply rule's least wait (the first delay and one pass of two pauses) and the settling
 // pauses. Peak memory is the tool's largest resident set.
-#include "SimProcess.h"
+#include "SimProcessQt.h"
 #include "cli/TraceLog.h"
 
 #include <QCoreApplication>
@@ -118,14 +118,14 @@ void fullBackup(benchmark::State& state, bool paced) {
         writeFile(
             QDir(stateDir).filePath(QStringLiteral("logo-%1.blk").arg(logo, 3, 10, QChar('0'))),
             fullLogo(logo));
-    qputenv("NIMBREL_SIM", NIMBREL_SIM_PATH);
     // Paced at the line's byte rate, as a printer sends; unpaced, each reply in one piece (a
     // busy machine can stall paced bytes long enough for a reply to look finished early).
     QStringList args{"--model", "T936", "--state", stateDir};
     if (!paced)
         args << QStringLiteral("--no-pacing");
-    nimbrel::testing::SimProcess sim(args, runtime.path());
-    if (sim.portName.isEmpty()) {
+    const auto sim = nimbrel::testing::startSimIn(runtime.path(), args);
+    const QString portName = nimbrel::testing::portName(*sim);
+    if (portName.isEmpty()) {
         state.SkipWithError("simulator not reachable");
         return;
     }
@@ -138,7 +138,7 @@ void fullBackup(benchmark::State& state, bool paced) {
     for (auto _ : state) {
         const QString folder = work.filePath(QStringLiteral("backup%1").arg(round));
         const QString trace = work.filePath(QStringLiteral("trace%1.txt").arg(round++));
-        last = spawnCli({"backup", folder, "-p", sim.portName, "--trace", trace}, runtime.path());
+        last = spawnCli({"backup", folder, "-p", portName, "--trace", trace}, runtime.path());
         if (last.code != 0) {
             state.SkipWithError("backup failed");
             return;

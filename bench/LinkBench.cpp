@@ -1,7 +1,7 @@
 // Wall time of exchanges over a pseudo-terminal against the simulator, beside their floor:
 // the reply's line time at 115200 baud plus two polling passes of two 1 ms sleeps.
 #include "ScriptedDialogs.h"
-#include "SimProcess.h"
+#include "SimProcessQt.h"
 #include "link/PortControl.h"
 #include "platform/Clock.h"
 #include "platform/DeviceList.h"
@@ -32,10 +32,9 @@ struct Rig {
     session::Context ctx{port, clock, dialogs, conn, shell};
 
     explicit Rig(const QStringList& args) {
-        qputenv("NIMBREL_SIM", NIMBREL_SIM_PATH);
-        sim = std::make_unique<nimbrel::testing::SimProcess>(args, runtime.path());
-        port.open(sim->devicePath, {});
-        conn.portName = sim->portName;
+        sim = nimbrel::testing::startSimIn(runtime.path(), args);
+        port.open(nimbrel::testing::devicePath(*sim), {});
+        conn.portName = nimbrel::testing::portName(*sim);
     }
 };
 

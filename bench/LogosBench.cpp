@@ -3,7 +3,7 @@
 #include "FakeClock.h"
 #include "FakeSerialPort.h"
 #include "ScriptedDialogs.h"
-#include "SimProcess.h"
+#include "SimProcessQt.h"
 #include "app/MainWindow.h"
 #include "logos/LogoEditor.h"
 #include "platform/SerialPortPosix.h"
@@ -134,19 +134,19 @@ BENCHMARK(BM_OpenPbm1664ColumnsRefused)->Unit(benchmark::kMillisecond);
 // the answer, then the read-back of the slot (up to 200 passes of two 1 ms counts).
 void BM_LogoWrite(benchmark::State& state) {
     QTemporaryDir runtime;
-    qputenv("NIMBREL_SIM", NIMBREL_SIM_PATH);
-    nimbrel::testing::SimProcess sim({"--model", "T260"}, runtime.path());
+    const auto simProcess = nimbrel::testing::startSimIn(runtime.path(), {"--model", "T260"});
+    const QString devicePath = nimbrel::testing::devicePath(*simProcess);
     platform::SystemClock clock;
     platform::SerialPortPosix port;
     nimbrel::testing::ScriptedDialogs dialogs;
     link::ConnectionState conn;
     session::ShellState shell;
     session::Context link{port, clock, dialogs, conn, shell};
-    if (sim.devicePath.isEmpty() || !port.open(sim.devicePath, {}).ok()) {
+    if (devicePath.isEmpty() || !port.open(devicePath, {}).ok()) {
         state.SkipWithError("simulator not reachable");
         return;
     }
-    conn.portName = sim.portName;
+    conn.portName = nimbrel::testing::portName(*simProcess);
     logos::LogoState logo;
     logos::makeBlankLogo(logo, 63, 32);
     for (int x = 0; x < 63; ++x)

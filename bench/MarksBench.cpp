@@ -3,7 +3,7 @@
 // the command, the read-back's 10 ms first wait, one pass of two 5 ms counts and its 200 ms
 // settle, plus, on a real line, the line time of the 1541 bytes out and 1541 back at 115200 baud.
 #include "ScriptedDialogs.h"
-#include "SimProcess.h"
+#include "SimProcessQt.h"
 #include "marks/MarkPreview.h"
 #include "platform/Clock.h"
 #include "platform/SerialPortPosix.h"
@@ -41,19 +41,19 @@ BENCHMARK(BM_PreviewRedraw)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_MarkWrite(benchmark::State& state) {
     QTemporaryDir runtime;
-    qputenv("NIMBREL_SIM", NIMBREL_SIM_PATH);
-    nimbrel::testing::SimProcess sim({"--model", "T260"}, runtime.path());
+    const auto simProcess = nimbrel::testing::startSimIn(runtime.path(), {"--model", "T260"});
+    const QString devicePath = nimbrel::testing::devicePath(*simProcess);
     platform::SystemClock clock;
     platform::SerialPortPosix port;
     nimbrel::testing::ScriptedDialogs dialogs;
     link::ConnectionState conn;
     session::ShellState shell;
     session::Context ctx{port, clock, dialogs, conn, shell};
-    if (sim.devicePath.isEmpty() || !port.open(sim.devicePath, {}).ok()) {
+    if (devicePath.isEmpty() || !port.open(devicePath, {}).ok()) {
         state.SkipWithError("simulator not reachable");
         return;
     }
-    conn.portName = sim.portName;
+    conn.portName = nimbrel::testing::portName(*simProcess);
     marks::MarkState mark;
     fillFullMark(mark.table);
 

@@ -91,9 +91,13 @@ int deleteLogoCommand(Job& job, int slot) {
                          QStringLiteral(" нужно подтвердить параметром --yes"));
     if (const int code = job.connect())
         return code;
-    if (const link::ExchangeError e = logos::deleteLogo(job.line(), slot).error;
-        e != link::ExchangeError::None)
-        return job.linkFailure(e);
+    const link::ExchangeResult sent = logos::deleteLogo(job.line(), slot);
+    if (!sent.ok())
+        return job.linkFailure(sent.error);
+    // Without an answer nothing says the printer took the delete; an empty slot read back
+    // would look the same.
+    if (sent.reply.isEmpty())
+        return job.linkFailure(link::ExchangeError::NoReply);
     const LogoRead back = readLogoSlot(job, slot);
     if (back.code != kExitOk)
         return back.code;

@@ -84,9 +84,12 @@ LogoFileBlock logoBlockFromFile(const QString& path, logos::LogoState& work) {
 }
 
 int writeLogoVerified(Job& job, int slot, const QByteArray& block) {
-    if (const link::ExchangeError e = logos::writeLogo(job.line(), slot, block).error;
-        e != link::ExchangeError::None)
-        return job.linkFailure(e);
+    const link::ExchangeResult sent = logos::writeLogo(job.line(), slot, block);
+    if (!sent.ok())
+        return job.linkFailure(sent.error);
+    // A printer that is off or unplugged takes the block without a word.
+    if (sent.reply.isEmpty())
+        return job.linkFailure(link::ExchangeError::NoReply);
     const LogoRead back = readLogoSlot(job, slot);
     if (back.code != kExitOk)
         return back.code;

@@ -78,6 +78,14 @@ int readVersion(Job& job, QByteArray& reply) {
                                        QStringLiteral(" (возможно Маркиратор не включен или не "
                                                       "подключен) Устройство ") +
                                        job.devicePath());
+    // A cut or garbled reply names no model: the model decides the layouts, limits and the
+    // family a copy may go to, so nothing may follow from it.
+    if (!printer::isKnownModel(v.model()))
+        return job.fail(kExitLink, QStringLiteral("Ошибка при чтении данных из Маркиратора (") +
+                                       job.portName() +
+                                       QStringLiteral(")! Ответ Маркиратора не распознан. "
+                                                      "Устройство ") +
+                                       job.devicePath());
     reply = v.reply;
     return kExitOk;
 }

@@ -26,7 +26,7 @@ TEST_P(CliExitTest, ExitCodeAndMessage) {
         run = cli(c.args);
     } else {
         SimProcess& sim = startSim(c.simArgs);
-        port = sim.portName;
+        port = portName(sim);
         run = on(sim, c.args);
     }
     EXPECT_EQ(run.code, c.code) << run.err.toStdString();
@@ -65,6 +65,12 @@ INSTANTIATE_TEST_SUITE_P(
                  "Ошибка при чтении данных из Маркиратора ({port})! Устройство /dev/pts/"},
         ExitCase{
             "LateReply", kT936 + QStringList{"--fault", "delay=900@i"}, {"info"}, 4, "({port})!"},
+        ExitCase{"CutVersion",
+                 kT936 + QStringList{"--fault", "cut=4@i"},
+                 {"info"},
+                 4,
+                 "Ошибка при чтении данных из Маркиратора ({port})! Ответ Маркиратора не "
+                 "распознан. Устройство /dev/pts/"},
         ExitCase{"NoMapReply",
                  kT936 + QStringList{"--fault", "no-reply@x"},
                  {"map", "marks"},
@@ -81,6 +87,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {"logo", "read", "9"},
                  6,
                  "LOGO#009 is EMPTY or have FORMAT ERROR."},
+        ExitCase{"SilentLogoDelete",
+                 kT936 + QStringList{"--occupy-logos", "5", "--fault", "no-reply@l"},
+                 {"logo", "delete", "5", "--yes"},
+                 4,
+                 "Ошибка при чтении данных из Маркиратора ({port})!"},
         ExitCase{"DeleteUnconfirmed", kT936, {"logo", "delete", "9"}, 2, "--yes"},
         ExitCase{
             "MarkNumber", kT936, {"mark", "read", "86"}, 2, "Недопустимый Номер Марки '86': 0..85"},
@@ -98,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CliTest, BusyPortNamesTheOtherProgram) {
     SimProcess& sim = startSim(kT936);
     platform::SerialPortPosix holder;
-    ASSERT_TRUE(holder.open(sim.devicePath, {}).ok());
+    ASSERT_TRUE(holder.open(devicePath(sim), {}).ok());
     const CliRun run = on(sim, {"info"});
     EXPECT_EQ(run.code, 3);
     EXPECT_TRUE(run.err.contains(QStringLiteral("ЗАНЯТ: порт открыт другой программой.")))
@@ -223,7 +234,7 @@ TEST_F(CliTest, RestoreRefusesChangedFilesAndOtherFamilies) {
     SimProcess& t236 = startSim({"--model", "T236", "--no-current-mark"});
     const CliRun family = on(t236, {"restore", path("copy"), "--yes"});
     EXPECT_EQ(family.code, 6);
-    EXPECT_TRUE(family.err.contains(QStringLiteral("Копия сделана с T936, а к ") + t236.portName +
+    EXPECT_TRUE(family.err.contains(QStringLiteral("Копия сделана с T936, а к ") + portName(t236) +
                                     QStringLiteral(" подключён T236 другого семейства")))
         << family.err.toStdString();
     EXPECT_EQ(on(t236, {"map", "marks", "--json"}).out.count(QLatin1Char('7')), 0);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SimProcess.h"
+#include "SimProcessQt.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,8 +33,9 @@ struct CliFixture : ::testing::Test {
     // a paced reply look finished early.
     SimProcess& startSim(QStringList args) {
         args << QStringLiteral("--no-pacing");
-        sims.push_back(std::make_unique<SimProcess>(args, runtime.path()));
-        EXPECT_FALSE(sims.back()->portName.isEmpty()) << "simulator did not start";
+        sims.push_back(startSimIn(runtime.path(), args));
+        EXPECT_FALSE(portName(*sims.back()).isEmpty())
+            << "simulator did not start: " << sims.back()->stderrText();
         return *sims.back();
     }
 
@@ -54,7 +55,7 @@ struct CliFixture : ::testing::Test {
 
     // cli() on the simulator's port.
     CliRun on(const SimProcess& sim, QStringList args) {
-        args << QStringLiteral("-p") << sim.portName;
+        args << QStringLiteral("-p") << portName(sim);
         return cli(args);
     }
 

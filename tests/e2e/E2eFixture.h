@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ScriptedDialogs.h"
-#include "SimProcess.h"
+#include "SimProcessQt.h"
 #include "link/PortControl.h"
 #include "platform/Clock.h"
 #include "platform/DeviceList.h"
@@ -18,8 +18,9 @@
 namespace nimbrel::testing {
 
 // The real program below the widgets (real serial layer, real clock, real device listing)
-// against a simulated printer on a pseudo-terminal.
-struct E2eFixture : ::testing::Test {
+// against a simulated printer on a pseudo-terminal. One at a time: it points the process's
+// XDG_RUNTIME_DIR at its own folder while it lives.
+struct E2eRig {
     QTemporaryDir runtimeDir;
     QTemporaryDir startDir;
     QString previousDir = QDir::currentPath();
@@ -32,8 +33,10 @@ struct E2eFixture : ::testing::Test {
     session::Dispatcher dispatcher{session};
     std::unique_ptr<SimProcess> sim;
 
-    E2eFixture() { qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit()); }
-    ~E2eFixture() override {
+    E2eRig() { qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit()); }
+    E2eRig(const E2eRig&) = delete;
+    E2eRig& operator=(const E2eRig&) = delete;
+    ~E2eRig() {
         port.close();
         sim.reset();
         QDir::setCurrent(previousDir);
@@ -44,19 +47,21 @@ struct E2eFixture : ::testing::Test {
     // holds up for a millisecond would look finished early, which a real line never does.
     void startSim(QStringList args) {
         args << QStringLiteral("--no-pacing");
-        sim = std::make_unique<SimProcess>(args, runtimeDir.path());
-        ASSERT_FALSE(sim->portName.isEmpty()) << "simulator did not start";
+        sim = startSimIn(runtimeDir.path(), args);
+        ASSERT_FALSE(portName(*sim).isEmpty()) << "simulator did not start: " << sim->stderrText();
     }
 
     // Start-up connecting to the simulator; the version message is kept in dialogs.calls.
     void startConnected(const QStringList& simArgs) {
         startSim(simArgs);
-        dialogs.answer(sim->number());
+        dialogs.answer(QString::fromStdString(sim->announced().number()));
         dispatcher.startUp(startDir.path());
         ASSERT_TRUE(session.port.isOpen());
     }
 
     const ScriptedDialogs::Call& lastMessage() const { return dialogs.calls.back(); }
 };
+
+struct E2eFixture : ::testing::Test, E2eRig {};
 
 } // namespace nimbrel::testing

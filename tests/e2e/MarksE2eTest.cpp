@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QThread>
 
 using namespace nimbrel;
 using nimbrel::testing::E2eFixture;
@@ -180,6 +181,36 @@ TEST_F(Marks, WriteWithoutReadBackIsAnError) {
     EXPECT_EQ(dialogs.messages()[0].text,
               u(u"Ошибка при чтении данных из Маркиратора (") + session.conn.portName + ")!");
     EXPECT_EQ(session.shell.markLinkIcon, session::LinkIcon::Error);
+}
+
+// The hours reply comes 1.5 s late, after the next command was sent: it must neither join the
+// mark that is read next nor, written back, replace the mark in the printer.
+TEST_F(Marks, LateReplyBeforeAMarkReadIsNotTakenIntoTheMark) {
+    startConnected({"--model", "T260", "--fault", "delay=1500@w"});
+    makeMark();
+    const auto written = snapshot();
+    write("7");
+
+    dialogs.calls.clear();
+    dispatcher.dispatch(60);
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].text,
+              u(u"Ошибка при чтении данных из Маркиратора (") + session.conn.portName + ")!");
+    QThread::msleep(600);
+    table.reset();
+    dialogs.calls.clear();
+    dialogs.answer("7");
+    dispatcher.dispatch(18);
+    expectNoError();
+    expectTable(written);
+
+    write("7");
+    table.reset();
+    dialogs.calls.clear();
+    dialogs.answer("7");
+    dispatcher.dispatch(18);
+    expectNoError();
+    expectTable(written);
 }
 
 TEST_F(Marks, StoredDifferentlyIsNamed) {

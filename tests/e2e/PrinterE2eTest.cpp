@@ -12,7 +12,7 @@ const QString kInfoTitle = QStringLiteral("Информация Системы �
 
 struct Printer : E2eFixture {
     QString errorText() const {
-        return QStringLiteral("Ошибка при чтении данных из Маркиратора (") + sim->portName +
+        return QStringLiteral("Ошибка при чтении данных из Маркиратора (") + portName(*sim) +
                QStringLiteral(")!");
     }
     const nimbrel::testing::ScriptedDialogs::Call& run(int id) {
@@ -127,8 +127,8 @@ TEST_F(Printer, HangUpGivesTheMessageAndConnectingAgainWorks) {
     EXPECT_EQ(failed.text, errorText());
     EXPECT_EQ(session.shell.markLinkIcon, session::LinkIcon::Error);
 
-    ASSERT_TRUE(sim->readPortLine()) << "the simulator did not come back";
-    dialogs.answer(sim->number());
+    ASSERT_TRUE(sim->readAnnouncement()) << "the simulator did not come back";
+    dialogs.answer(QString::fromStdString(sim->announced().number()));
     dispatcher.dispatch(2);
     EXPECT_FALSE(session.conn.linkFailed());
     EXPECT_TRUE(

@@ -1,11 +1,20 @@
 #include "SimProcess.h"
 
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <thread>
+#include <unistd.h>
 
 namespace nimbrel::sim::testing {
 namespace {
+
+using namespace nimbrel::testing;
+using Line = SimLine;
+using Clock = SteadyClock;
 
 const std::string kVersionT936("\x06T936 v4.07 12.03.2019\0", 23);
 

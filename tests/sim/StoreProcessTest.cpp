@@ -1,11 +1,20 @@
 #include "SimProcess.h"
 
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
 #include <fstream>
 #include <sys/resource.h>
 #include <thread>
+#include <unistd.h>
 
 namespace nimbrel::sim::testing {
 namespace {
+
+using namespace nimbrel::testing;
+using Line = SimLine;
+using Clock = SteadyClock;
 
 using std::chrono::milliseconds;
 
