@@ -37,7 +37,7 @@ Outcome runOnce(const GapCase& c, const QStringList& fault) {
         QStringList{"--model", "T936", "--occupy-marks", "7,80", "--occupy-logos", "3,120"} +
         fault);
     Outcome out;
-    out.connected = rig.session.conn.open;
+    out.connected = rig.session.port.isOpen();
     if (!out.connected)
         return out;
     // The logo read shares its letter with the version read at start-up, whose reply has no
