@@ -5,6 +5,7 @@
 #include "FakeClock.h"
 #include "platform/SerialPort.h"
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -31,8 +32,11 @@ public:
         openedPath = devicePath;
         openedSettings = s;
         ++openCount;
-        if (openResult.ok())
-            m_open = true;
+        // As the real port: an open closes first, and a line that opens starts with an empty
+        // input queue; bytes still on their way arrive as usual.
+        m_open = openResult.ok();
+        if (m_open)
+            dropArrived();
         return openResult;
     }
     void close() override {
@@ -55,28 +59,47 @@ public:
         return true;
     }
 
+    // Waits as the real port does, in virtual time: for the first byte up to the whole
+    // time-out, then for each next byte up to the gap between bytes.
     QByteArray read(int maxBytes) override {
         ++readCount;
         QByteArray out;
-        while (out.size() < maxBytes && !m_incoming.empty() &&
-               m_incoming.front().atMs <= m_clock.elapsedMs()) {
-            out.append(m_incoming.front().byte);
-            m_incoming.pop_front();
+        if (!m_open || maxBytes <= 0)
+            return out;
+        const qint64 deadline = m_clock.elapsedMs() + kReadPerByteMs * maxBytes + kReadConstantMs;
+        qint64 lastByteAt = 0;
+        while (out.size() < maxBytes) {
+            const qint64 now = m_clock.elapsedMs();
+            if (!m_incoming.empty() && m_incoming.front().atMs <= now) {
+                out.append(m_incoming.front().byte);
+                m_incoming.pop_front();
+                lastByteAt = now;
+                continue;
+            }
+            const qint64 until =
+                out.isEmpty() ? deadline : std::min(deadline, lastByteAt + kReadIntervalMs);
+            if (m_incoming.empty() || m_incoming.front().atMs > until) {
+                m_clock.advance(std::max<qint64>(0, until - now));
+                break;
+            }
+            m_clock.advance(m_incoming.front().atMs - now);
         }
         return out;
     }
     int bytesWaitingInput() override {
+        if (!m_open)
+            return 0;
         int n = 0;
         for (const auto& b : m_incoming)
             if (b.atMs <= m_clock.elapsedMs())
                 ++n;
         return n;
     }
-    int bytesWaitingOutput() override { return outputWaiting; }
+    int bytesWaitingOutput() override { return m_open ? outputWaiting : 0; }
     void discardInput() override {
         ++discardCount;
-        while (!m_incoming.empty() && m_incoming.front().atMs <= m_clock.elapsedMs())
-            m_incoming.pop_front();
+        if (m_open)
+            dropArrived();
     }
 
     // Queue the reply to the next write.
@@ -110,6 +133,16 @@ public:
     std::function<void(const QByteArray&)> onWrite;
 
 private:
+    // The real port's read time-outs: between bytes, and per byte asked plus a constant.
+    static constexpr qint64 kReadIntervalMs = 100;
+    static constexpr qint64 kReadPerByteMs = 10;
+    static constexpr qint64 kReadConstantMs = 100;
+
+    void dropArrived() {
+        while (!m_incoming.empty() && m_incoming.front().atMs <= m_clock.elapsedMs())
+            m_incoming.pop_front();
+    }
+
     struct Byte {
         qint64 atMs;
         char byte;
