@@ -105,12 +105,7 @@ void readRest(Line& line, const Request& request, int passesLeft, QByteArray& re
 
 ExchangeError checkLength(const Request& request, QByteArray& reply) {
     const int need = std::min(request.length(reply), request.bufferSize);
-    if (need >= 0 && reply.size() > need) {
-        if (request.exactLength)
-            return ExchangeError::BadLength;
-        reply.truncate(need);
-    }
-    if (request.exactLength && need >= 0 && reply.size() < need)
+    if (need >= 0 && reply.size() != need)
         return ExchangeError::BadLength;
     return ExchangeError::None;
 }

@@ -76,13 +76,11 @@ struct Request {
     // The reply is read into at most this many bytes; the rest is read and dropped.
     int bufferSize = 256;
     // Where the command or the reply's own header tells the length, a reply that pauses
-    // before it is complete is waited for (within the same passes) instead of cut.
+    // before it is complete is waited for (within the same passes) instead of cut; one still
+    // short after the passes, or longer than its length, is `BadLength`: never a part of a
+    // reply, nor two replies run together, taken for one. A reply that never told its length
+    // (-1 to the end) is taken as it is, for its decoder to judge.
     ReplyLength length;
-    // With a length: a reply still short after the passes, or longer than its length, is an
-    // error (a block); otherwise the short reply is taken as it is (a report, whose missing
-    // bytes read as 0) and bytes past the length are dropped. A reply that never told its
-    // length (-1 to the end) is taken as it is.
-    bool exactLength = false;
 };
 
 enum class ExchangeError {

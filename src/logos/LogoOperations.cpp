@@ -1,6 +1,7 @@
 #include "logos/LogoOperations.h"
 
 #include "logos/LogoBlock.h"
+#include "platform/ByteReader.h"
 
 namespace nimbrel::logos {
 
@@ -18,10 +19,6 @@ constexpr int kBlockDrainMs = 2000;
 // The widest logo the printer keeps; wider answers are refused by the decoder.
 constexpr int kWidestLogoAnswer = 254;
 
-int byteAt(const QByteArray& bytes, int i) {
-    return i < bytes.size() ? static_cast<unsigned char>(bytes.at(i)) : 0;
-}
-
 // Whether a header's size fields announce columns the decoders take; otherwise the answer is
 // taken as it came and the decoders tell the user what is wrong with it.
 bool announcesColumns(int width, int bytesPerColumn, int widest) {
@@ -31,12 +28,12 @@ bool announcesColumns(int width, int bytesPerColumn, int widest) {
 // The logo answer: 0x06, width, bytes per column, the columns; any other single byte is the
 // answer for an empty slot.
 int logoAnswerLength(const QByteArray& soFar) {
-    if (soFar.size() == 1 && byteAt(soFar, 0) != 0x06)
+    if (soFar.size() == 1 && platform::u8At(soFar, 0) != 0x06)
         return 1;
     if (soFar.size() < 3)
         return -1;
-    const int width = byteAt(soFar, 1);
-    const int rows = byteAt(soFar, 2);
+    const int width = platform::u8At(soFar, 1);
+    const int rows = platform::u8At(soFar, 2);
     return announcesColumns(width, rows, kWidestLogoAnswer) ? 3 + width * rows
                                                             : static_cast<int>(soFar.size());
 }
@@ -45,12 +42,12 @@ int logoAnswerLength(const QByteArray& soFar) {
 int bitmapAnswerLength(const QByteArray& soFar) {
     if (soFar.size() < 2)
         return -1;
-    const int width = byteAt(soFar, 0) | (byteAt(soFar, 1) << 8);
+    const int width = platform::u8At(soFar, 0) | (platform::u8At(soFar, 1) << 8);
     if (width == 0)
         return static_cast<int>(soFar.size());
     if (soFar.size() < 3)
         return -1;
-    const int rows = byteAt(soFar, 2);
+    const int rows = platform::u8At(soFar, 2);
     return announcesColumns(width, rows, 0xFFFF) ? 3 + width * rows
                                                  : static_cast<int>(soFar.size());
 }
@@ -75,7 +72,6 @@ link::ExchangeResult readLogo(link::Line& line, int number) {
     request.wait = link::kLogoReadWait;
     request.bufferSize = kLogoReadBuffer;
     request.length = logoAnswerLength;
-    request.exactLength = true;
     return link::exchange(line, request);
 }
 
@@ -95,7 +91,6 @@ link::ExchangeResult readBitmap(link::Line& line) {
     request.recountAfterMs = kBitmapSettleMs;
     request.bufferSize = kBitmapBuffer;
     request.length = bitmapAnswerLength;
-    request.exactLength = true;
     return link::exchange(line, request);
 }
 

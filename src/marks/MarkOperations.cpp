@@ -1,6 +1,9 @@
 #include "marks/MarkOperations.h"
 
 #include "marks/MarkBlock.h"
+#include "platform/ByteReader.h"
+
+#include <algorithm>
 
 namespace nimbrel::marks {
 
@@ -28,7 +31,6 @@ link::ExchangeResult readMark(link::Line& line, int mark) {
     request.length = [](const QByteArray& soFar) {
         return soFar.at(0) == '\0' ? static_cast<int>(soFar.size()) : kMarkBlockSize;
     };
-    request.exactLength = true;
     return link::exchange(line, request);
 }
 
@@ -47,6 +49,12 @@ link::ExchangeResult readFragment(link::Line& line, int lineNumber, int fragment
     request.command = fragmentReadCommand(lineNumber, fragment);
     request.wait = link::kCommandWait;
     request.bufferSize = kFragmentBufferSize;
+    // Type, font, a signed text length, then the text: at least the three header bytes.
+    request.length = [](const QByteArray& soFar) {
+        if (soFar.size() < 3)
+            return 3;
+        return 3 + std::max(0, static_cast<int>(platform::s8At(soFar, 2)));
+    };
     return link::exchange(line, request);
 }
 

@@ -24,8 +24,8 @@ int settingsLength(const QString& model) {
 }
 
 // `length` 0: the reply tells nothing of its length (the version text). Otherwise a reply that
-// pauses before `length` bytes is waited for; one still short after the passes is taken as it
-// is, its missing bytes reading as 0.
+// pauses before `length` bytes is waited for, and one still short after the passes, or longer,
+// is a failed read: a report is never built from a part of a reply or from two of them.
 link::ExchangeResult query(link::Line& line, const QByteArray& command, int bufferSize, int length,
                            int recountAfterMs = -1) {
     link::Request request;
@@ -33,8 +33,9 @@ link::ExchangeResult query(link::Line& line, const QByteArray& command, int buff
     request.wait = link::kCommandWait;
     request.bufferSize = bufferSize;
     request.recountAfterMs = recountAfterMs;
-    if (length > 0)
+    if (length > 0) {
         request.length = [length](const QByteArray&) { return length; };
+    }
     return link::exchange(line, request);
 }
 

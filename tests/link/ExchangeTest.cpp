@@ -185,7 +185,6 @@ using nimbrel::testing::bytes;
 
 struct LengthCase {
     const char* name;
-    bool exact;
     QByteArray first;  // arrives 2 ms after the command
     QByteArray second; // arrives after a gap longer than a pass; empty: none
     int gapMs;
@@ -209,7 +208,6 @@ TEST_P(KnownLength, GapsAreWaitedForAndWrongLengthsCaught) {
         port.schedule(c.second, 2 + c.gapMs);
     link::Request r = query(QByteArray("\x0Fi005", 5), 1024);
     r.length = logoLength;
-    r.exactLength = c.exact;
     const auto result = link::exchange(line, r);
     EXPECT_EQ(result.error, c.error);
     if (c.error == ExchangeError::None) {
@@ -222,46 +220,24 @@ INSTANTIATE_TEST_SUITE_P(
     Table, KnownLength,
     ::testing::Values(
         LengthCase{"WholeAtOnce",
-                   true,
                    bytes({6, 2, 1, 0xAA, 0x55}),
                    {},
                    0,
                    ExchangeError::None,
                    bytes({6, 2, 1, 0xAA, 0x55})},
-        LengthCase{"GapAfterHeader", true, bytes({6, 2, 1}), bytes({0xAA, 0x55}), 20,
+        LengthCase{"GapAfterHeader", bytes({6, 2, 1}), bytes({0xAA, 0x55}), 20, ExchangeError::None,
+                   bytes({6, 2, 1, 0xAA, 0x55})},
+        LengthCase{"GapInsideHeader", bytes({6}), bytes({2, 1, 0xAA, 0x55}), 40,
                    ExchangeError::None, bytes({6, 2, 1, 0xAA, 0x55})},
-        LengthCase{"GapInsideHeader", true, bytes({6}), bytes({2, 1, 0xAA, 0x55}), 40,
-                   ExchangeError::None, bytes({6, 2, 1, 0xAA, 0x55})},
+        LengthCase{"ShortAtTheLimit", bytes({6, 2, 1, 0xAA}), {}, 0, ExchangeError::BadLength, {}},
         LengthCase{
-            "ShortAtTheLimit", true, bytes({6, 2, 1, 0xAA}), {}, 0, ExchangeError::BadLength, {}},
-        LengthCase{"TooLong",
-                   true,
-                   bytes({6, 2, 1, 0xAA, 0x55, 0x77}),
-                   {},
-                   0,
-                   ExchangeError::BadLength,
-                   {}},
-        LengthCase{"ReportShortIsTakenAsItIs",
-                   false,
-                   bytes({6, 2, 1, 0xAA}),
-                   {},
-                   0,
-                   ExchangeError::None,
-                   bytes({6, 2, 1, 0xAA})},
-        LengthCase{"ReportTooLongIsCut",
-                   false,
-                   bytes({6, 2, 1, 0xAA, 0x55, 0x77}),
-                   {},
-                   0,
-                   ExchangeError::None,
-                   bytes({6, 2, 1, 0xAA, 0x55})}),
+            "TooLong", bytes({6, 2, 1, 0xAA, 0x55, 0x77}), {}, 0, ExchangeError::BadLength, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LineFixture, ShortReplyWaitsNoLongerThanThePasses) {
     port.queueReply(bytes({6, 2, 1}), 2);
     link::Request r = query(QByteArray("\x0Fi005", 5));
     r.length = logoLength;
-    r.exactLength = true;
     EXPECT_EQ(link::exchange(line, r).error, ExchangeError::BadLength);
     EXPECT_LE(clock.elapsedMs(), 502);
 }

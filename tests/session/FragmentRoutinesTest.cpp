@@ -77,11 +77,24 @@ TEST_F(Fragments, ReadWithoutReplyIsOneError) {
     EXPECT_TRUE(conn.linkFailed());
 }
 
-TEST_F(Fragments, ShortReplyReadsAsZeros) {
-    port.queueReply(bytes({0x1C}));
+// The header's length byte tells where the reply ends: short of it, or past it, is a failed
+// read and no report.
+TEST_F(Fragments, ReplyNotOfItsOwnLengthIsAReadError) {
+    for (const QByteArray& reply : {bytes({0x1C}), bytes({0x18, 0x02, 0x03, 'A', 'B'}),
+                                    bytes({0x18, 0x02, 0x01, 'A', 'B'})}) {
+        dialogs.calls.clear();
+        port.queueReply(reply);
+        session::readFragment(ctx);
+        const auto shown = dialogs.messages();
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].text, u(u"Ошибка при чтении данных из Маркиратора (COM3)!"));
+        EXPECT_TRUE(conn.linkFailed());
+    }
+    dialogs.calls.clear();
+    port.queueReply(bytes({0x18, 0x02, 0x02, 'A', 'B'}));
     session::readFragment(ctx);
     EXPECT_EQ(dialogs.messages().at(0).text,
-              u(u"ФРАГМЕНТ #11:\r\n\nФункция: ГРАФИКА\n\rШрифт:   00\n\rТекст:   <нет>"));
+              u(u"ФРАГМЕНТ #11:\r\n\nФункция: ТЕКСТ\n\rШрифт:   02\n\rТекст:   'AB'."));
 }
 
 TEST_F(Fragments, WriteAsksThenSends) {

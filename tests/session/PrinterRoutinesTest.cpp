@@ -125,15 +125,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CounterCase{"Hours", showWorkingHours, QByteArray("\x11\x77\x0E"),
                     bytes({0x06, 0, 1, 23, 45}), u"  Маркиратор отработал 1234.5 часов. "},
-        CounterCase{"HoursShortReply", showWorkingHours, QByteArray("\x11\x77\x0E"), bytes({0x06}),
-                    u"  Маркиратор отработал 0.0 часов. "},
         CounterCase{"Marks", showPrintedCount, QByteArray("\x11\x6D\x0E"),
                     bytes({0x06, 0, 0, 0, 0, 1, 5}), u"  Маркиратор отпечатал 105 марок. "},
         CounterCase{"MarksBadDigit", showPrintedCount, QByteArray("\x11\x6D\x0E"),
                     bytes({0x06, 0, 0, 0, 0, 0, 0xC8}), u"  Маркиратор отпечатал ?? марок. "}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// More than the buffer holds: the excess is dropped, not left for the next command.
+// More than the buffer holds: a failed read, and the excess is dropped, not left for the next
+// command.
 TEST_F(InfoCommandsTest, OversizedCounterReplyIsDrained) {
     QByteArray big(9000, '\x63');
     big[0] = 0x06;
@@ -143,7 +142,7 @@ TEST_F(InfoCommandsTest, OversizedCounterReplyIsDrained) {
     showWorkingHours(ctx);
     const auto shown = dialogs.messages();
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].text, u(u"  Маркиратор отпечатал 999999999999 марок. "));
+    EXPECT_EQ(shown[0].text, readError());
     EXPECT_EQ(shown[1].text, u(u"  Маркиратор отработал 70.0 часов. "));
     EXPECT_EQ(port.bytesWaitingInput(), 0);
 }
@@ -151,7 +150,7 @@ TEST_F(InfoCommandsTest, OversizedCounterReplyIsDrained) {
 TEST_F(InfoCommandsTest, SettingsReportFollowsModelAndXpFlag) {
     conn.printerModel = QStringLiteral("T93Z");
     shell.xpLayoutFlag = 1;
-    QByteArray reply(300, '\x01');
+    QByteArray reply(73, '\x01');
     port.queueReply(reply);
     session::showSettingsReport(ctx);
     EXPECT_EQ(written(), std::vector<QByteArray>{QByteArray("\x11\x5C\x0E")});
@@ -169,7 +168,9 @@ TEST_F(InfoCommandsTest, SettingsReportFollowsModelAndXpFlag) {
 
 TEST_F(InfoCommandsTest, SettingsReportT2xLayoutForT236) {
     conn.printerModel = QStringLiteral("T236");
-    port.queueReply(bytes({0x06}));
+    QByteArray reply(47, '\0');
+    reply[0] = 0x06;
+    port.queueReply(reply);
     session::showSettingsReport(ctx);
     const auto shown = dialogs.messages();
     ASSERT_EQ(shown.size(), 1u);
@@ -228,7 +229,7 @@ TEST_F(InfoCommandsTest, MarkAreaReportWithoutIcons) {
 }
 
 TEST_F(InfoCommandsTest, LogoAreaReport) {
-    QByteArray reply(300, 'Y');
+    QByteArray reply(128, 'Y');
     reply[0] = 'N';
     port.queueReply(reply);
     session::showLogoAreaReport(ctx);
@@ -240,6 +241,39 @@ TEST_F(InfoCommandsTest, LogoAreaReport) {
                                            u"---  001 002 003 004 005 006 007   | 000:007\n\r")));
     EXPECT_TRUE(icons.empty());
     EXPECT_EQ(port.bytesWaitingInput(), 0);
+}
+
+// A report is built from the whole reply of its known length, never from part of one (a cut
+// line) or more than one (a late reply run into the next): one byte short or one byte over is
+// the read error and no report.
+TEST_F(InfoCommandsTest, ReplyOfAnotherLengthIsAReadError) {
+    struct Case {
+        const char* model;
+        void (*run)(session::Context&);
+        int length;
+    };
+    const Case cases[] = {{"T260", showWorkingHours, 5},
+                          {"T260", showPrintedCount, 7},
+                          {"T236", session::showSettingsReport, 47},
+                          {"T936", session::showSettingsReport, 73},
+                          {"T260", session::showPrintModeReport, 2},
+                          {"T260", session::showMarkAreaReport, 85},
+                          {"T260", session::showLogoAreaReport, 128}};
+    for (const Case& c : cases) {
+        for (int length : {c.length - 1, c.length + 1}) {
+            dialogs.calls.clear();
+            conn.printerModel = QString::fromLatin1(c.model);
+            QByteArray reply(length, '\0');
+            reply[0] = 0x06;
+            port.queueReply(reply);
+            c.run(ctx);
+            const auto shown = dialogs.messages();
+            ASSERT_FALSE(shown.empty()) << c.model << " " << length;
+            for (const auto& m : shown)
+                EXPECT_EQ(m.text, readError()) << c.model << " " << length;
+            EXPECT_TRUE(conn.linkFailed());
+        }
+    }
 }
 
 // The area reports repeat the transaction's message after it.
