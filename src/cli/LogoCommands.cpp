@@ -94,10 +94,6 @@ int deleteLogoCommand(Job& job, int slot) {
     const link::ExchangeResult sent = logos::deleteLogo(job.line(), slot);
     if (!sent.ok())
         return job.linkFailure(sent.error);
-    // Without an answer nothing says the printer took the delete; an empty slot read back
-    // would look the same.
-    if (sent.reply.isEmpty())
-        return job.linkFailure(link::ExchangeError::NoReply);
     const LogoRead back = readLogoSlot(job, slot);
     if (back.code != kExitOk)
         return back.code;

@@ -87,9 +87,6 @@ int writeLogoVerified(Job& job, int slot, const QByteArray& block) {
     const link::ExchangeResult sent = logos::writeLogo(job.line(), slot, block);
     if (!sent.ok())
         return job.linkFailure(sent.error);
-    // A printer that is off or unplugged takes the block without a word.
-    if (sent.reply.isEmpty())
-        return job.linkFailure(link::ExchangeError::NoReply);
     const LogoRead back = readLogoSlot(job, slot);
     if (back.code != kExitOk)
         return back.code;

@@ -61,7 +61,12 @@ link::ExchangeResult sendWithBlock(link::Line& line, const QByteArray& request,
     r.drainPiecesMs = kBlockDrainMs;
     r.pieces.push_back({block, kBeforeBlockMs, kAfterBlockMs});
     r.dropAnswer = true;
-    return link::exchange(line, r);
+    link::ExchangeResult result = link::exchange(line, r);
+    // A printer that is off or unplugged takes the bytes without a word: only an answer says
+    // the block was taken.
+    if (result.ok() && result.reply.isEmpty())
+        result.error = link::ExchangeError::NoReply;
+    return result;
 }
 
 } // namespace

@@ -109,16 +109,15 @@ bool sendAndConfirm(LogoContext& ctx, int number, const QByteArray& block, const
         link::Line line = ctx.link.line();
         sent = block.isEmpty() ? logos::deleteLogo(line, number)
                                : logos::writeLogo(line, number, block);
-        // A printer that is off or unplugged takes the bytes without a word.
-        if (sent.ok() && !sent.reply.isEmpty())
+        if (sent.ok())
             readBack = logos::readLogo(line, number);
     }
-    if (!sent.ok()) {
+    if (!sent.ok() && sent.error != link::ExchangeError::NoReply) {
         reportLogoFailure(ctx, link::writeErrorText(ctx.link.conn.portName));
         return false;
     }
     const bool deleting = block.isEmpty();
-    if (sent.reply.isEmpty() ||
+    if (!sent.ok() ||
         (!readBack.ok() && !(deleting && readBack.error == link::ExchangeError::NoReply))) {
         reportLogoFailure(ctx, link::readErrorText(ctx.link.conn.portName));
         return false;
