@@ -1,7 +1,6 @@
 // Wall time of exchanges over a pseudo-terminal against the simulator, beside their floor:
 // the reply's line time at 115200 baud plus two polling passes of two 1 ms sleeps.
-#include "ScriptedDialogs.h"
-#include "SimProcessQt.h"
+#include "SimRig.h"
 #include "link/PortControl.h"
 #include "platform/Clock.h"
 #include "platform/DeviceList.h"
@@ -21,25 +20,10 @@ using namespace nimbrel;
 
 constexpr double kByteMs = 10.0 / 115200.0 * 1000.0;
 
-struct Rig {
-    QTemporaryDir runtime;
-    std::unique_ptr<nimbrel::testing::SimProcess> sim;
-    platform::SystemClock clock;
-    platform::SerialPortPosix port;
-    nimbrel::testing::ScriptedDialogs dialogs;
-    link::ConnectionState conn;
-    session::ShellState shell;
-    session::Context ctx{port, clock, dialogs, conn, shell};
-
-    explicit Rig(const QStringList& args) {
-        sim = nimbrel::testing::startSimIn(runtime.path(), args);
-        port.open(nimbrel::testing::devicePath(*sim), {});
-        conn.portName = nimbrel::testing::portName(*sim);
-    }
-};
+using bench::SimRig;
 
 void exchange(benchmark::State& state, const QStringList& simArgs, const QByteArray& command) {
-    Rig rig(simArgs);
+    SimRig rig(simArgs);
     if (!rig.port.isOpen()) {
         state.SkipWithError("simulator not reachable");
         return;
@@ -58,12 +42,12 @@ void exchange(benchmark::State& state, const QStringList& simArgs, const QByteAr
         replyBytes = static_cast<int>(r.reply.size());
         benchmark::DoNotOptimize(r.reply.data());
     }
-    std::sort(times.begin(), times.end());
     const double floor = replyBytes * kByteMs + 4.0;
+    const double median = bench::medianMs(times);
     state.counters["reply_bytes"] = replyBytes;
-    state.counters["median_ms"] = times.empty() ? 0 : times[times.size() / 2];
+    state.counters["median_ms"] = median;
     state.counters["floor_ms"] = floor;
-    state.counters["over_floor_ms"] = times.empty() ? 0 : times[times.size() / 2] - floor;
+    state.counters["over_floor_ms"] = times.empty() ? 0 : median - floor;
 }
 
 void BM_VersionRead(benchmark::State& state) {
@@ -77,7 +61,7 @@ void BM_SettingsReport(benchmark::State& state) {
 BENCHMARK(BM_SettingsReport)->Unit(benchmark::kMillisecond)->Iterations(50)->UseRealTime();
 
 void BM_MissingReply(benchmark::State& state) {
-    Rig rig({"--model", "T936", "--fault", "no-reply@i"});
+    SimRig rig({"--model", "T936", "--fault", "no-reply@i"});
     std::vector<double> times;
     for (auto _ : state) {
         QElapsedTimer t;
@@ -86,9 +70,8 @@ void BM_MissingReply(benchmark::State& state) {
         benchmark::DoNotOptimize(printer::readVersion(line).error);
         times.push_back(t.nsecsElapsed() / 1e6);
     }
-    std::sort(times.begin(), times.end());
-    state.counters["median_ms"] = times.empty() ? 0 : times[times.size() / 2];
-    state.counters["max_ms"] = times.empty() ? 0 : times.back();
+    state.counters["median_ms"] = bench::medianMs(times);
+    state.counters["max_ms"] = times.empty() ? 0 : *std::max_element(times.begin(), times.end());
 }
 BENCHMARK(BM_MissingReply)->Unit(benchmark::kMillisecond)->Iterations(8)->UseRealTime();
 

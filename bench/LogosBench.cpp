@@ -3,7 +3,7 @@
 #include "FakeClock.h"
 #include "FakeSerialPort.h"
 #include "ScriptedDialogs.h"
-#include "SimProcessQt.h"
+#include "SimRig.h"
 #include "app/MainWindow.h"
 #include "logos/LogoEditor.h"
 #include "platform/SerialPortPosix.h"
@@ -133,39 +133,29 @@ BENCHMARK(BM_OpenPbm1664ColumnsRefused)->Unit(benchmark::kMillisecond);
 // The verified logo write against the simulator: request, 1 ms, the 256-byte block, 200 ms for
 // the answer, then the read-back of the slot (up to 200 passes of two 1 ms counts).
 void BM_LogoWrite(benchmark::State& state) {
-    QTemporaryDir runtime;
-    const auto simProcess = nimbrel::testing::startSimIn(runtime.path(), {"--model", "T260"});
-    const QString devicePath = nimbrel::testing::devicePath(*simProcess);
-    platform::SystemClock clock;
-    platform::SerialPortPosix port;
-    nimbrel::testing::ScriptedDialogs dialogs;
-    link::ConnectionState conn;
-    session::ShellState shell;
-    session::Context link{port, clock, dialogs, conn, shell};
-    if (devicePath.isEmpty() || !port.open(devicePath, {}).ok()) {
+    bench::SimRig rig({"--model", "T260"});
+    if (!rig.port.isOpen()) {
         state.SkipWithError("simulator not reachable");
         return;
     }
-    conn.portName = nimbrel::testing::portName(*simProcess);
     logos::LogoState logo;
     logos::makeBlankLogo(logo, 63, 32);
     for (int x = 0; x < 63; ++x)
         logos::paintDot(logo, x, x % 32, true);
-    session::LogoContext ctx{link, logo, runtime.path()};
+    session::LogoContext ctx{rig.ctx, logo, rig.runtime.path()};
     std::vector<double> times;
     for (auto _ : state) {
-        dialogs.answer("5");
+        rig.dialogs.answer("5");
         QElapsedTimer t;
         t.start();
         session::writeLogo(ctx);
         times.push_back(t.nsecsElapsed() / 1e6);
     }
-    if (conn.linkFailed() || dialogs.messages().back().kind != 64) {
+    if (rig.conn.linkFailed() || rig.dialogs.messages().back().kind != 64) {
         state.SkipWithError("the write failed");
         return;
     }
-    std::sort(times.begin(), times.end());
-    state.counters["median_ms"] = times.empty() ? 0 : times[times.size() / 2];
+    state.counters["median_ms"] = bench::medianMs(times);
     state.counters["pauses_ms"] = 1 + 200;
 }
 BENCHMARK(BM_LogoWrite)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRealTime();

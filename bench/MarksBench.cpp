@@ -2,8 +2,7 @@
 // pseudo-terminal against the simulator beside its floor: six 30 ms pauses and the 2 ms after
 // the command, the read-back's 10 ms first wait, one pass of two 5 ms counts and its 200 ms
 // settle, plus, on a real line, the line time of the 1541 bytes out and 1541 back at 115200 baud.
-#include "ScriptedDialogs.h"
-#include "SimProcessQt.h"
+#include "SimRig.h"
 #include "marks/MarkPreview.h"
 #include "platform/Clock.h"
 #include "platform/SerialPortPosix.h"
@@ -40,40 +39,30 @@ void BM_PreviewRedraw(benchmark::State& state) {
 BENCHMARK(BM_PreviewRedraw)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_MarkWrite(benchmark::State& state) {
-    QTemporaryDir runtime;
-    const auto simProcess = nimbrel::testing::startSimIn(runtime.path(), {"--model", "T260"});
-    const QString devicePath = nimbrel::testing::devicePath(*simProcess);
-    platform::SystemClock clock;
-    platform::SerialPortPosix port;
-    nimbrel::testing::ScriptedDialogs dialogs;
-    link::ConnectionState conn;
-    session::ShellState shell;
-    session::Context ctx{port, clock, dialogs, conn, shell};
-    if (devicePath.isEmpty() || !port.open(devicePath, {}).ok()) {
+    bench::SimRig rig({"--model", "T260"});
+    if (!rig.port.isOpen()) {
         state.SkipWithError("simulator not reachable");
         return;
     }
-    conn.portName = nimbrel::testing::portName(*simProcess);
     marks::MarkState mark;
     fillFullMark(mark.table);
 
     std::vector<double> times;
     for (auto _ : state) {
-        dialogs.answer("12");
+        rig.dialogs.answer("12");
         QElapsedTimer t;
         t.start();
-        session::writeMark(ctx, mark);
+        session::writeMark(rig.ctx, mark);
         times.push_back(t.nsecsElapsed() / 1e6);
     }
-    if (conn.linkFailed()) {
+    if (rig.conn.linkFailed()) {
         state.SkipWithError("the write failed");
         return;
     }
-    std::sort(times.begin(), times.end());
     // A pseudo-terminal has no baud rate: its output queue empties as fast as the simulator
     // reads, so over it only the pauses bound the write; a real line adds the line time.
     const double pauses = 6 * 30 + 2 + 10 + 2 * 5 + 200;
-    const double median = times.empty() ? 0 : times[times.size() / 2];
+    const double median = bench::medianMs(times);
     state.counters["median_ms"] = median;
     state.counters["pauses_ms"] = pauses;
     state.counters["line_floor_ms"] = pauses + (1541 + 5 + 1536) * kByteMs;
