@@ -14,13 +14,14 @@ struct KindInfo {
     std::optional<int> defaultValue; // nothing: the value is required when it takes one
 };
 
-constexpr std::array<KindInfo, 6> kKinds{{
+constexpr std::array<KindInfo, 7> kKinds{{
     {"no-reply", FaultKind::NoReply, false, 0},
     {"cut", FaultKind::Cut, true, std::nullopt},
     {"delay", FaultKind::Delay, true, std::nullopt},
     {"garbage", FaultKind::Garbage, false, 0},
     {"split", FaultKind::Split, true, 10},
     {"hangup", FaultKind::Hangup, true, 1},
+    {"pad", FaultKind::Pad, true, std::nullopt},
 }};
 
 constexpr int kMaxValue = 600000;
@@ -67,7 +68,7 @@ std::optional<Fault> parseFault(std::string_view text, std::string& error) {
     const KindInfo* info = kindNamed(text);
     if (info == nullptr) {
         error = "unknown fault '" + std::string(text) +
-                "' (no-reply, cut=N, delay=N, garbage, split[=N], hangup[=N])";
+                "' (no-reply, cut=N, delay=N, garbage, split[=N], hangup[=N], pad=N)";
         return std::nullopt;
     }
     fault.kind = info->kind;
@@ -138,6 +139,9 @@ ReplyPlan FaultPlan::plan(const Bytes& command, Bytes reply, std::mt19937& rando
             break;
         case FaultKind::Split:
             splitPause = Millis{f.value};
+            break;
+        case FaultKind::Pad:
+            reply.insert(reply.end(), static_cast<std::size_t>(f.value), 0);
             break;
         case FaultKind::Hangup:
             break;

@@ -9,7 +9,7 @@
 
 namespace nimbrel::sim {
 
-enum class FaultKind { NoReply, Cut, Delay, Garbage, Split, Hangup };
+enum class FaultKind { NoReply, Cut, Delay, Garbage, Split, Hangup, Pad };
 
 struct Fault {
     FaultKind kind = FaultKind::NoReply;

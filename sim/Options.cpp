@@ -49,6 +49,9 @@ std::string usageText() {
            "  --trace FILE  log every command (<) and reply (>) with the time of day\n"
            "  --state DIR   keep the stored marks and logos in DIR between runs (mark-NN.blk,\n"
            "                logo-NNN.blk), written after every change\n"
+           "  --version-text TEXT  answer the version request with TEXT (\"T980 v1.00\");\n"
+           "                without --model, a model code in it that is none of the nine\n"
+           "                plays a T936\n"
            "  --no-current-mark  start with mark 0 (the mark being printed) empty\n"
            "  --alter-writes  store every mark and logo written with one byte changed (the\n"
            "                font of the mark's first fragment, the logo's first column byte)\n"
@@ -59,6 +62,7 @@ std::string usageText() {
            "                garbage (random bytes, same length) | split[=N] (halves N ms\n"
            "                apart, default 10) | hangup[=N] (after N commands the line\n"
            "                hangs up and comes back on a new pseudo-terminal, default 1);\n"
+           "                pad=N (N stray zero bytes after every reply);\n"
            "                @L limits a fault to commands whose letter is L\n"
            "  --version     print the version and exit\n"
            "Prints \"COMn /dev/pts/K\" once the port is ready, and again after a hang-up.\n";
@@ -68,7 +72,9 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
     Options options;
     auto fail = [](std::string why) { return ParsedOptions{std::nullopt, std::move(why)}; };
     static const std::set<std::string> kWithValue{
-        "--model", "--com", "--trace", "--state", "--fault", "--occupy-marks", "--occupy-logos"};
+        "--model", "--com",          "--trace",        "--state",
+        "--fault", "--occupy-marks", "--occupy-logos", "--version-text"};
+    bool modelGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
         std::optional<std::string> inlineValue;
@@ -104,6 +110,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         }
         const std::string value = inlineValue ? *inlineValue : args[++i];
         if (name == "--model") {
+            modelGiven = true;
             options.model = findModel(value);
             if (options.model == nullptr) {
                 return fail("unknown model '" + value + "' (" + std::string(modelNames()) + ")");
@@ -123,6 +130,11 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
                 return fail("--state wants a folder name");
             }
             options.statePath = value;
+        } else if (name == "--version-text") {
+            if (value.empty() || value.find('\0') != std::string::npos) {
+                return fail("--version-text wants a text");
+            }
+            options.versionText = value;
         } else if (name == "--fault") {
             std::string error;
             const auto fault = parseFault(value, error);
@@ -139,6 +151,11 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             }
             (marks ? options.occupiedMarks : options.occupiedLogos) = *list;
         }
+    }
+    // A printer that names a model of its own keeps the T7x/T9x layouts.
+    if (!options.versionText.empty() && !modelGiven) {
+        const ModelInfo* named = findModel(options.versionText.substr(0, 4));
+        options.model = named != nullptr ? named : findModel("T936");
     }
     return ParsedOptions{options, {}};
 }

@@ -11,8 +11,9 @@ namespace nimbrel::sim {
 
 struct Options {
     const ModelInfo* model = &defaultModel();
-    std::optional<int> com; // 1..255
-    std::string tracePath;  // empty: no trace
+    std::optional<int> com;  // 1..255
+    std::string tracePath;   // empty: no trace
+    std::string versionText; // empty: the model's own
     std::vector<Fault> faults;
     std::vector<int> occupiedMarks; // 1..85
     std::vector<int> occupiedLogos; // 0..255

@@ -135,8 +135,12 @@ Response Printer::query(std::uint8_t letter) const {
     auto append = [&out](const Bytes& more) { out.insert(out.end(), more.begin(), more.end()); };
     switch (letter) {
     case 'i':
-        out.insert(out.end(), m_state.model->name.begin(), m_state.model->name.end());
-        out.insert(out.end(), m_state.model->version.begin(), m_state.model->version.end());
+        if (m_state.versionText.empty()) {
+            out.insert(out.end(), m_state.model->name.begin(), m_state.model->name.end());
+            out.insert(out.end(), m_state.model->version.begin(), m_state.model->version.end());
+        } else {
+            out.insert(out.end(), m_state.versionText.begin(), m_state.versionText.end());
+        }
         out.push_back(0);
         return reply(out);
     case 'w':

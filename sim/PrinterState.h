@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <string>
 #include <vector>
 
 namespace nimbrel::sim {
@@ -48,6 +49,8 @@ struct PrintSystemSettings {
 // Everything one printer remembers while the simulator runs.
 struct PrinterState {
     const ModelInfo* model = nullptr;
+    // Answered to the version request in place of the model's own text when set.
+    std::string versionText;
     std::uint32_t workingHoursTenths = 12345; // 1234.5 hours
     std::uint64_t printedCount = 105;
     std::uint8_t printModeFlags = 0x18;

@@ -75,6 +75,7 @@ int main(int argc, char** argv) {
 
     PrinterState state = makeInitialState(*options.model);
     state.alterWrites = options.alterWrites;
+    state.versionText = options.versionText;
     if (!options.currentMark) {
         state.marks.erase(0);
     }
