@@ -18,7 +18,6 @@ namespace nimbrel::cli {
 
 namespace {
 
-constexpr int kSettingsBufferSize = 256;
 // The logo map covers the writable slots; the read-only ones above it are asked one by one.
 constexpr int kFirstUnmappedLogo = 128;
 constexpr int kLastLogo = 255;
@@ -79,7 +78,7 @@ int BackupRun::readSummary() {
     if (!settings.ok())
         return m_job.linkFailure(settings.error);
     if (const int code = addFile(QStringLiteral("settings"), -1, QStringLiteral("settings.bin"),
-                                 link::zeroFilled(settings.reply, kSettingsBufferSize)))
+                                 printer::settingsBuffer(settings.reply)))
         return code;
     const link::ExchangeResult markMap = printer::readMarkArea(line);
     if (!markMap.ok())

@@ -115,6 +115,20 @@ int Job::linkFailure(link::ExchangeError error) {
                                               "этому порту."));
 }
 
+int Job::writeCheckCode(const link::WriteCheck& check, const QString& unchecked) {
+    switch (check.outcome) {
+    case link::WriteOutcome::NotSent:
+        return linkFailure(check.error);
+    case link::WriteOutcome::Unanswered:
+        return fail(kExitLink, unchecked + QStringLiteral(" Устройство ") + m_devicePath);
+    case link::WriteOutcome::Differs:
+        return kExitVerify;
+    case link::WriteOutcome::Confirmed:
+        break;
+    }
+    return kExitOk;
+}
+
 void Job::print(const QString& text) {
     endProgress();
     m_env.console.out(text + QLatin1Char('\n'));

@@ -5,6 +5,7 @@
 #include "cli/Options.h"
 #include "cli/TraceLog.h"
 #include "link/Exchange.h"
+#include "link/WriteCheck.h"
 
 #include <QJsonDocument>
 #include <QString>
@@ -35,6 +36,9 @@ public:
     int fail(int code, const QString& message);
     // The link failure of an exchange, with the port, the device and what to do.
     int linkFailure(link::ExchangeError error);
+    // The exit code of a write proven by reading back: a failed write and an unanswered check
+    // read are told here (`unchecked` says what was written); kExitVerify for a difference.
+    int writeCheckCode(const link::WriteCheck& check, const QString& unchecked);
     int usage(const QString& message);
 
     void print(const QString& text); // standard output, a line

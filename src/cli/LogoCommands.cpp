@@ -91,16 +91,14 @@ int deleteLogoCommand(Job& job, int slot) {
                          QStringLiteral(" нужно подтвердить параметром --yes"));
     if (const int code = job.connect())
         return code;
-    const link::ExchangeResult sent = logos::deleteLogo(job.line(), slot);
-    if (!sent.ok())
-        return job.linkFailure(sent.error);
-    const LogoRead back = readLogoSlot(job, slot);
-    if (back.code != kExitOk)
-        return back.code;
-    if (!back.empty)
+    const int code = job.writeCheckCode(logos::deleteLogoVerified(job.line(), slot),
+                                        logos::logoUncheckedText(slot, true));
+    if (code == kExitVerify)
         return job.fail(kExitVerify, QStringLiteral("Логотип #") + ddd +
                                          QStringLiteral(" после удаления не пуст: проверка не "
                                                         "пройдена."));
+    if (code != kExitOk)
+        return code;
     job.print(QStringLiteral("Очистка Логотипа #") + ddd + QStringLiteral(" завершена."));
     return kExitOk;
 }

@@ -11,23 +11,19 @@ namespace nimbrel::cli {
 LogoRead readLogoSlot(Job& job, int slot) {
     LogoRead out;
     // The exchange takes an answer whole, by the size its header announces, or not at all.
-    const link::ExchangeResult r = logos::readLogo(job.line(), slot);
-    // A slot the printer does not answer for is taken as empty, as the program does.
-    if (r.error == link::ExchangeError::NoReply) {
-        out.empty = true;
-        return out;
-    }
+    const logos::LogoSlot r = logos::readSlot(job.line(), slot);
     if (!r.ok()) {
         out.code = job.linkFailure(r.error);
         return out;
     }
-    out.reply = r.reply;
-    out.answer = logos::decodeLogoAnswer(r.reply);
+    out.empty = r.empty();
+    if (out.empty)
+        return out;
+    out.answer = r.answer;
     const QString dataError =
         QStringLiteral("Logo#") + logos::logoNumberDigits(slot) + QStringLiteral(" Data Error: ");
     switch (out.answer.kind) {
     case logos::LogoAnswer::Kind::Empty:
-        out.empty = true;
         break;
     case logos::LogoAnswer::Kind::BadWidth:
         out.code =
@@ -84,15 +80,8 @@ LogoFileBlock logoBlockFromFile(const QString& path, logos::LogoState& work) {
 }
 
 int writeLogoVerified(Job& job, int slot, const QByteArray& block) {
-    const link::ExchangeResult sent = logos::writeLogo(job.line(), slot, block);
-    if (!sent.ok())
-        return job.linkFailure(sent.error);
-    const LogoRead back = readLogoSlot(job, slot);
-    if (back.code != kExitOk)
-        return back.code;
-    return logos::checkReadBack(block, back.reply).result == logos::ReadBackCheck::Result::Same
-               ? kExitOk
-               : kExitVerify;
+    return job.writeCheckCode(logos::writeLogoVerified(job.line(), slot, block),
+                              logos::logoUncheckedText(slot, false));
 }
 
 } // namespace nimbrel::cli

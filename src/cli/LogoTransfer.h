@@ -10,7 +10,6 @@ namespace nimbrel::cli {
 struct LogoRead {
     int code = kExitOk;
     bool empty = false;
-    QByteArray reply; // the answer as read
     logos::LogoAnswer answer;
 };
 LogoRead readLogoSlot(Job& job, int slot);
@@ -24,7 +23,7 @@ struct LogoFileBlock {
 LogoFileBlock logoBlockFromFile(const QString& path, logos::LogoState& work);
 
 // Writes the block and reads the slot back; kExitVerify when the logo that came back is not
-// the one sent.
+// the one sent. A failed write, or a check read that got no answer, has been told.
 int writeLogoVerified(Job& job, int slot, const QByteArray& block);
 
 } // namespace nimbrel::cli

@@ -15,7 +15,6 @@ namespace nimbrel::cli {
 namespace {
 
 constexpr int kHighestMark = 85;
-constexpr int kFragmentBufferSize = 8192;
 
 int readMarkCommand(Job& job, int mark) {
     if (const int code = job.connect())
@@ -112,7 +111,7 @@ int fragmentCommand(Job& job) {
         const link::ExchangeResult r = marks::readFragment(job.line(), *line, *fragment);
         if (!r.ok())
             return job.linkFailure(r.error);
-        const QByteArray reply = link::zeroFilled(r.reply, kFragmentBufferSize);
+        const QByteArray& reply = r.reply;
         if (job.inv().json) {
             const marks::FragmentReply f = marks::decodeFragmentReply(reply);
             const QString name = marks::typeName(static_cast<unsigned char>(f.typeCode));

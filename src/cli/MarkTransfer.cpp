@@ -6,12 +6,6 @@
 
 namespace nimbrel::cli {
 
-namespace {
-
-constexpr int kMarkBufferSize = 2048;
-
-} // namespace
-
 marks::ReadForm readFormOf(int mark) {
     return mark == 0 ? marks::ReadForm::Current : marks::ReadForm::Numbered;
 }
@@ -19,15 +13,14 @@ marks::ReadForm readFormOf(int mark) {
 MarkRead readMarkCells(Job& job, int mark) {
     MarkRead out;
     // The exchange takes a mark whole or not at all.
-    const link::ExchangeResult r = marks::readMark(job.line(), mark);
+    const marks::MarkRead r = marks::readMark(job.line(), mark);
     if (!r.ok()) {
         out.code = job.linkFailure(r.error);
         return out;
     }
-    out.reply = link::zeroFilled(r.reply, kMarkBufferSize);
-    out.empty = marks::isEmptyMark(out.reply);
+    out.empty = r.empty();
     if (!out.empty)
-        out.cells = marks::decodeMarkBlock(out.reply, readFormOf(mark));
+        out.cells = marks::decodeMarkBlock(r.block, readFormOf(mark));
     return out;
 }
 
@@ -61,14 +54,9 @@ EncodedMarkFile encodeMarkFile(const QByteArray& file) {
 }
 
 int writeMarkVerified(Job& job, int mark, const QByteArray& block, int& row) {
-    if (const link::ExchangeError e = marks::writeMark(job.line(), mark, block);
-        e != link::ExchangeError::None)
-        return job.linkFailure(e);
-    const MarkRead back = readMarkCells(job, mark);
-    if (back.code != kExitOk)
-        return back.code;
-    row = back.empty ? 0 : marks::firstDifferingRow(block, back.reply);
-    return row < 0 ? kExitOk : kExitVerify;
+    const marks::MarkWrite written = marks::writeMarkVerified(job.line(), mark, block);
+    row = written.differingRow;
+    return job.writeCheckCode(written, marks::markUncheckedText(mark));
 }
 
 } // namespace nimbrel::cli

@@ -18,7 +18,6 @@ marks::ReadForm readFormOf(int mark);
 struct MarkRead {
     int code = kExitOk;
     bool empty = false;
-    QByteArray reply; // as read, zero-filled to the block's buffer
     MarkCells cells;
 };
 MarkRead readMarkCells(Job& job, int mark);
@@ -34,7 +33,8 @@ struct EncodedMarkFile {
 EncodedMarkFile encodeMarkFile(const QByteArray& file);
 
 // Writes the block and reads the mark back. kExitVerify with the first row that differs, in
-// `row`, when what came back is not what was sent.
+// `row`, when what came back is not what was sent; a failed write, or a check read that got no
+// answer, has been told.
 int writeMarkVerified(Job& job, int mark, const QByteArray& block, int& row);
 
 } // namespace nimbrel::cli

@@ -78,9 +78,9 @@ int readVersion(Job& job, QByteArray& reply) {
                                        QStringLiteral(" (возможно Маркиратор не включен или не "
                                                       "подключен) Устройство ") +
                                        job.devicePath());
-    // A cut or garbled reply names no model: the model decides the layouts, limits and the
-    // family a copy may go to, so nothing may follow from it.
-    if (!printer::isKnownModel(v.model()))
+    // A garbled reply names no model: the model decides the layouts, limits and the family a
+    // copy may go to, so nothing may follow from it. A model of the printer's own is taken.
+    if (!printer::isModelCode(v.model()))
         return job.fail(kExitLink, QStringLiteral("Ошибка при чтении данных из Маркиратора (") +
                                        job.portName() +
                                        QStringLiteral(")! Ответ Маркиратора не распознан. "
@@ -164,8 +164,7 @@ int runSettings(Job& job) {
     const link::ExchangeResult r = printer::readSettings(job.line(), model);
     if (!r.ok())
         return job.linkFailure(r.error);
-    const QString report =
-        printer::buildSettingsReport(link::zeroFilled(r.reply, 256), model, kXpFlag);
+    const QString report = printer::buildSettingsReport(r.reply, model, kXpFlag);
     if (job.inv().json)
         job.printJson(QJsonDocument(QJsonObject{{QStringLiteral("model"), model},
                                                 {QStringLiteral("fields"), fieldsObject(report)}}));
@@ -182,7 +181,7 @@ int runMode(Job& job) {
     const link::ExchangeResult r = printer::readPrintMode(job.line());
     if (!r.ok())
         return job.linkFailure(r.error);
-    const QString report = printer::buildPrintModeReport(link::zeroFilled(r.reply, 256), kXpFlag);
+    const QString report = printer::buildPrintModeReport(r.reply, kXpFlag);
     if (!job.inv().json) {
         job.print(terminalText(report));
         return kExitOk;
@@ -204,7 +203,6 @@ int runMap(Job& job) {
     QByteArray reply;
     if (const int code = readMap(job, marks, reply))
         return code;
-    reply = link::zeroFilled(reply, 256);
     if (job.inv().json) {
         QJsonArray occupied;
         for (int slot : marks ? printer::occupiedMarks(reply) : printer::occupiedLogos(reply))
@@ -281,7 +279,7 @@ int runLines(Job& job) {
         const link::ExchangeResult r = printer::readLineCount(job.line());
         if (!r.ok())
             return job.linkFailure(r.error);
-        const QString lines = printer::lineCountDefault(link::zeroFilled(r.reply, 256));
+        const QString lines = printer::lineCountDefault(r.reply);
         if (job.inv().json)
             job.printJson(QJsonDocument(QJsonObject{
                 {QStringLiteral("lines"),
@@ -299,9 +297,13 @@ int runLines(Job& job) {
         return job.usage(QStringLiteral("НЕРЕАЛЬНОЕ ЧИСЛО СТРОК: '") + w[2] +
                          QStringLiteral("', для ") + model + QStringLiteral(" допустимо 1..") +
                          QString::number(limit));
-    if (const link::ExchangeError e = printer::setLineCount(job.line(), w[2]);
-        e != link::ExchangeError::None)
-        return job.linkFailure(e);
+    int reported = 0;
+    const int code = job.writeCheckCode(printer::setLineCount(job.line(), w[2], reported),
+                                        printer::lineCountUncheckedText());
+    if (code == kExitVerify)
+        return job.fail(code, printer::lineCountDiffersText(reported));
+    if (code != kExitOk)
+        return code;
     if (job.inv().json)
         job.printJson(QJsonDocument(QJsonObject{{QStringLiteral("lines"), w[2].toInt()}}));
     else

@@ -23,10 +23,26 @@ void dropWaiting(Line& line) {
         trace(line, TraceDirection::Received, line.port.read(waiting));
 }
 
+// Bytes that follow a reply taken whole by its length are dropped until the line has been
+// quiet for as long as that reply's wait would have watched it.
+void dropTrailingBytes(Line& line) {
+    if (!line.state)
+        return;
+    while (line.clock.elapsedMs() < line.state->quietUntilMs) {
+        if (line.port.bytesWaitingInput() > 0) {
+            dropWaiting(line);
+            line.state->quietUntilMs = line.clock.elapsedMs() + kQuietMs;
+        }
+        line.clock.sleepMs(1);
+    }
+    line.state->quietUntilMs = 0;
+}
+
 // Drops unasked bytes until the line has been quiet for kQuietMs; after a reply that never
 // came, watches the whole limit so a reply that is still on its way is dropped too. False
 // when bytes were still coming at the limit.
 bool waitForQuietLine(Line& line) {
+    dropTrailingBytes(line);
     const bool watchAll = line.state && line.state->lateReplyPossible;
     if (!watchAll && line.port.bytesWaitingInput() <= 0)
         return true;
@@ -75,56 +91,93 @@ ExchangeError sendAll(Line& line, const Request& request) {
     return ExchangeError::None;
 }
 
-// Appends up to `waiting` bytes, never more than the buffer holds; the rest is read and
-// dropped so it cannot leak into the next reply.
-void readBounded(Line& line, int waiting, int bufferSize, QByteArray& reply) {
-    const int room = std::max(0, bufferSize - static_cast<int>(reply.size()));
-    const QByteArray got = line.port.read(std::min(waiting, room));
-    if (waiting > room)
-        line.port.read(waiting - room);
-    trace(line, TraceDirection::Received, got);
-    reply += got;
-}
+// The reply as it comes in: every look at the line reads what is waiting, up to the buffer;
+// what the buffer cannot hold is read and dropped so it cannot leak into the next reply.
+class Reception {
+public:
+    Reception(Line& line, const Request& request) : m_line(line), m_request(request) {}
 
-// The rest of a reply whose length is known: further passes of the same rule, appending
-// what comes, until the length is reached or the passes run out.
-void readRest(Line& line, const Request& request, int passesLeft, QByteArray& reply) {
-    const WaitParams& wait = *request.wait;
-    for (int pass = 0; pass < passesLeft; ++pass) {
-        const int need = std::min(request.length(reply), request.bufferSize);
-        if (need >= 0 && reply.size() >= need)
-            return;
-        line.clock.sleepMs(wait.pauseMs);
-        const int first = line.port.bytesWaitingInput();
-        line.clock.sleepMs(wait.pauseMs);
-        const int second = line.port.bytesWaitingInput();
-        if (first == second && second > 0)
-            readBounded(line, second, request.bufferSize, reply);
+    // False when bytes were counted but none could be read.
+    bool take() {
+        const int waiting = m_line.port.bytesWaitingInput();
+        if (waiting <= 0)
+            return true;
+        const int room = std::max(0, m_request.bufferSize - static_cast<int>(m_reply.size()));
+        const QByteArray got = m_line.port.read(std::min(waiting, room));
+        if (waiting > room)
+            m_line.port.read(waiting - room);
+        if (got.isEmpty() && room > 0)
+            return false;
+        trace(m_line, TraceDirection::Received, got);
+        m_reply += got;
+        m_received += waiting;
+        return true;
     }
-}
 
-ExchangeError checkLength(const Request& request, QByteArray& reply) {
-    const int need = std::min(request.length(reply), request.bufferSize);
-    if (need >= 0 && reply.size() != need)
-        return ExchangeError::BadLength;
-    return ExchangeError::None;
+    int received() const { return m_received; }
+
+    // The whole length, bounded by the buffer; kLengthOpen while the bytes cannot tell it.
+    int need() const {
+        if (!m_request.length)
+            return kLengthOpen;
+        const int n = m_request.length(m_reply);
+        return n < 0 ? kLengthOpen : std::min(n, m_request.bufferSize);
+    }
+
+    bool whole() const {
+        const int n = need();
+        return n != kLengthOpen && m_reply.size() >= n;
+    }
+
+    QByteArray reply() const {
+        const int n = need();
+        return n == kLengthOpen || m_request.keepBeyondLength ? m_reply : m_reply.left(n);
+    }
+
+private:
+    Line& m_line;
+    const Request& m_request;
+    QByteArray m_reply;
+    int m_received = 0;
+};
+
+// Waits by the request's passes. A reply of known length ends the wait as soon as it is whole;
+// one of open length when a pass sees no growth (then, with a settle time, after that too).
+ExchangeError receive(Line& line, const Request& request, QByteArray& reply) {
+    const WaitParams& wait = *request.wait;
+    Reception rx(line, request);
+    if (wait.firstDelayMs > 0)
+        line.clock.sleepMs(wait.firstDelayMs);
+    for (int pass = 0; pass < wait.maxPasses; ++pass) {
+        int counts[2] = {0, 0};
+        for (int& count : counts) {
+            line.clock.sleepMs(wait.pauseMs);
+            if (!rx.take())
+                return ExchangeError::ReadFailed;
+            if (rx.whole()) {
+                reply = rx.reply();
+                if (line.state)
+                    line.state->quietUntilMs = line.clock.elapsedMs() + 2LL * wait.pauseMs;
+                return ExchangeError::None;
+            }
+            count = rx.received();
+        }
+        if (counts[0] == counts[1] && counts[1] > 0 && rx.need() == kLengthOpen) {
+            if (request.settleMs > 0) {
+                line.clock.sleepMs(request.settleMs);
+                if (!rx.take())
+                    return ExchangeError::ReadFailed;
+            }
+            reply = rx.reply();
+            return ExchangeError::None;
+        }
+    }
+    reply = rx.reply();
+    return rx.received() > 0 && rx.need() != kLengthOpen ? ExchangeError::BadLength
+                                                         : ExchangeError::NoReply;
 }
 
 } // namespace
-
-int waitForReply(platform::SerialPort& port, platform::Clock& clock, const WaitParams& params) {
-    if (params.firstDelayMs > 0)
-        clock.sleepMs(params.firstDelayMs);
-    for (int pass = 0; pass < params.maxPasses; ++pass) {
-        clock.sleepMs(params.pauseMs);
-        const int first = port.bytesWaitingInput();
-        clock.sleepMs(params.pauseMs);
-        const int second = port.bytesWaitingInput();
-        if (first == second && second > 0)
-            return second;
-    }
-    return 0;
-}
 
 bool waitForOutputSent(platform::SerialPort& port, platform::Clock& clock, int limitMs) {
     for (int waited = 0; waited < limitMs; ++waited) {
@@ -135,17 +188,11 @@ bool waitForOutputSent(platform::SerialPort& port, platform::Clock& clock, int l
     return port.bytesWaitingOutput() <= 0;
 }
 
-QByteArray zeroFilled(const QByteArray& reply, int size) {
-    QByteArray buffer(size, '\0');
-    std::copy_n(reply.begin(), std::min<qsizetype>(reply.size(), size), buffer.begin());
-    return buffer;
-}
-
 ExchangeResult exchange(Line& line, const Request& request) {
     ExchangeResult result;
     result.error = sendAll(line, request);
-    if (request.dropAnswer) {
-        const int waiting = line.port.bytesWaitingInput();
+    if (request.takeAnswer) {
+        const int waiting = std::min(line.port.bytesWaitingInput(), request.bufferSize);
         if (waiting > 0) {
             result.reply = line.port.read(waiting);
             trace(line, TraceDirection::Received, result.reply);
@@ -153,37 +200,11 @@ ExchangeResult exchange(Line& line, const Request& request) {
     }
     if (result.error != ExchangeError::None || !request.wait)
         return result;
-
-    const qint64 started = line.clock.elapsedMs();
-    int waiting = waitForReply(line.port, line.clock, *request.wait);
-    if (line.state)
-        line.state->lateReplyPossible = waiting <= 0;
-    if (waiting <= 0) {
-        result.error = ExchangeError::NoReply;
-        return result;
-    }
-    if (request.recountAfterMs >= 0) {
-        if (request.recountAfterMs > 0)
-            line.clock.sleepMs(request.recountAfterMs);
-        waiting = line.port.bytesWaitingInput();
-    }
-    readBounded(line, waiting, request.bufferSize, result.reply);
-    if (result.reply.isEmpty()) {
-        result.error = ExchangeError::ReadFailed;
-        return result;
-    }
-    if (request.length) {
-        // The passes not yet used bound the wait for the rest, as they bound the first part.
-        const WaitParams& wait = *request.wait;
-        const qint64 bound = wait.firstDelayMs + 2LL * wait.pauseMs * wait.maxPasses;
-        const qint64 used = line.clock.elapsedMs() - started;
-        const int passesLeft =
-            static_cast<int>(std::max<qint64>(0, (bound - used) / (2LL * wait.pauseMs)));
-        readRest(line, request, passesLeft, result.reply);
-        result.error = checkLength(request, result.reply);
-        if (line.state && result.error == ExchangeError::BadLength)
-            line.state->lateReplyPossible = true;
-    }
+    result.error = receive(line, request, result.reply);
+    if (line.state && result.error != ExchangeError::None)
+        line.state->lateReplyPossible = true;
+    if (result.error != ExchangeError::None && result.error != ExchangeError::BadLength)
+        result.reply.clear();
     return result;
 }
 

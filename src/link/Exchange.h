@@ -11,8 +11,8 @@
 
 namespace nimbrel::link {
 
-// A reply carries no length: it is complete when the count of waiting input bytes is above
-// 0 and two counts, one pause apart, agree.
+// How long a reply is waited for: a pass is a pause, a look at the line, a pause and another
+// look. A reply of open length is complete when the two counts of a pass agree and are above 0.
 struct WaitParams {
     int firstDelayMs; // once, right after writing
     int pauseMs;      // before each of the two counts of a pass
@@ -31,9 +31,12 @@ enum class TraceDirection { Sent, Received };
 using TraceSink = std::function<void(TraceDirection, const QByteArray&)>;
 
 // What the line remembers between exchanges: after a reply that never came, its bytes may
-// still be on their way, so the next exchange first watches the line for them.
+// still be on their way, so the next exchange first watches the line for them; after a reply
+// taken whole by its length, bytes that follow it (a printer that pads) are dropped until the
+// line has been quiet for one pass of that reply's wait.
 struct LineState {
     bool lateReplyPossible = false;
+    qint64 quietUntilMs = 0;
 };
 
 // The line an operation talks over: the port, the clock its waits run on, an optional trace
@@ -46,8 +49,9 @@ struct Line {
     LineState* state = nullptr;
 };
 
-// How much of a reply is still to come, told from the bytes read so far: the whole length,
-// or -1 while the bytes so far cannot tell it yet.
+// How many bytes make a reply whole, told from the bytes read so far; kLengthOpen while they
+// cannot tell (or never will: the version text, an empty slot's answer).
+inline constexpr int kLengthOpen = -1;
 using ReplyLength = std::function<int(const QByteArray& soFar)>;
 
 // Bytes written after the command: a mark block in pieces, a logo block in one.
@@ -65,22 +69,23 @@ struct Request {
     int drainCommandMs = 0;
     int drainPiecesMs = 0;
     std::vector<Piece> pieces;
-    // Whatever has arrived by the end is taken without a wait and returned as the reply (the
-    // logo write's answer: only whether there is one counts).
-    bool dropAnswer = false;
+    // Whatever has arrived by the end is read and returned without a wait; none is no error
+    // (the logo write's answer, which nothing interprets).
+    bool takeAnswer = false;
     // No value: the request gets no reply.
     std::optional<WaitParams> wait;
-    // >= 0: once the count is stable, pause this long and count again before reading (a long
-    // reply may still be arriving).
-    int recountAfterMs = -1;
+    // >= 0: a reply of open length, once its count is stable, gets this long more before it
+    // is taken (a long reply may still be arriving).
+    int settleMs = -1;
     // The reply is read into at most this many bytes; the rest is read and dropped.
     int bufferSize = 256;
-    // Where the command or the reply's own header tells the length, a reply that pauses
-    // before it is complete is waited for (within the same passes) instead of cut; one still
-    // short after the passes, or longer than its length, is `BadLength`: never a part of a
-    // reply, nor two replies run together, taken for one. A reply that never told its length
-    // (-1 to the end) is taken as it is, for its decoder to judge.
+    // Where the command or the reply's own header tells the length, the reply is whole the
+    // moment that many bytes are in: a pause before is waited for (within the passes), bytes
+    // after are dropped. One still short after the passes is `BadLength`. While the length is
+    // open, the reply is whole when two counts one pause apart agree.
     ReplyLength length;
+    // Bytes that came after the whole reply belong to it (a logo file keeps them as they came).
+    bool keepBeyondLength = false;
 };
 
 enum class ExchangeError {
@@ -89,7 +94,7 @@ enum class ExchangeError {
     WriteFailed, // the port refused the bytes, or they never left the output queue
     NoReply,     // no stable count of reply bytes within the passes
     ReadFailed,  // bytes were counted but none could be read
-    BadLength,   // a reply of a known length came short or too long
+    BadLength,   // a reply of a known length still short at the end of the passes
     LineBusy,    // the line never fell quiet before the command: nothing was written
 };
 
@@ -109,14 +114,8 @@ struct ExchangeResult {
 // watched for a second so its late bytes cannot start the next reply.
 ExchangeResult exchange(Line& line, const Request& request);
 
-// The stable count of waiting bytes, or 0 when none settled within the passes.
-int waitForReply(platform::SerialPort& port, platform::Clock& clock, const WaitParams& params);
-
 // Polls the output queue every millisecond until it is empty. False when it still holds bytes
 // after limitMs.
 bool waitForOutputSent(platform::SerialPort& port, platform::Clock& clock, int limitMs);
-
-// The reply padded with zeros to `size` bytes: offsets the printer did not send read as 0.
-QByteArray zeroFilled(const QByteArray& reply, int size);
 
 } // namespace nimbrel::link

@@ -3,6 +3,8 @@
 
 #include "logos/LogoEditor.h"
 
+#include <algorithm>
+
 namespace nimbrel::logos {
 
 namespace {
@@ -74,7 +76,9 @@ QString blockTooLongText(int width, int height, int blockLength) {
 
 LogoAnswer decodeLogoAnswer(const QByteArray& answer) {
     LogoAnswer out;
-    if (answer.size() <= 1)
+    // The empty slot's one byte, also when a printer pads its answers with zeros.
+    if (std::all_of(answer.begin() + std::min<qsizetype>(1, answer.size()), answer.end(),
+                    [](char b) { return b == '\0'; }))
         return out;
     out.width = platform::u8At(answer, 1);
     out.bytesPerColumn = platform::u8At(answer, 2);

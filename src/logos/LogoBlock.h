@@ -41,6 +41,7 @@ struct LogoAnswer {
     QByteArray columns; // width x R bytes, zero-padded when the answer was short
     QByteArray data;    // the answer's bytes from offset 3 on, as they came
 };
+// One byte, or one byte followed by nothing but zeros, is the empty slot's answer.
 LogoAnswer decodeLogoAnswer(const QByteArray& answer);
 // The file a logo read leaves behind: length word X x R + 2, X, R, then the answer's bytes
 // from offset 3 unchanged, however many there were.

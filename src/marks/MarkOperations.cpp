@@ -20,18 +20,22 @@ constexpr int kOutputLimitMs = 2000;
 
 } // namespace
 
-link::ExchangeResult readMark(link::Line& line, int mark) {
+bool MarkRead::empty() const {
+    return isEmptyMark(block);
+}
+
+MarkRead readMark(link::Line& line, int mark) {
     link::Request request;
     request.command = readMarkCommand(mark);
     request.wait = mark == 0 ? link::kCurrentMarkWait : link::kMarkReadWait;
-    request.recountAfterMs = mark == 0 ? 0 : kNumberedSettleMs;
+    // The empty slot's answer tells no length: a stored mark's gets a while to settle.
+    request.settleMs = mark == 0 ? 0 : kNumberedSettleMs;
     request.bufferSize = kMarkBufferSize;
-    // A mark is its whole block, never a part of one; an answer starting with 0 is the empty
-    // slot's, taken as it comes.
     request.length = [](const QByteArray& soFar) {
-        return soFar.at(0) == '\0' ? static_cast<int>(soFar.size()) : kMarkBlockSize;
+        return soFar.isEmpty() || soFar.at(0) == '\0' ? link::kLengthOpen : kMarkBlockSize;
     };
-    return link::exchange(line, request);
+    const link::ExchangeResult r = link::exchange(line, request);
+    return {r.error, r.ok() ? r.reply : QByteArray()};
 }
 
 link::ExchangeError writeMark(link::Line& line, int mark, const QByteArray& block) {
@@ -42,6 +46,31 @@ link::ExchangeError writeMark(link::Line& line, int mark, const QByteArray& bloc
         request.pieces.push_back(
             {block.mid(at, kPieceSize), at == 0 ? kCommandPauseMs : 0, kPiecePauseMs});
     return link::exchange(line, request).error;
+}
+
+MarkWrite writeMarkVerified(link::Line& line, int mark, const QByteArray& block) {
+    MarkWrite out;
+    if (const link::ExchangeError e = writeMark(line, mark, block);
+        e != link::ExchangeError::None) {
+        out.error = e;
+        return out;
+    }
+    const MarkRead back = readMark(line, mark);
+    if (!back.ok()) {
+        out.outcome = link::WriteOutcome::Unanswered;
+        out.error = back.error;
+        return out;
+    }
+    out.differingRow = back.empty() ? 0 : firstDifferingRow(block, back.block);
+    out.outcome =
+        out.differingRow < 0 ? link::WriteOutcome::Confirmed : link::WriteOutcome::Differs;
+    return out;
+}
+
+QString markUncheckedText(int mark) {
+    return QStringLiteral("Марка #") + markDigits(mark) +
+           QStringLiteral(" записана, но проверить её не удалось: Маркиратор не ответил на "
+                          "чтение.");
 }
 
 link::ExchangeResult readFragment(link::Line& line, int lineNumber, int fragment) {

@@ -30,4 +30,14 @@ QByteArray setLineCountCommand(const QString& typed) {
            platform::encodeCp1251(typed) + QByteArray("\x0E");
 }
 
+QString lineCountDiffersText(int reported) {
+    return QStringLiteral("Число строк печати не установлено: Маркиратор сообщает %1.")
+        .arg(reported);
+}
+
+QString lineCountUncheckedText() {
+    return QStringLiteral("Число строк печати отправлено, но проверить его не удалось: "
+                          "Маркиратор не ответил на чтение.");
+}
+
 } // namespace nimbrel::printer

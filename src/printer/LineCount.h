@@ -16,5 +16,9 @@ QString lineCountTitle(const QString& model);
 QString lineCountPrompt(const QString& model);
 // 0x0C "S", the answer exactly as typed, 0x0E.
 QByteArray setLineCountCommand(const QString& typed);
+// The printer reports another number of lines than was just set.
+QString lineCountDiffersText(int reported);
+// The number was sent, but the printer did not answer when it was read back.
+QString lineCountUncheckedText();
 
 } // namespace nimbrel::printer

@@ -4,6 +4,11 @@
 #include "printer/LineCount.h"
 #include "printer/Version.h"
 
+#include "platform/ByteReader.h"
+#include "platform/NumberText.h"
+
+#include <algorithm>
+
 namespace nimbrel::printer {
 
 namespace {
@@ -12,6 +17,9 @@ constexpr int kReplyBufferSize = 256;
 constexpr int kCounterBufferSize = 8192;
 constexpr int kVersionBufferSize = 8192;
 constexpr int kDateTimePauseMs = 50;
+// A set command of a few bytes leaves the output queue at once; one that stays this long
+// belongs to a line that no longer moves.
+constexpr int kSetDrainMs = 1000;
 // Reply lengths: a status byte, then the fields the reports read.
 constexpr int kHoursLength = 5;
 constexpr int kCountLength = 7;
@@ -23,16 +31,15 @@ int settingsLength(const QString& model) {
     return model == QLatin1String("T236") || model == QLatin1String("T260") ? 47 : 73;
 }
 
-// `length` 0: the reply tells nothing of its length (the version text). Otherwise a reply that
-// pauses before `length` bytes is waited for, and one still short after the passes, or longer,
-// is a failed read: a report is never built from a part of a reply or from two of them.
-link::ExchangeResult query(link::Line& line, const QByteArray& command, int bufferSize, int length,
-                           int recountAfterMs = -1) {
+// `length` 0: the reply tells nothing of its length (the version text). Otherwise the reply is
+// whole at `length` bytes (what follows is dropped) and one still short after the passes is a
+// failed read: a report is never built from a part of a reply.
+link::ExchangeResult query(link::Line& line, const QByteArray& command, int bufferSize,
+                           int length) {
     link::Request request;
     request.command = command;
     request.wait = link::kCommandWait;
     request.bufferSize = bufferSize;
-    request.recountAfterMs = recountAfterMs;
     if (length > 0) {
         request.length = [length](const QByteArray&) { return length; };
     }
@@ -42,17 +49,15 @@ link::ExchangeResult query(link::Line& line, const QByteArray& command, int buff
 link::ExchangeError send(link::Line& line, const QByteArray& command) {
     link::Request request;
     request.command = command;
+    request.drainCommandMs = kSetDrainMs;
     return link::exchange(line, request).error;
 }
 
 } // namespace
 
-bool isKnownModel(const QString& model) {
-    static const QStringList known = {
-        QStringLiteral("T236"), QStringLiteral("T260"), QStringLiteral("T736"),
-        QStringLiteral("T760"), QStringLiteral("T75Z"), QStringLiteral("T936"),
-        QStringLiteral("T960"), QStringLiteral("T93Z"), QStringLiteral("T95Z")};
-    return known.contains(model);
+bool isModelCode(const QString& model) {
+    return model.size() == 4 &&
+           std::all_of(model.begin(), model.end(), [](QChar c) { return c.isLetterOrNumber(); });
 }
 
 bool VersionResult::empty() const {
@@ -84,17 +89,22 @@ link::ExchangeResult readSettings(link::Line& line, const QString& model) {
     return query(line, QByteArray("\x11\x5C\x0E"), kReplyBufferSize, settingsLength(model));
 }
 
+QByteArray settingsBuffer(const QByteArray& reply) {
+    QByteArray buffer = reply.left(kReplyBufferSize);
+    buffer.append(QByteArray(kReplyBufferSize - buffer.size(), '\0'));
+    return buffer;
+}
+
 link::ExchangeResult readPrintMode(link::Line& line) {
     return query(line, QByteArray("\x11\x4D\x0E"), kReplyBufferSize, kFlagsLength);
 }
 
-// The area maps count the waiting bytes once more before reading them.
 link::ExchangeResult readMarkArea(link::Line& line) {
-    return query(line, QByteArray("\x0F\x78\x0E"), kReplyBufferSize, kMarkMapLength, 0);
+    return query(line, QByteArray("\x0F\x78\x0E"), kReplyBufferSize, kMarkMapLength);
 }
 
 link::ExchangeResult readLogoArea(link::Line& line) {
-    return query(line, QByteArray("\x0F\x61\x0E"), kReplyBufferSize, kLogoMapLength, 0);
+    return query(line, QByteArray("\x0F\x61\x0E"), kReplyBufferSize, kLogoMapLength);
 }
 
 link::ExchangeResult readLineCount(link::Line& line) {
@@ -114,8 +124,16 @@ link::ExchangeError setDateOffset(link::Line& line, int days) {
     return send(line, dateOffsetCommand(days));
 }
 
-link::ExchangeError setLineCount(link::Line& line, const QString& typed) {
-    return send(line, setLineCountCommand(typed));
+link::WriteCheck setLineCount(link::Line& line, const QString& typed, int& reported) {
+    if (const link::ExchangeError e = send(line, setLineCountCommand(typed));
+        e != link::ExchangeError::None)
+        return link::failedCheck(link::WriteOutcome::NotSent, e);
+    const link::ExchangeResult back = readLineCount(line);
+    if (!back.ok())
+        return link::failedCheck(link::WriteOutcome::Unanswered, back.error);
+    reported = platform::s8At(back.reply, 1);
+    return {reported == platform::parseWholeNumber(typed) ? link::WriteOutcome::Confirmed
+                                                          : link::WriteOutcome::Differs};
 }
 
 } // namespace nimbrel::printer

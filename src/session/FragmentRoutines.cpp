@@ -12,8 +12,6 @@ using namespace marks;
 
 namespace {
 
-constexpr int kReplyBufferSize = 8192;
-
 // 1..highest, anything else (an empty answer too) 1.
 int askPosition(Context& ctx, const QString& prompt, int highest) {
     const QString typed = ctx.dialogs.requester(QStringLiteral("Чтение Фрагмента Марки"), prompt,
@@ -32,10 +30,9 @@ void readFragment(Context& ctx) {
         transact(ctx, [&](link::Line& l) { return marks::readFragment(l, line, fragment); });
     if (!result.ok())
         return;
-    const QByteArray reply = link::zeroFilled(result.reply, kReplyBufferSize);
     ctx.shell.setLinkIcon(LinkIcon::Ok);
     ctx.dialogs.message(QStringLiteral("Информация Системы Печати"),
-                        fragmentReport(line, fragment, reply), platform::kInformation);
+                        fragmentReport(line, fragment, result.reply), platform::kInformation);
 }
 
 void writeFragment(Context& ctx, const MarkState& state) {

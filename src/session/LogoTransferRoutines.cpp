@@ -73,63 +73,54 @@ QString notConfirmedText(const QString& what, const QString& ddd, const QString&
     return what + ddd + QStringLiteral(" не подтверждена:\n\r") + why;
 }
 
-// What the write or delete left in the slot, read back; an empty text when it is what was
-// asked for, else why not.
-QString readBackProblem(const QByteArray& block, const link::ExchangeResult& readBack) {
-    if (block.isEmpty()) {
-        // A delete: an empty slot answers with one byte, or not at all.
-        if (readBack.error == link::ExchangeError::NoReply ||
-            decodeLogoAnswer(readBack.reply).kind != LogoAnswer::Kind::Logo)
-            return {};
-        return QStringLiteral("Логотип остался в Маркираторе.");
-    }
-    const ReadBackCheck check = checkReadBack(block, readBack.reply);
+// Why a logo read back after a write is not the one sent.
+QString differenceText(const ReadBackCheck& check) {
     switch (check.result) {
     case ReadBackCheck::Result::Same:
-        return {};
     case ReadBackCheck::Result::NoLogo:
-        return QStringLiteral("в Маркираторе нет Логотипа с этим номером.");
+        break;
     case ReadBackCheck::Result::OtherSize:
         return QStringLiteral("Логотип в Маркираторе другого размера.");
     case ReadBackCheck::Result::OtherColumn:
-        break;
+        return QStringLiteral("столбец %1 в Маркираторе отличается от записанного.")
+            .arg(check.column);
     }
-    return QStringLiteral("столбец %1 в Маркираторе отличается от записанного.").arg(check.column);
+    return QStringLiteral("в Маркираторе нет Логотипа с этим номером.");
 }
 
 // Sends the write (a block) or the delete (no block), then reads the slot back. True when the
-// printer answered and holds what was sent; every other end has been told.
+// printer holds what was sent; every other end has been told.
 bool sendAndConfirm(LogoContext& ctx, int number, const QByteArray& block, const QString& what) {
-    link::ExchangeResult sent;
-    link::ExchangeResult readBack;
+    const bool deleting = block.isEmpty();
+    LogoWrite done;
     {
         TalkingScope talking(ctx.link.shell);
         ctx.link.conn.setLinkResult(true);
         setLogoLinkIcon(ctx, LinkIcon::Busy);
         link::Line line = ctx.link.line();
-        sent = block.isEmpty() ? logos::deleteLogo(line, number)
-                               : logos::writeLogo(line, number, block);
-        if (sent.ok())
-            readBack = logos::readLogo(line, number);
+        done = deleting ? logos::deleteLogoVerified(line, number)
+                        : logos::writeLogoVerified(line, number, block);
     }
-    if (!sent.ok() && sent.error != link::ExchangeError::NoReply) {
+    switch (done.outcome) {
+    case link::WriteOutcome::NotSent:
         reportLogoFailure(ctx, link::writeErrorText(ctx.link.conn.portName));
         return false;
-    }
-    const bool deleting = block.isEmpty();
-    if (!sent.ok() ||
-        (!readBack.ok() && !(deleting && readBack.error == link::ExchangeError::NoReply))) {
-        reportLogoFailure(ctx, link::readErrorText(ctx.link.conn.portName));
+    case link::WriteOutcome::Unanswered:
+        reportLogoFailure(ctx, logoUncheckedText(number, deleting));
         return false;
+    case link::WriteOutcome::Differs:
+        setLogoLinkIcon(ctx, LinkIcon::Ok);
+        ctx.link.dialogs.message(
+            errorTitle(),
+            notConfirmedText(what, logoNumberDigits(number),
+                             deleting ? QStringLiteral("Логотип остался в Маркираторе.")
+                                      : differenceText(done.check)),
+            platform::kError);
+        return false;
+    case link::WriteOutcome::Confirmed:
+        break;
     }
     setLogoLinkIcon(ctx, LinkIcon::Ok);
-    const QString problem = readBackProblem(block, readBack);
-    if (!problem.isEmpty()) {
-        ctx.link.dialogs.message(errorTitle(),
-                                 notConfirmedText(what, logoNumberDigits(number), problem),
-                                 platform::kError);
-        return false;
-    }
     return true;
 }
 
@@ -158,32 +149,32 @@ void readLogo(LogoContext& ctx) {
         return;
     const QString ddd = logoNumberDigits(number);
     auto& shell = ctx.link.shell;
-    link::ExchangeResult result;
+    LogoSlot slot;
     {
         TalkingScope talking(shell);
         ctx.link.conn.setLinkResult(true);
         setLogoLinkIcon(ctx, LinkIcon::Busy);
         link::Line line = ctx.link.line();
-        result = logos::readLogo(line, number);
+        slot = logos::readSlot(line, number);
     }
-    if (result.writeFailed()) {
+    if (slot.error == link::ExchangeError::NotOpen ||
+        slot.error == link::ExchangeError::WriteFailed) {
         ctx.link.conn.setLinkResult(false);
         setLogoLinkIcon(ctx, LinkIcon::Error);
         return;
     }
-    if (result.error == link::ExchangeError::NoReply) {
-        // A slot the printer does not answer for is taken as empty.
+    if (slot.silent) {
         setLogoLinkIcon(ctx, LinkIcon::Ok);
         ctx.link.dialogs.message(QStringLiteral("RECEIVE PRINTER LOGO"),
                                  QStringLiteral("    LOGO#") + ddd + QStringLiteral(" EMPTY.     "),
                                  platform::kError);
         return;
     }
-    if (!result.ok()) {
+    if (!slot.ok()) {
         reportLogoFailure(ctx, link::readErrorText(ctx.link.conn.portName));
         return;
     }
-    const LogoAnswer answer = decodeLogoAnswer(result.reply);
+    const LogoAnswer& answer = slot.answer;
     setLogoLinkIcon(ctx, LinkIcon::Ok);
     const QString dataError = QStringLiteral("Logo#") + ddd + QStringLiteral(" Data Error");
     switch (answer.kind) {

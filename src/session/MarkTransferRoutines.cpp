@@ -15,7 +15,6 @@ using namespace marks;
 namespace {
 
 constexpr int kHighestMark = 85;
-constexpr int kMarkBufferSize = 2048;
 
 struct MarkNumber {
     int number;
@@ -42,10 +41,9 @@ std::optional<MarkNumber> askMarkNumber(Context& ctx, const QString& title) {
     }
 }
 
-// Sends the read command and takes the reply; an empty QByteArray after a failure, which
-// has then been reported.
-QByteArray fetchMark(Context& ctx, int mark) {
-    link::ExchangeResult result;
+// Sends the read command and takes the reply; a failure has been reported when it returns.
+marks::MarkRead fetchMark(Context& ctx, int mark) {
+    marks::MarkRead result;
     {
         TalkingScope talking(ctx.shell);
         setMarkLinkIcon(ctx, LinkIcon::Busy);
@@ -56,23 +54,21 @@ QByteArray fetchMark(Context& ctx, int mark) {
             setMarkLinkIcon(ctx, LinkIcon::Ok);
         }
     }
-    if (!result.ok()) {
+    if (!result.ok())
         reportReadError(ctx);
-        return {};
-    }
-    return link::zeroFilled(result.reply, kMarkBufferSize);
+    return result;
 }
 
 void readMark(Context& ctx, MarkState& state, int mark, ReadForm form) {
-    const QByteArray reply = fetchMark(ctx, mark);
-    if (reply.isEmpty())
+    const marks::MarkRead read = fetchMark(ctx, mark);
+    if (!read.ok())
         return;
-    if (isEmptyMark(reply)) {
+    if (read.empty()) {
         ctx.dialogs.message(QStringLiteral("МАРКА #") + markDigits(mark),
                             QStringLiteral("    ПУСТАЯ МАРКА!      "), platform::kError);
         return;
     }
-    const auto rows = decodeMarkBlock(reply, form);
+    const auto rows = decodeMarkBlock(read.block, form);
     for (int row = 0; row < kRows; ++row)
         state.table.setCells(row, rows[row]);
     // The editor shows the selected row as it now is, never a row of the mark before.
@@ -122,35 +118,37 @@ void writeMark(Context& ctx, MarkState& state) {
     const auto mark = askMarkNumber(ctx, QStringLiteral("ЗАПИСЬ В МАРКИРАТОР"));
     if (!mark)
         return;
-    link::ExchangeError error;
-    link::ExchangeResult readBack;
+    marks::MarkWrite written;
     {
         TalkingScope talking(ctx.shell);
         setMarkLinkIcon(ctx, LinkIcon::Busy);
         link::Line line = ctx.line();
-        error = marks::writeMark(line, mark->number, encoded.block);
         // A printer that is off or unplugged takes the bytes without a word: only reading
         // the mark back tells that it arrived.
-        if (error == link::ExchangeError::None)
-            readBack = marks::readMark(line, mark->number);
+        written = marks::writeMarkVerified(line, mark->number, encoded.block);
     }
-    if (error != link::ExchangeError::None) {
+    switch (written.outcome) {
+    case link::WriteOutcome::NotSent:
         reportMarkWriteError(ctx);
         return;
-    }
-    if (!readBack.ok()) {
-        reportReadError(ctx);
+    case link::WriteOutcome::Unanswered:
+        ctx.conn.setLinkResult(false);
+        ctx.shell.setLinkIcon(LinkIcon::Error);
+        ctx.dialogs.message(errorTitle(), markUncheckedText(mark->number), platform::kError);
         return;
+    case link::WriteOutcome::Differs:
+        ctx.conn.setLinkResult(true);
+        setMarkLinkIcon(ctx, LinkIcon::Ok);
+        ctx.dialogs.message(
+            errorTitle(),
+            notConfirmedText(*mark, state.table.cell(written.differingRow, MarkTable::kLabel)),
+            platform::kError);
+        return;
+    case link::WriteOutcome::Confirmed:
+        break;
     }
     ctx.conn.setLinkResult(true);
     setMarkLinkIcon(ctx, LinkIcon::Ok);
-    const int differing = firstDifferingRow(encoded.block, readBack.reply);
-    if (differing >= 0) {
-        ctx.dialogs.message(errorTitle(),
-                            notConfirmedText(*mark, state.table.cell(differing, MarkTable::kLabel)),
-                            platform::kError);
-        return;
-    }
     ctx.dialogs.message(QString(),
                         QStringLiteral("Запись Марки #") + mark->typed +
                             QStringLiteral(" успешно завершена."),

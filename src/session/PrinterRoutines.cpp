@@ -29,18 +29,18 @@ void showArea(Context& ctx, const std::function<link::ExchangeResult(link::Line&
         ctx.dialogs.message(errorTitle(), link::readErrorText(ctx.conn.portName), platform::kError);
         return;
     }
-    showReport(ctx, build(link::zeroFilled(result.reply, 256)));
+    showReport(ctx, build(result.reply));
 }
 
 } // namespace
 
 void showQuery(Context& ctx, const std::function<link::ExchangeResult(link::Line&)>& operation,
-               const std::function<QString(const QByteArray&)>& build, int bufferSize) {
+               const std::function<QString(const QByteArray&)>& build) {
     const link::ExchangeResult result = transact(ctx, operation);
     if (!result.ok())
         return;
     ctx.shell.setLinkIcon(LinkIcon::Ok);
-    showReport(ctx, build(link::zeroFilled(result.reply, bufferSize)));
+    showReport(ctx, build(result.reply));
 }
 
 void showVersion(Context& ctx) {
@@ -61,10 +61,10 @@ void showVersion(Context& ctx) {
         return;
     }
     ctx.shell.setLinkIcon(LinkIcon::Ok);
-    // Only a model the program knows may change the layouts and limits that follow it.
+    // A garbled reply names no model: it may not change the layouts and limits that follow it.
     const QString model = version.model();
     QString text = printer::versionMessageText(version.reply);
-    if (printer::isKnownModel(model)) {
+    if (printer::isModelCode(model)) {
         ctx.conn.printerModel = model;
         ctx.shell.notify();
     } else {
@@ -79,16 +79,16 @@ void showSettingsReport(Context& ctx) {
     const int xpFlag = ctx.shell.xpLayoutFlag;
     showQuery(
         ctx, [&model](link::Line& line) { return printer::readSettings(line, model); },
-        [&](const QByteArray& reply) { return printer::buildSettingsReport(reply, model, xpFlag); },
-        256);
+        [&](const QByteArray& reply) {
+            return printer::buildSettingsReport(reply, model, xpFlag);
+        });
 }
 
 void showPrintModeReport(Context& ctx) {
     const int xpFlag = ctx.shell.xpLayoutFlag;
-    showQuery(
-        ctx, printer::readPrintMode,
-        [xpFlag](const QByteArray& reply) { return printer::buildPrintModeReport(reply, xpFlag); },
-        256);
+    showQuery(ctx, printer::readPrintMode, [xpFlag](const QByteArray& reply) {
+        return printer::buildPrintModeReport(reply, xpFlag);
+    });
 }
 
 void showMarkAreaReport(Context& ctx) {

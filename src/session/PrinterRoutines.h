@@ -15,10 +15,9 @@ namespace nimbrel::session {
 // ctx.shell. The caller makes sure a port is open.
 
 // An information query: busy icon, the operation's exchange, ok icon, and the report built from
-// the reply (zero-filled to `bufferSize`) in the information box. On a failure, the read-error
-// message instead.
+// the reply in the information box. On a failure, the read-error message instead.
 void showQuery(Context& ctx, const std::function<link::ExchangeResult(link::Line&)>& operation,
-               const std::function<QString(const QByteArray&)>& build, int bufferSize = 256);
+               const std::function<QString(const QByteArray&)>& build);
 
 // Shows the printer's version and takes the model from it (ctx.conn.printerModel).
 void showVersion(Context& ctx);

@@ -17,11 +17,37 @@ QString clockTitle() {
     return QStringLiteral("Установка Часов Маркиратора");
 }
 
-// The set commands get no reply; a refused write is shown by the link icon alone.
+// The set commands get no reply; a write that failed is told, as every other failed write.
 void showSent(Context& ctx, link::ExchangeError error) {
-    const bool ok = error == link::ExchangeError::None;
-    ctx.conn.setLinkResult(ok);
-    ctx.shell.setLinkIcon(ok ? LinkIcon::Ok : LinkIcon::Error);
+    if (error != link::ExchangeError::None) {
+        reportWriteError(ctx);
+        return;
+    }
+    ctx.conn.setLinkResult(true);
+    ctx.shell.setLinkIcon(LinkIcon::Ok);
+}
+
+// The number of lines is read back after it is set: a printer that refused it, or never got
+// it, is told; a confirmed number shows nothing, as the setting always did.
+void showLineCountCheck(Context& ctx, const link::WriteCheck& check, int reported) {
+    switch (check.outcome) {
+    case link::WriteOutcome::NotSent:
+        reportWriteError(ctx);
+        return;
+    case link::WriteOutcome::Unanswered:
+        ctx.conn.setLinkResult(false);
+        ctx.shell.setLinkIcon(LinkIcon::Error);
+        ctx.dialogs.message(errorTitle(), printer::lineCountUncheckedText(), platform::kError);
+        return;
+    case link::WriteOutcome::Differs:
+        ctx.conn.setLinkResult(true);
+        ctx.dialogs.message(errorTitle(), printer::lineCountDiffersText(reported),
+                            platform::kError);
+        return;
+    case link::WriteOutcome::Confirmed:
+        ctx.conn.setLinkResult(true);
+        return;
+    }
 }
 
 void sendClock(Context& ctx, const QString& date, const QString& time) {
@@ -99,7 +125,7 @@ void setLineCount(Context& ctx) {
     QString proposed;
     const link::ExchangeResult current = transact(ctx, printer::readLineCount, false);
     if (current.ok())
-        proposed = printer::lineCountDefault(link::zeroFilled(current.reply, 256));
+        proposed = printer::lineCountDefault(current.reply);
 
     for (;;) {
         const QString& model = ctx.conn.printerModel;
@@ -109,12 +135,14 @@ void setLineCount(Context& ctx) {
             return;
         const long long n = platform::parseWholeNumber(typed);
         if (n >= 1 && n <= printer::lineCountLimit(model)) {
-            TalkingScope talking(ctx.shell);
-            link::Line line = ctx.line();
-            const bool written = printer::setLineCount(line, typed) == link::ExchangeError::None;
-            ctx.conn.setLinkResult(written);
-            if (!written)
-                ctx.shell.setLinkIcon(LinkIcon::Error);
+            int reported = 0;
+            link::WriteCheck check;
+            {
+                TalkingScope talking(ctx.shell);
+                link::Line line = ctx.line();
+                check = printer::setLineCount(line, typed, reported);
+            }
+            showLineCountCheck(ctx, check, reported);
             return;
         }
         if (!askAgain(ctx, QStringLiteral("НЕРЕАЛЬНОЕ ЧИСЛО СТРОК!\n\r") +

@@ -109,15 +109,15 @@ TEST_F(Logos, EmptyCurrentMarkHasNoBitmap) {
     EXPECT_EQ(session.logos.width, 64);
 }
 
-TEST_F(Logos, WriteWithoutReadBackIsAnError) {
+TEST_F(Logos, WriteWithoutReadBackCannotBeChecked) {
     startConnected({"--model", "T260", "--fault", "no-reply@i"});
     logos::makeBlankLogo(session.logos, 20, 16);
     dialogs.answer("7");
     const auto calls = run(26);
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls.back().title, QStringLiteral("ОШИБКА"));
-    EXPECT_EQ(calls.back().text, QStringLiteral("Ошибка при чтении данных из Маркиратора (") +
-                                     session.conn.portName + QStringLiteral(")!"));
+    EXPECT_EQ(calls.back().text, QStringLiteral("Логотип #007 записан, но проверить его не "
+                                                "удалось: Маркиратор не ответил на чтение."));
     EXPECT_EQ(session.shell.graphicsLinkIcon, session::LinkIcon::Error);
 }
 

@@ -1,5 +1,8 @@
 #include "PrinterFixture.h"
+#include "platform/NumberText.h"
 #include "session/PrinterRoutines.h"
+
+#include <optional>
 
 namespace nimbrel::testing {
 namespace {
@@ -135,7 +138,8 @@ TEST_F(ClockCommandTest, RefusedDateWriteSkipsTime) {
     session::setPrinterClock(ctx);
     EXPECT_TRUE(clock.sleeps.empty());
     EXPECT_EQ(icons, (Icons{LinkIcon::Ok, LinkIcon::Error}));
-    EXPECT_EQ(dialogs.messages().size(), 1u);
+    ASSERT_EQ(dialogs.messages().size(), 2u);
+    EXPECT_EQ(dialogs.messages().back().text, u(u"Ошибка записи данных в порт COM3!"));
     EXPECT_TRUE(conn.linkFailed());
 }
 
@@ -285,13 +289,14 @@ TEST_F(DateOffsetTest, PostDateFromTheClockWhenShown) {
     expectPostDate(dialogs.calls[1], "02.01.2020");
 }
 
-TEST_F(DateOffsetTest, RefusedWriteShowsErrorIcon) {
+TEST_F(DateOffsetTest, RefusedWriteIsAnError) {
     port.failWrites = true;
     dialogs.answer("3");
     dialogs.answer(kYes);
     session::setDateOffset(ctx);
     EXPECT_EQ(icons, (Icons{LinkIcon::Ok, LinkIcon::Error}));
-    EXPECT_EQ(dialogs.messages().size(), 1u);
+    ASSERT_EQ(dialogs.messages().size(), 2u);
+    EXPECT_EQ(dialogs.messages().back().text, u(u"Ошибка записи данных в порт COM3!"));
     EXPECT_TRUE(conn.linkFailed());
 }
 
@@ -311,18 +316,34 @@ protected:
         EXPECT_EQ(call.kind, 20);
         EXPECT_EQ(call.text, u(u"НЕРЕАЛЬНОЕ ЧИСЛО СТРОК!\n\rПовторить ввод?"));
     }
+    // A printer that keeps the number it is sent (or `reports`) and tells it when asked again.
+    void keepsTheNumber(std::optional<int> reports = std::nullopt) {
+        port.onWrite = [this, reports](const QByteArray& b) {
+            EXPECT_TRUE(shell.talking);
+            if (b.startsWith("\x0C\x53"))
+                kept = reports.value_or(
+                    platform::parseWholeNumber(QString::fromLatin1(b.mid(2, b.size() - 3))));
+            else if (kept && b == QByteArray("\x11\x53\x0E"))
+                port.schedule(bytes({0x53, *kept}), clock.elapsedMs() + 2);
+        };
+    }
+    static Bytes setAndCheck(const QByteArray& typed) {
+        return {QByteArray("\x11\x53\x0E"), QByteArray("\x0C\x53") + typed + "\x0E",
+                QByteArray("\x11\x53\x0E")};
+    }
+    std::optional<int> kept;
 };
 
 TEST_F(LineCountTest, TwoOnT936) {
     conn.printerModel = QStringLiteral("T936");
     port.queueReply(bytes({0x53, 1}));
     dialogs.answer("2");
-    port.onWrite = [this](const QByteArray&) { EXPECT_TRUE(shell.talking); };
+    keepsTheNumber();
     session::setLineCount(ctx);
     EXPECT_FALSE(shell.talking);
     ASSERT_EQ(dialogs.calls.size(), 1u);
     expectQuestion(dialogs.calls[0], "T936", "2", "1");
-    EXPECT_EQ(written(), (Bytes{QByteArray("\x11\x53\x0E"), QByteArray("\x0C\x53\x32\x0E")}));
+    EXPECT_EQ(written(), setAndCheck("\x32"));
     EXPECT_TRUE(icons.empty());
 }
 
@@ -346,21 +367,24 @@ TEST_F(LineCountTest, UnknownCurrentNumberOffersQuestionMark) {
 TEST_F(LineCountTest, FailedReadStillAsksWithEmptyDefault) {
     port.queueSilence();
     dialogs.answer("1");
+    keepsTheNumber();
     session::setLineCount(ctx);
     ASSERT_EQ(dialogs.calls.size(), 2u);
     EXPECT_EQ(dialogs.calls[0].title, u(u"ОШИБКА"));
     EXPECT_EQ(dialogs.calls[0].text, readError());
     EXPECT_EQ(dialogs.calls[0].kind, 16);
     expectQuestion(dialogs.calls[1], "T260", "4", "");
-    EXPECT_EQ(written(), (Bytes{QByteArray("\x11\x53\x0E"), QByteArray("\x0C\x53\x31\x0E")}));
+    EXPECT_EQ(written(), setAndCheck("\x31"));
 }
 
 TEST_F(LineCountTest, TypedTextSentAsTyped) {
     conn.printerModel = QStringLiteral("T75Z");
     port.queueReply(bytes({0x53, 2}));
     dialogs.answer(" 2");
+    keepsTheNumber();
     session::setLineCount(ctx);
-    EXPECT_EQ(written(), (Bytes{QByteArray("\x11\x53\x0E"), QByteArray("\x0C\x53\x20\x32\x0E")}));
+    EXPECT_EQ(written(), setAndCheck("\x20\x32"));
+    EXPECT_TRUE(dialogs.messages().empty());
 }
 
 TEST_F(LineCountTest, CancelSendsNothingMore) {
@@ -377,21 +401,42 @@ TEST_F(LineCountTest, RejectedAsksAgainWithSameDefault) {
     dialogs.answer("3");
     dialogs.answer(kYes);
     dialogs.answer("2");
+    keepsTheNumber();
     session::setLineCount(ctx);
     ASSERT_EQ(dialogs.calls.size(), 3u);
     expectQuestion(dialogs.calls[0], "T960", "2", "1");
     expectRangeError(dialogs.calls[1]);
     expectQuestion(dialogs.calls[2], "T960", "2", "1");
-    EXPECT_EQ(written(), (Bytes{QByteArray("\x11\x53\x0E"), QByteArray("\x0C\x53\x32\x0E")}));
+    EXPECT_EQ(written(), setAndCheck("\x32"));
 }
 
-TEST_F(LineCountTest, RefusedWriteShowsErrorIcon) {
+// Set, then proven by reading the number back: a refused write, a printer that keeps another
+// number, and one that does not answer the check read are told apart.
+TEST_F(LineCountTest, WriteIsCheckedByReadingBack) {
     port.queueReply(bytes({0x53, 2}));
     port.onWrite = [this](const QByteArray&) { port.failWrites = true; };
     dialogs.answer("4");
     session::setLineCount(ctx);
     EXPECT_EQ(icons, Icons{LinkIcon::Error});
-    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(dialogs.messages().back().text, u(u"Ошибка записи данных в порт COM3!"));
+
+    port.failWrites = false;
+    port.queueReply(bytes({0x53, 2}));
+    keepsTheNumber(1);
+    dialogs.answer("4");
+    session::setLineCount(ctx);
+    EXPECT_EQ(dialogs.messages().back().text,
+              u(u"Число строк печати не установлено: Маркиратор сообщает 1."));
+
+    kept.reset();
+    port.onWrite = nullptr;
+    port.queueReply(bytes({0x53, 2}));
+    dialogs.answer("4");
+    session::setLineCount(ctx);
+    EXPECT_EQ(dialogs.messages().back().text,
+              u(u"Число строк печати отправлено, но проверить его не удалось: Маркиратор не "
+                u"ответил на чтение."));
+    EXPECT_EQ(icons.back(), LinkIcon::Error);
 }
 
 struct LimitCase {
@@ -411,11 +456,11 @@ TEST_P(LineLimitTest, ModelLimit) {
     conn.printerModel = QString::fromLatin1(c.model);
     port.queueReply(bytes({0x53, 1}));
     dialogs.answer(c.typed);
+    keepsTheNumber();
     session::setLineCount(ctx);
     if (c.accepted) {
         EXPECT_EQ(dialogs.calls.size(), 1u);
-        EXPECT_EQ(written(), (Bytes{QByteArray("\x11\x53\x0E"),
-                                    QByteArray("\x0C\x53") + QByteArray(c.typed) + "\x0E"}));
+        EXPECT_EQ(written(), setAndCheck(QByteArray(c.typed)));
     } else {
         ASSERT_EQ(dialogs.calls.size(), 2u);
         expectRangeError(dialogs.calls[1]);
