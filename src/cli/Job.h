@@ -64,10 +64,6 @@ QString terminalText(const QString& report);
 // Reads the version (which tells the model); an exit code other than 0 after reporting why not.
 int readVersion(Job& job, QByteArray& reply);
 
-// The label and value lines of a report built by the program, for --json: "label\tvalue"
-// lines, a group heading ending in ":" prefixing its indented lines.
-std::vector<std::pair<QString, QString>> reportFields(const QString& report);
-
 // Commands, by first word.
 int runPorts(Job& job);
 int runInfo(Job& job);

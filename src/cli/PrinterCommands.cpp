@@ -11,7 +11,6 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QRegularExpression>
 
 namespace nimbrel::cli {
 
@@ -20,11 +19,11 @@ namespace {
 // Reports are built as on a system other than Windows XP.
 constexpr int kXpFlag = 0;
 
-QJsonObject fieldsObject(const QString& report) {
-    QJsonObject fields;
-    for (const auto& [label, value] : reportFields(report))
-        fields.insert(label, value);
-    return fields;
+QJsonObject fieldsObject(const std::vector<printer::ReportField>& fields) {
+    QJsonObject out;
+    for (const printer::ReportField& f : fields)
+        out.insert(f.label, f.value);
+    return out;
 }
 
 // A reply of the map commands, or the exit code of the failure.
@@ -38,36 +37,6 @@ int readMap(Job& job, bool marks, QByteArray& reply) {
 }
 
 } // namespace
-
-std::vector<std::pair<QString, QString>> reportFields(const QString& report) {
-    std::vector<std::pair<QString, QString>> out;
-    QStringList lines = terminalText(report).split(QLatin1Char('\n'));
-    if (!lines.isEmpty())
-        lines.removeFirst(); // the heading
-    static const QRegularExpression tabs(QStringLiteral("\t+"));
-    QString group;
-    for (const QString& line : lines) {
-        QStringList parts = line.split(tabs, Qt::SkipEmptyParts);
-        for (QString& part : parts)
-            part = part.trimmed();
-        parts.removeAll(QString());
-        if (parts.isEmpty())
-            continue;
-        QString label = parts.takeFirst();
-        if (label.endsWith(QLatin1Char(':')))
-            label.chop(1);
-        if (parts.isEmpty()) {
-            group = label;
-            continue;
-        }
-        if (!line.startsWith(QLatin1Char('\t')))
-            group.clear();
-        else if (!group.isEmpty())
-            label = group + QStringLiteral(": ") + label;
-        out.emplace_back(label, parts.join(QLatin1Char(' ')));
-    }
-    return out;
-}
 
 int readVersion(Job& job, QByteArray& reply) {
     const printer::VersionResult v = printer::readVersion(job.line());
@@ -164,12 +133,13 @@ int runSettings(Job& job) {
     const link::ExchangeResult r = printer::readSettings(job.line(), model);
     if (!r.ok())
         return job.linkFailure(r.error);
-    const QString report = printer::buildSettingsReport(r.reply, model, kXpFlag);
+    const printer::Report report = printer::settingsReport(r.reply, model, kXpFlag);
     if (job.inv().json)
-        job.printJson(QJsonDocument(QJsonObject{{QStringLiteral("model"), model},
-                                                {QStringLiteral("fields"), fieldsObject(report)}}));
+        job.printJson(
+            QJsonDocument(QJsonObject{{QStringLiteral("model"), model},
+                                      {QStringLiteral("fields"), fieldsObject(report.fields)}}));
     else
-        job.print(terminalText(report));
+        job.print(terminalText(report.text));
     return kExitOk;
 }
 
@@ -181,14 +151,13 @@ int runMode(Job& job) {
     const link::ExchangeResult r = printer::readPrintMode(job.line());
     if (!r.ok())
         return job.linkFailure(r.error);
-    const QString report = printer::buildPrintModeReport(r.reply, kXpFlag);
     if (!job.inv().json) {
-        job.print(terminalText(report));
+        job.print(terminalText(printer::buildPrintModeReport(r.reply, kXpFlag)));
         return kExitOk;
     }
     QJsonObject fields;
-    for (const auto& [label, value] : reportFields(report))
-        fields.insert(label, value == QStringLiteral("ДА"));
+    for (const printer::PrintModeSwitch& s : printer::printModeSwitches(r.reply))
+        fields.insert(s.label, s.on);
     job.printJson(QJsonDocument(fields));
     return kExitOk;
 }

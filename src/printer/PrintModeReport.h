@@ -3,9 +3,20 @@
 #include <QByteArray>
 #include <QString>
 
+#include <vector>
+
 namespace nimbrel::printer {
 
-// The eight print-mode switches of reply byte 1, bit 7 first, as "ДА"/"нет" lines.
+// One print-mode switch: its label without the tabs that lay it out, and whether it is on.
+struct PrintModeSwitch {
+    QString label;
+    bool on = false;
+};
+
+// The eight switches of reply byte 1, bit 7 first.
+std::vector<PrintModeSwitch> printModeSwitches(const QByteArray& reply);
+
+// The same as "ДА"/"нет" lines.
 QString buildPrintModeReport(const QByteArray& reply, int xpFlag);
 
 } // namespace nimbrel::printer

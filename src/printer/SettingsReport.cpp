@@ -20,10 +20,12 @@ public:
     void wide(const QString& label, const QString& value,
               const QString& end = QStringLiteral("\n\r")) {
         m_text += label + (m_xp ? QStringLiteral("\t") : QString()) + value + end;
+        addField(label, value + end);
     }
     void fixed(const QString& label, const QString& value,
                const QString& end = QStringLiteral("\n\r")) {
         m_text += label + value + end;
+        addField(label, value + end);
     }
 
     int u8(int offset) const { return platform::u8At(m_reply, offset); }
@@ -33,15 +35,33 @@ public:
     // Bit 1 of byte 16 clear: the printer sets the test threshold itself.
     QString autoSuffix() const { return (u8(16) & 0x02) ? QString() : QStringLiteral(" (авто)"); }
 
-    const QString& text() const { return m_text; }
+    Report report() const { return {m_text, m_fields}; }
 
 private:
+    // A heading with no value opens a group; its lines start with tabs.
+    void addField(const QString& label, const QString& value) {
+        QString name = label.trimmed();
+        if (name.endsWith(QLatin1Char(':')))
+            name.chop(1);
+        if (value.isEmpty()) {
+            m_group = name;
+            return;
+        }
+        if (!label.startsWith(QLatin1Char('\t')))
+            m_group.clear();
+        else if (!m_group.isEmpty())
+            name = m_group + QStringLiteral(": ") + name;
+        m_fields.push_back({name, value.trimmed()});
+    }
+
     const QByteArray& m_reply;
     bool m_xp;
     QString m_text;
+    QString m_group;
+    std::vector<ReportField> m_fields;
 };
 
-QString buildT7x9x(const QByteArray& reply, const QString& model, int xpFlag) {
+Report buildT7x9x(const QByteArray& reply, const QString& model, int xpFlag) {
     ReportLines r(reply, model, xpFlag);
     const bool sixHeads = model == QLatin1String("T93Z") || model == QLatin1String("T95Z");
     const int listCount = sixHeads ? 6 : 5;
@@ -79,10 +99,10 @@ QString buildT7x9x(const QByteArray& reply, const QString& model, int xpFlag) {
     r.wide(QStringLiteral("Номер печатной марки\t\t"), r.num(r.u8(69)));
     r.wide(QStringLiteral("Режим скорости печати (опция*)\t"), speedModeText(r.u8(70), model));
     r.wide(QStringLiteral("Интервал Автопечати, импульсов\t"), r.num(r.s16(71)), QString());
-    return r.text();
+    return r.report();
 }
 
-QString buildT2x(const QByteArray& reply, const QString& model, int xpFlag) {
+Report buildT2x(const QByteArray& reply, const QString& model, int xpFlag) {
     ReportLines r(reply, model, xpFlag);
 
     r.wide(QStringLiteral("Интервал Автопечати по времени, мс\t"), r.num(r.s16(1) * 10));
@@ -114,15 +134,19 @@ QString buildT2x(const QByteArray& reply, const QString& model, int xpFlag) {
     r.wide(QStringLiteral("Номер печатной марки\t\t"), r.num(r.u8(43)));
     r.wide(QStringLiteral("Режим скорости печати (опция*)\t"), speedModeText(r.u8(44), model));
     r.wide(QStringLiteral("Интервал Автопечати, импульсов\t"), r.num(r.s16(45)), QString());
-    return r.text();
+    return r.report();
 }
 
 } // namespace
 
-QString buildSettingsReport(const QByteArray& reply, const QString& model, int xpFlag) {
+Report settingsReport(const QByteArray& reply, const QString& model, int xpFlag) {
     if (settingsLayoutFor(model) == SettingsLayout::T2x)
         return buildT2x(reply, model, xpFlag);
     return buildT7x9x(reply, model, xpFlag);
+}
+
+QString buildSettingsReport(const QByteArray& reply, const QString& model, int xpFlag) {
+    return settingsReport(reply, model, xpFlag).text;
 }
 
 } // namespace nimbrel::printer

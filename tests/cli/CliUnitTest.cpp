@@ -96,20 +96,6 @@ TEST(TraceLog, WritesWhatItParsesBack) {
     EXPECT_EQ(log.text(), QByteArray("09:05:07.042 > 0F 72 30 35 0E\n09:05:07.060 < 00\n"));
 }
 
-TEST(ReportFields, LabelsValuesAndGroups) {
-    const QString report = QStringLiteral(
-        "УСТАВКИ СИСТЕМЫ ПЕЧАТИ  ( T936 ) :\r\n\nИнтервал Автопечати по времени, мс\t500\n\r"
-        "Уставки групповой печати:\n\r\t\tрежим печати\t A\n\r\t\tчисло марок\t3\n\r"
-        "Вертикальный размер Марки:\t\t7/16\n\rРеверс печати\t\t\tнет");
-    const std::vector<std::pair<QString, QString>> expected{
-        {"Интервал Автопечати по времени, мс", "500"},
-        {"Уставки групповой печати: режим печати", "A"},
-        {"Уставки групповой печати: число марок", "3"},
-        {"Вертикальный размер Марки", "7/16"},
-        {"Реверс печати", "нет"}};
-    EXPECT_EQ(reportFields(report), expected);
-}
-
 TEST(Manifest, SurvivesItsOwnJson) {
     Manifest m{"T936",
                "T936 v4.07",

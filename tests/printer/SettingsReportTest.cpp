@@ -325,6 +325,23 @@ TEST(SettingsReport, GroupPrintOffAndDirectionPlus) {
     EXPECT_TRUE(text.contains(u(u"\n\r'Бегущей номер' (направление)\t+1\n\r")));
 }
 
+// The fields a script gets: labels without the layout's tabs and colons, group lines named by
+// their group, one field a line.
+TEST(SettingsReport, FieldsFollowTheLines) {
+    QByteArray reply = t7xReply();
+    reply[11] = 'P';
+    for (int xp : {0, 1}) {
+        const printer::Report r = printer::settingsReport(reply, "T936", xp);
+        ASSERT_EQ(r.fields.size(), 26u);
+        EXPECT_EQ(r.fields[5], (printer::ReportField{u(u"Уставки групповой печати: режим печати"),
+                                                     u(u"P (выключен)")}));
+        EXPECT_EQ(r.fields[9].label, u(u"Вертикальный размер Марки"));
+        EXPECT_EQ(r.fields[10].label, u(u"Замедление скорости печати (грубо)"));
+        EXPECT_EQ(r.fields.back().label, u(u"Интервал Автопечати, импульсов"));
+        EXPECT_TRUE(r.text.endsWith(r.fields.back().value));
+    }
+}
+
 TEST(SettingsReport, EndsWithoutLineBreak) {
     for (const char* model : {"T236", "T260", "T936", "T93Z", "T75Z"}) {
         for (int xp : {0, 1}) {
