@@ -17,6 +17,7 @@ constexpr int kReplyBufferSize = 256;
 constexpr int kCounterBufferSize = 8192;
 constexpr int kVersionBufferSize = 8192;
 constexpr int kDateTimePauseMs = 50;
+constexpr int kVersionSettleMs = 10;
 // A set command of a few bytes leaves the output queue at once; one that stays this long
 // belongs to a line that no longer moves.
 constexpr int kSetDrainMs = 1000;
@@ -31,18 +32,15 @@ int settingsLength(const QString& model) {
     return model == QLatin1String("T236") || model == QLatin1String("T260") ? 47 : 73;
 }
 
-// `length` 0: the reply tells nothing of its length (the version text). Otherwise the reply is
-// whole at `length` bytes (what follows is dropped) and one still short after the passes is a
-// failed read: a report is never built from a part of a reply.
+// The reply is whole at `length` bytes (what follows is dropped) and one still short after the
+// passes is a failed read: a report is never built from a part of a reply.
 link::ExchangeResult query(link::Line& line, const QByteArray& command, int bufferSize,
                            int length) {
     link::Request request;
     request.command = command;
     request.wait = link::kCommandWait;
     request.bufferSize = bufferSize;
-    if (length > 0) {
-        request.length = [length](const QByteArray&) { return length; };
-    }
+    request.length = [length](const QByteArray&) { return length; };
     return link::exchange(line, request);
 }
 
@@ -73,7 +71,18 @@ QString VersionResult::model() const {
 }
 
 VersionResult readVersion(link::Line& line) {
-    const link::ExchangeResult r = query(line, QByteArray("\x11\x69\x0E"), kVersionBufferSize, 0);
+    link::Request request;
+    request.command = QByteArray("\x11\x69\x0E");
+    request.wait = link::kCommandWait;
+    request.bufferSize = kVersionBufferSize;
+    // The text ends at its first 0 byte: a reply that brings one is whole there; one without is
+    // taken when the line stops growing, and a while after, so a pause cannot cut it.
+    request.settleMs = kVersionSettleMs;
+    request.length = [](const QByteArray& soFar) {
+        const qsizetype end = soFar.indexOf('\0', 1);
+        return end < 0 ? link::kLengthOpen : static_cast<int>(end) + 1;
+    };
+    const link::ExchangeResult r = link::exchange(line, request);
     return {r.error, r.reply};
 }
 

@@ -47,6 +47,15 @@ TEST_F(InfoCommandsTest, VersionSetsModelUpperCase) {
     EXPECT_FALSE(conn.linkFailed());
 }
 
+// A model code of the printer's own is taken; a text that pauses before its end byte is not cut.
+TEST_F(InfoCommandsTest, VersionOfAnUnknownModelAcrossAPause) {
+    port.queueReply(QByteArray("\x06T980 v"), 2);
+    port.schedule(QByteArray("1.00\0", 5), 8);
+    session::showVersion(ctx);
+    EXPECT_EQ(conn.printerModel, QStringLiteral("T980"));
+    expectOneReport(u(u"Версия Программы Системы Печати:\n\r'T980 v1.00'"));
+}
+
 TEST_F(InfoCommandsTest, EmptyVersionKeepsModel) {
     conn.printerModel = QStringLiteral("T936");
     port.queueReply(QByteArray("\0T760 v2", 8));
