@@ -31,6 +31,7 @@ constexpr int kAnswerSliceMs = 1;
 // A server whose line is taken accepts and drops the connection at once; what comes in this
 // long after the settings is also from before the open.
 constexpr int kSettleMs = 20;
+constexpr int kSettleLimitMs = 250;
 constexpr int kCloseWaitMs = 500;
 
 gensio_time timeOf(qint64 ms) {
@@ -201,6 +202,17 @@ struct SerialPortNetwork::Impl {
         while (answers < asked && !broken && msUntil(deadline) > 0)
             pull(kAnswerSliceMs);
         settingsApplied = asked == kLineSettings && accepted == kLineSettings;
+        // As the local open flushes the device: what the server holds from before is dropped.
+        sergensio_flush(sio, SERGENSIO_FLUSH_RCV_XMIT_BUFFERS);
+    }
+
+    // Drops what arrives until the line has been quiet for kSettleMs (at most kSettleLimitMs).
+    void settle() {
+        const Clock::time_point limit = Clock::now() + milliseconds(kSettleLimitMs);
+        while (!broken && msUntil(limit) > 0 && pull(kSettleMs) > 0) {
+        }
+        pullArrived();
+        input.clear();
     }
 };
 
@@ -262,9 +274,7 @@ OpenResult SerialPortNetwork::open(const QString& url, const LineSettings& setti
     d.setLine(settings);
     // What arrives now is from before the open; a connection that is dropped already was
     // turned away.
-    d.pull(kSettleMs);
-    d.pullArrived();
-    d.input.clear();
+    d.settle();
     if (d.broken) {
         d.release();
         return {OpenError::Busy, gensioText(GE_REMCLOSE)};
