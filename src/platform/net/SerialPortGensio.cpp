@@ -79,7 +79,7 @@ OpenResult connectFailure(int error) {
     case GE_NAME_SERVER_FAILURE:
     case GE_NAME_INVALID:
     case GE_NAME_NET_NOT_UP:
-    case GE_REMCLOSE: // no route to the host
+    case GE_REMCLOSE: // no route to the host, or no server
         return {OpenError::NotFound, gensioText(error)};
     default:
         return {OpenError::Other, gensioText(error)};
@@ -161,6 +161,16 @@ struct SerialPortNetwork::Impl {
             }
         } while (msUntil(deadline) > 0);
         return -1;
+    }
+
+    // Runs an asynchronous open and waits for its end; its error, GE_TIMEDOUT after `ms`.
+    template <typename Open> int start(Open open, qint64 ms) {
+        opened = false;
+        openError = 0;
+        int rc = open(onOpen);
+        if (rc == 0 && !waitUntil([this] { return opened; }, ms))
+            rc = GE_TIMEDOUT;
+        return rc != 0 ? rc : openError;
     }
 
     void pullArrived() {
@@ -245,26 +255,40 @@ OpenResult SerialPortNetwork::open(const QString& url, const LineSettings& setti
     if (d.waiter == nullptr)
         return {OpenError::Other, gensioText(GE_NOMEM)};
 
-    const QString stack =
-        (address->rfc2217 ? QStringLiteral("telnet(rfc2217),tcp,") : QStringLiteral("tcp,")) +
-        address->host + QLatin1Char(',') + QString::number(address->port);
-    int rc = str_to_gensio(stack.toUtf8().constData(), d.os, Impl::onEvent, &d, &d.io);
+    // The connection first, then Telnet on it: a server that takes the connection and drops
+    // it during the Telnet start has its line in use.
+    const QString tcp =
+        QStringLiteral("tcp,") + address->host + QLatin1Char(',') + QString::number(address->port);
+    int rc = str_to_gensio(tcp.toUtf8().constData(), d.os, Impl::onEvent, &d, &d.io);
     if (rc != 0) {
         d.io = nullptr;
         return connectFailure(rc);
     }
-    d.opened = false;
-    d.openError = 0;
-    rc = gensio_open(d.io, Impl::onOpen, &d);
-    if (rc == 0 && !d.waitUntil([&d] { return d.opened; }, kConnectTimeoutMs))
-        rc = GE_TIMEDOUT;
-    if (rc == 0)
-        rc = d.openError;
-    if (rc == 0)
-        rc = gensio_set_sync(d.io);
+    rc = d.start([&d](gensio_done_err done) { return gensio_open(d.io, done, &d); },
+                 kConnectTimeoutMs);
     if (rc != 0) {
         d.release();
         return connectFailure(rc);
+    }
+    if (address->rfc2217) {
+        gensio* telnet = nullptr;
+        rc = str_to_gensio_child(d.io, "telnet(rfc2217)", d.os, Impl::onEvent, &d, &telnet);
+        if (rc != 0) {
+            d.release();
+            return {OpenError::Other, gensioText(rc)};
+        }
+        d.io = telnet;
+        rc = d.start([&d](gensio_done_err done) { return gensio_open_nochild(d.io, done, &d); },
+                     kConnectTimeoutMs);
+        if (rc != 0) {
+            d.release();
+            return {OpenError::Busy, gensioText(rc)};
+        }
+    }
+    rc = gensio_set_sync(d.io);
+    if (rc != 0) {
+        d.release();
+        return {OpenError::Other, gensioText(rc)};
     }
 
     d.broken = false;
