@@ -20,8 +20,7 @@
 
 namespace nimbrel::bench {
 
-// Ser2net with its defaults, and with tcp(nodelay) on its accepter.
-enum class Transport { Local, Rfc2217, Rfc2217NoDelay };
+enum class Transport { Local, Rfc2217 };
 
 struct SimRig {
     QTemporaryDir runtime;
@@ -40,8 +39,7 @@ struct SimRig {
         sim = nimbrel::testing::startSimIn(runtime.path(), args);
         portPath = nimbrel::testing::devicePath(*sim);
         if (!portPath.isEmpty() && transport != Transport::Local) {
-            server = std::make_unique<nimbrel::testing::Ser2net>(
-                portPath.toStdString(), transport == Transport::Rfc2217NoDelay);
+            server = std::make_unique<nimbrel::testing::Ser2net>(portPath.toStdString());
             portPath = server->ok() ? QString::fromStdString(server->rfc2217Url()) : QString();
         }
         if (!portPath.isEmpty())

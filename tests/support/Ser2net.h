@@ -7,12 +7,12 @@ namespace nimbrel::testing {
 
 // ser2net as a child process on 127.0.0.1, forwarding two free TCP ports to one serial device:
 // one with Telnet and the com-port option (RFC 2217), one raw. Its configuration and pid file
-// live in a temporary folder of its own; the process is ended with the object. `noDelay` turns
-// off the server's Nagle algorithm (tcp(nodelay)); by default a reply longer than ser2net's
-// 64-byte read waits for the client's delayed acknowledgement, 40 ms on Linux, between pieces.
+// live in a temporary folder of its own; the process is ended with the object. ser2net's
+// defaults stand: it holds the line's bytes for two characters' time (at least 1 ms) before
+// passing them on, which keeps a reply whole on the network.
 class Ser2net {
 public:
-    explicit Ser2net(const std::string& device, bool noDelay = false);
+    explicit Ser2net(const std::string& device);
     Ser2net(const Ser2net&) = delete;
     Ser2net& operator=(const Ser2net&) = delete;
     ~Ser2net();
