@@ -10,7 +10,8 @@ namespace nimbrel::platform {
 // A serial line on a device server, by "rfc2217://HOST:PORT" or "tcp://HOST:PORT". The read
 // and write time-outs are those of the local port. Open failures read as the local ones: a
 // refused connection or a host that does not answer within kConnectTimeoutMs is not found, a
-// server that takes the connection and drops it at once (its line is in use) is busy.
+// server that takes the connection and drops it at once (its line is in use) is busy, once it
+// has done so for a second (a server lets its line go a moment after the last client).
 //
 // The exchange asks for the bytes waiting in and out. In: what has arrived is kept here and
 // counted. Out: a server has no queue to ask, so a write counts as drained once its line time

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdarg>
+#include <thread>
 
 namespace nimbrel::platform {
 
@@ -33,6 +34,8 @@ constexpr int kAnswerSliceMs = 1;
 constexpr int kSettleMs = 20;
 constexpr int kSettleLimitMs = 250;
 constexpr int kCloseWaitMs = 500;
+constexpr int kBusyRetryMs = 1000;
+constexpr int kBusyRetryPauseMs = 50;
 
 gensio_time timeOf(qint64 ms) {
     ms = std::max<qint64>(ms, 0);
@@ -224,6 +227,59 @@ struct SerialPortNetwork::Impl {
         pullArrived();
         input.clear();
     }
+    // One connection, Telnet started on it and the line set; Busy when the server turns it
+    // away.
+    OpenResult connect(const NetworkAddress& address, const LineSettings& settings) {
+        // The connection first, then Telnet on it: a server that takes the connection and drops
+        // it during the Telnet start has its line in use.
+        const QString tcp = QStringLiteral("tcp(nodelay),") + address.host + QLatin1Char(',') +
+                            QString::number(address.port);
+        int rc = str_to_gensio(tcp.toUtf8().constData(), os, onEvent, this, &io);
+        if (rc != 0) {
+            io = nullptr;
+            return connectFailure(rc);
+        }
+        rc = start([this](gensio_done_err done) { return gensio_open(io, done, this); },
+                   kConnectTimeoutMs);
+        if (rc != 0) {
+            release();
+            return connectFailure(rc);
+        }
+        if (address.rfc2217) {
+            gensio* telnet = nullptr;
+            rc = str_to_gensio_child(io, "telnet(rfc2217)", os, onEvent, this, &telnet);
+            if (rc != 0) {
+                release();
+                return {OpenError::Other, gensioText(rc)};
+            }
+            io = telnet;
+            rc = start([this](gensio_done_err done) { return gensio_open_nochild(io, done, this); },
+                       kConnectTimeoutMs);
+            if (rc != 0) {
+                release();
+                return {OpenError::Busy, gensioText(rc)};
+            }
+        }
+        rc = gensio_set_sync(io);
+        if (rc != 0) {
+            release();
+            return {OpenError::Other, gensioText(rc)};
+        }
+
+        broken = false;
+        input.clear();
+        perByte = byteTime(settings);
+        drainedAt = Clock::now();
+        setLine(settings);
+        // What arrives now is from before the open; a connection that is dropped already was
+        // turned away.
+        settle();
+        if (broken) {
+            release();
+            return {OpenError::Busy, gensioText(GE_REMCLOSE)};
+        }
+        return {};
+    }
 };
 
 std::chrono::microseconds byteTime(const LineSettings& settings) {
@@ -255,55 +311,15 @@ OpenResult SerialPortNetwork::open(const QString& url, const LineSettings& setti
     if (d.waiter == nullptr)
         return {OpenError::Other, gensioText(GE_NOMEM)};
 
-    // The connection first, then Telnet on it: a server that takes the connection and drops
-    // it during the Telnet start has its line in use.
-    const QString tcp =
-        QStringLiteral("tcp,") + address->host + QLatin1Char(',') + QString::number(address->port);
-    int rc = str_to_gensio(tcp.toUtf8().constData(), d.os, Impl::onEvent, &d, &d.io);
-    if (rc != 0) {
-        d.io = nullptr;
-        return connectFailure(rc);
+    // A server lets its line go a moment after the client before: it turns a new connection
+    // away meanwhile as it does while another client holds the line.
+    const Clock::time_point retryUntil = Clock::now() + milliseconds(kBusyRetryMs);
+    for (;;) {
+        const OpenResult result = d.connect(*address, settings);
+        if (result.error != OpenError::Busy || msUntil(retryUntil) <= 0)
+            return result;
+        std::this_thread::sleep_for(milliseconds(kBusyRetryPauseMs));
     }
-    rc = d.start([&d](gensio_done_err done) { return gensio_open(d.io, done, &d); },
-                 kConnectTimeoutMs);
-    if (rc != 0) {
-        d.release();
-        return connectFailure(rc);
-    }
-    if (address->rfc2217) {
-        gensio* telnet = nullptr;
-        rc = str_to_gensio_child(d.io, "telnet(rfc2217)", d.os, Impl::onEvent, &d, &telnet);
-        if (rc != 0) {
-            d.release();
-            return {OpenError::Other, gensioText(rc)};
-        }
-        d.io = telnet;
-        rc = d.start([&d](gensio_done_err done) { return gensio_open_nochild(d.io, done, &d); },
-                     kConnectTimeoutMs);
-        if (rc != 0) {
-            d.release();
-            return {OpenError::Busy, gensioText(rc)};
-        }
-    }
-    rc = gensio_set_sync(d.io);
-    if (rc != 0) {
-        d.release();
-        return {OpenError::Other, gensioText(rc)};
-    }
-
-    d.broken = false;
-    d.input.clear();
-    d.perByte = byteTime(settings);
-    d.drainedAt = Clock::now();
-    d.setLine(settings);
-    // What arrives now is from before the open; a connection that is dropped already was
-    // turned away.
-    d.settle();
-    if (d.broken) {
-        d.release();
-        return {OpenError::Busy, gensioText(GE_REMCLOSE)};
-    }
-    return {};
 }
 
 void SerialPortNetwork::close() {
