@@ -5,7 +5,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/Clock.h"
 #include "platform/DeviceList.h"
-#include "platform/SerialPortPosix.h"
+#include "platform/SystemSerialPort.h"
 #include "session/Dispatcher.h"
 #include "session/Session.h"
 
@@ -36,7 +36,7 @@ int main(int argc, char* argv[]) {
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
 
     nimbrel::platform::SystemClock clock;
-    nimbrel::platform::SerialPortPosix port;
+    nimbrel::platform::SystemSerialPort port;
     nimbrel::platform::SystemDeviceLister lister;
     nimbrel::app::QtDialogs dialogs(nullptr);
     nimbrel::session::Session session(port, clock, dialogs, lister);

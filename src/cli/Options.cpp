@@ -16,7 +16,8 @@ const std::vector<OptionRow>& optionRows() {
     static const std::vector<OptionRow> rows{
         {{QStringLiteral("p"), QStringLiteral("port")},
          QStringLiteral("ПОРТ"),
-         QStringLiteral("порт Маркиратора: COM5, 5 или путь устройства /dev/ttyUSB0")},
+         QStringLiteral("порт Маркиратора: COM5, 5, путь устройства /dev/ttyUSB0\nили сетевой "
+                        "порт rfc2217://УЗЕЛ:ПОРТ, tcp://УЗЕЛ:ПОРТ")},
         {{QStringLiteral("baud")},
          QStringLiteral("СКОРОСТЬ"),
          QStringLiteral("скорость линии, бод (по умолчанию 115200)")},

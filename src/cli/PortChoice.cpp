@@ -1,5 +1,7 @@
 #include "cli/PortChoice.h"
 
+#include "platform/NetworkPorts.h"
+
 #include <QRegularExpression>
 
 namespace nimbrel::cli {
@@ -19,6 +21,22 @@ PortChoice choosePort(const QString& argument, const std::vector<platform::Seria
         choice.usageError = true;
         choice.error = QStringLiteral("не указан порт: -p COM5, -p 5 или -p /dev/ttyUSB0 "
                                       "(список: nimbrel-cli ports)");
+        return choice;
+    }
+    if (platform::isNetworkPortName(argument)) {
+        if (!platform::parseNetworkPortName(argument)) {
+            choice.usageError = true;
+            choice.error = QStringLiteral("ПОРТ ") + argument +
+                           QStringLiteral(" НЕ СУЩЕСТВУЕТ: укажите rfc2217://УЗЕЛ:ПОРТ или "
+                                          "tcp://УЗЕЛ:ПОРТ");
+            return choice;
+        }
+        // Named after the ports file's COM number when it has one there.
+        choice.devicePath = argument;
+        choice.portName = argument;
+        for (const platform::SerialDevice& d : devices)
+            if (d.devicePath == argument)
+                choice.portName = d.portName;
         return choice;
     }
     if (argument.startsWith(QLatin1Char('/'))) {

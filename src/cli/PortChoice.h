@@ -18,7 +18,8 @@ struct PortChoice {
 };
 
 // "COM5", "com5" and "5" by the lister's COM names (the program's mapping, virtual ports
-// included); a path as it stands, named after the listed device or its COM number.
+// included); a path or a network port ("rfc2217://HOST:PORT", "tcp://HOST:PORT") as it stands,
+// named after the listed device (a ports file line) or its COM number.
 PortChoice choosePort(const QString& argument, const std::vector<platform::SerialDevice>& devices);
 
 // A multi-line program message as one line for standard error.

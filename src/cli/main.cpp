@@ -1,5 +1,5 @@
 #include "cli/Cli.h"
-#include "platform/SerialPortPosix.h"
+#include "platform/SystemSerialPort.h"
 
 #include <QCoreApplication>
 
@@ -9,7 +9,7 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     nimbrel::platform::SystemDeviceLister lister;
-    nimbrel::platform::SerialPortPosix port;
+    nimbrel::platform::SystemSerialPort port;
     nimbrel::platform::SystemClock clock;
     nimbrel::cli::Console console;
     console.out = [](const QString& text) {

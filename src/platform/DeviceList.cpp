@@ -1,5 +1,6 @@
 #include "platform/DeviceList.h"
 
+#include "platform/NetworkPorts.h"
 #include "platform/SerialPortPosix.h"
 
 #include <QDir>
@@ -40,16 +41,6 @@ std::optional<int> plainNumber(QStringView text, int maxDigits) {
     return value;
 }
 
-// "COM7" -> 7; 0 for anything that is not exactly a COM name in range.
-int comNumberOfName(const QString& name) {
-    if (!name.startsWith(QLatin1String("COM")))
-        return 0;
-    const std::optional<int> n = plainNumber(QStringView(name).mid(3), 3);
-    if (!n || *n < kFirstComNumber || *n > kLastComNumber)
-        return 0;
-    return *n;
-}
-
 // One level of the link, as written in it.
 QString linkTarget(const QString& linkPath) {
     std::vector<char> buffer(256);
@@ -69,6 +60,15 @@ QString comName(int number) {
 }
 
 } // namespace
+
+int comNumberOfName(const QString& name) {
+    if (!name.startsWith(QLatin1String("COM")))
+        return 0;
+    const std::optional<int> n = plainNumber(QStringView(name).mid(3), 3);
+    if (!n || *n < kFirstComNumber || *n > kLastComNumber)
+        return 0;
+    return *n;
+}
 
 QString friendlyName(const SystemDevice& device) {
     QStringList known;
@@ -197,6 +197,8 @@ std::vector<SerialDevice> SystemDeviceLister::list() {
         assignPortNames(std::move(system), readVirtualPorts(virtualPortFolder()));
     for (SerialDevice& d : devices)
         d.settings = readDeviceSettings(d.devicePath);
+    // A network port's settings are the server's; it is not asked while listing.
+    mergeNetworkPorts(devices, readNetworkPorts(networkPortsFile()));
     return devices;
 }
 

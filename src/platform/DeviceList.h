@@ -47,6 +47,9 @@ QString virtualPortFolder();
 // 0 for anything else.
 int comNumberForPath(const QString& path);
 
+// "COM7" -> 7; 0 for anything that is not exactly a COM name in 1..255.
+int comNumberOfName(const QString& name);
+
 // Names the system devices, merges the virtual ports (a link wins over a system device with
 // the same number), and orders the result by COM number. Settings are filled by the caller.
 std::vector<SerialDevice> assignPortNames(std::vector<SystemDevice> system,
@@ -55,7 +58,7 @@ std::vector<SerialDevice> assignPortNames(std::vector<SystemDevice> system,
 // Reads the virtual-port folder: every symbolic link named COM1 ... COM255.
 std::vector<VirtualPort> readVirtualPorts(const QString& folder);
 
-// The real listing: QSerialPortInfo plus the virtual-port folder.
+// The real listing: QSerialPortInfo, the virtual-port folder and the network ports file.
 class SystemDeviceLister final : public DeviceLister {
 public:
     std::vector<SerialDevice> list() override;

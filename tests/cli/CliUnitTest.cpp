@@ -13,6 +13,7 @@ const std::vector<platform::SerialDevice> kDevices{
     {"COM1", "/dev/ttyS0", "9600,n,8,1", "ttyS0"},
     {"COM33", "/dev/ttyUSB0", "115200,n,8,1", "USB Serial"},
     {"COM200", "/dev/pts/4", "", "pts"},
+    {"COM12", "rfc2217://10.1.2.3:4001", "", "Линия 3 rfc2217://10.1.2.3:4001"},
 };
 
 struct PortCase {
@@ -38,15 +39,20 @@ TEST_P(PortChoiceTest, ResolvesLikeThePortDialog) {
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, PortChoiceTest,
-    ::testing::Values(PortCase{"COM33", "COM33", "/dev/ttyUSB0", true, false},
-                      PortCase{"com200", "COM200", "/dev/pts/4", true, false},
-                      PortCase{"1", "COM1", "/dev/ttyS0", true, false},
-                      PortCase{"/dev/ttyUSB0", "COM33", "/dev/ttyUSB0", true, false},
-                      PortCase{"/dev/ttyACM2", "COM67", "/dev/ttyACM2", true, false},
-                      PortCase{"/dev/pts/4", "COM200", "/dev/pts/4", true, false},
-                      PortCase{"7", "", "", false, false}, PortCase{"0", "", "", false, true},
-                      PortCase{"256", "", "", false, true}, PortCase{"COMX", "", "", false, true},
-                      PortCase{"", "", "", false, true}));
+    ::testing::Values(
+        PortCase{"COM33", "COM33", "/dev/ttyUSB0", true, false},
+        PortCase{"com200", "COM200", "/dev/pts/4", true, false},
+        PortCase{"1", "COM1", "/dev/ttyS0", true, false},
+        PortCase{"/dev/ttyUSB0", "COM33", "/dev/ttyUSB0", true, false},
+        PortCase{"/dev/ttyACM2", "COM67", "/dev/ttyACM2", true, false},
+        PortCase{"/dev/pts/4", "COM200", "/dev/pts/4", true, false},
+        PortCase{"7", "", "", false, false}, PortCase{"0", "", "", false, true},
+        PortCase{"256", "", "", false, true}, PortCase{"COMX", "", "", false, true},
+        PortCase{"", "", "", false, true},
+        PortCase{"12", "COM12", "rfc2217://10.1.2.3:4001", true, false},
+        PortCase{"rfc2217://10.1.2.3:4001", "COM12", "rfc2217://10.1.2.3:4001", true, false},
+        PortCase{"tcp://10.1.2.4:23", "tcp://10.1.2.4:23", "tcp://10.1.2.4:23", true, false},
+        PortCase{"tcp://10.1.2.4", "", "", false, true}));
 
 TEST(PortChoice, MissingPortIsNamedWithWhereToLook) {
     EXPECT_EQ(choosePort("7", kDevices).error,
