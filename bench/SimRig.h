@@ -20,7 +20,8 @@
 
 namespace nimbrel::bench {
 
-enum class Transport { Local, Rfc2217 };
+// ser2net as it comes, and with tcp(nodelay) on its accepter.
+enum class Transport { Local, Rfc2217, Rfc2217NoDelay };
 
 struct SimRig {
     QTemporaryDir runtime;
@@ -39,7 +40,8 @@ struct SimRig {
         sim = nimbrel::testing::startSimIn(runtime.path(), args);
         portPath = nimbrel::testing::devicePath(*sim);
         if (!portPath.isEmpty() && transport != Transport::Local) {
-            server = std::make_unique<nimbrel::testing::Ser2net>(portPath.toStdString());
+            server = std::make_unique<nimbrel::testing::Ser2net>(
+                portPath.toStdString(), transport == Transport::Rfc2217NoDelay);
             portPath = server->ok() ? QString::fromStdString(server->rfc2217Url()) : QString();
         }
         if (!portPath.isEmpty())

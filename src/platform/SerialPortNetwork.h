@@ -20,9 +20,9 @@ class SerialPortNetwork final : public SerialPort {
 public:
     static constexpr int kConnectTimeoutMs = 2500;
     // What the server takes to pass a handed-over write on to its line: through ser2net on
-    // loopback 0.04 to 0.15 ms in the middle, single writes up to 40 ms (bench_link's
-    // BM_NetworkHandOver). The margin covers the usual case; the exchange's pauses are
-    // minimums, and a late piece only arrives later on the line, as on a busy local port.
+    // loopback 0.03 to 0.05 ms in the middle, 5 ms at most on a loaded machine (bench_link's
+    // BM_NetworkHandOver). The exchange's pauses are minimums: a piece that leaves late only
+    // reaches the line later, as on a busy local port.
     static constexpr int kDrainMarginUs = 2000;
 
     SerialPortNetwork();

@@ -74,7 +74,7 @@ int Ser2net::freePort() {
     return ntohs(address.sin_port);
 }
 
-Ser2net::Ser2net(const std::string& device) {
+Ser2net::Ser2net(const std::string& device, bool noDelay) {
     char pattern[] = "/tmp/nimbrel-ser2net-XXXXXX";
     if (const char* made = mkdtemp(pattern); made != nullptr)
         m_folder = made;
@@ -84,11 +84,13 @@ Ser2net::Ser2net(const std::string& device) {
     m_rawPort = freePort();
     // Connectors with "local": a pseudo-terminal has no modem lines to watch.
     const std::string config = m_folder + "/ser2net.yaml";
+    const std::string tcp = noDelay ? "tcp(nodelay)" : "tcp";
     std::ofstream(config) << "connection: &rfc2217\n"
-                          << "  accepter: telnet(rfc2217),tcp,127.0.0.1," << m_rfc2217Port << "\n"
+                          << "  accepter: telnet(rfc2217)," << tcp << ",127.0.0.1," << m_rfc2217Port
+                          << "\n"
                           << "  connector: serialdev," << device << ",115200n81,local\n"
                           << "connection: &raw\n"
-                          << "  accepter: tcp,127.0.0.1," << m_rawPort << "\n"
+                          << "  accepter: " << tcp << ",127.0.0.1," << m_rawPort << "\n"
                           << "  connector: serialdev," << device << ",115200n81,local\n";
     const std::string exe = program();
     const std::string pidFile = m_folder + "/ser2net.pid";

@@ -9,10 +9,12 @@ namespace nimbrel::testing {
 // one with Telnet and the com-port option (RFC 2217), one raw. Its configuration and pid file
 // live in a temporary folder of its own; the process is ended with the object. ser2net's
 // defaults stand: it holds the line's bytes for two characters' time (at least 1 ms) before
-// passing them on, which keeps a reply whole on the network.
+// passing them on, which keeps a reply whole on the network; with Nagle on, though, a reply's
+// piece after its first 64 bytes waits for the client's delayed acknowledgement (40 ms on
+// Linux). `noDelay` puts tcp(nodelay) on the accepters.
 class Ser2net {
 public:
-    explicit Ser2net(const std::string& device);
+    explicit Ser2net(const std::string& device, bool noDelay = false);
     Ser2net(const Ser2net&) = delete;
     Ser2net& operator=(const Ser2net&) = delete;
     ~Ser2net();
