@@ -14,22 +14,25 @@ struct Invocation {
     int baud = 115200;
     bool json = false;
     QString tracePath;
-    QString output;    // -o
-    QString time;      // clock set --time
-    QString type;      // fragment write --type
-    QString font;      // fragment write --font
-    QString mark;      // fragment read/write --mark: a stored mark instead of the printed one
-    QString height;    // logo convert/write --height: 8, 16, 24 or 32
-    QString threshold; // --threshold: 0..255 or "auto"
-    bool dither = false;
-    bool invert = false;
-    bool split = false; // logo write --split: a wide logo into slots DDD, DDD+1, ...
+    QString output; // -o
+    QString time;   // clock set --time
+    QString type;   // fragment write --type
+    QString font;   // fragment write --font
     bool yes = false;
     bool force = false;
     bool marks = false;
     bool logos = false;
     bool help = false;
     bool version = false;
+
+    // fragment read/write --mark: a stored mark instead of the printed one
+    QString mark;
+    // logo convert/write: --height (8, 16, 24 or 32), --threshold (0..255 or "auto")
+    QString height;
+    QString threshold;
+    bool dither = false;
+    bool invert = false;
+    bool split = false; // logo write --split: a wide logo into slots DDD, DDD+1, ...
 };
 
 struct ParsedInvocation {
