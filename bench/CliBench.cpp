@@ -10,8 +10,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -197,6 +199,39 @@ void BM_FullBackupUnpaced(benchmark::State& state) {
     fullBackup(state, false);
 }
 BENCHMARK(BM_FullBackupUnpaced)->Unit(benchmark::kSecond)->Iterations(1)->UseManualTime();
+
+// The whole process of `logo convert` of a 4000 x 3000 JPEG photo to a 32-dot BIN logo: start,
+// reading the picture, the conversion and the file written.
+void BM_LogoConvertJpeg4000x3000Process(benchmark::State& state) {
+    QTemporaryDir work;
+    QImage picture(4000, 3000, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    QLinearGradient gradient(0, 0, 4000, 3000);
+    gradient.setColorAt(0, QColor(240, 220, 180));
+    gradient.setColorAt(1, QColor(40, 60, 120));
+    painter.fillRect(picture.rect(), gradient);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(20, 20, 20));
+    painter.drawEllipse(QRect(400, 300, 1333, 2000));
+    painter.drawRect(QRect(2400, 600, 1000, 400));
+    painter.end();
+    const QString jpeg = work.filePath(QStringLiteral("photo.jpg"));
+    picture.save(jpeg, "JPEG", 90);
+    const QStringList args{"logo",     "convert", jpeg, work.filePath(QStringLiteral("logo.bin")),
+                           "--height", "32"};
+    Run run;
+    for (auto _ : state) {
+        run = spawnCli(args, work.path());
+        state.SetIterationTime(run.wallMs / 1000.0);
+    }
+    if (run.code != 0)
+        state.SkipWithError("logo convert failed");
+    state.counters["peak_rss_MB"] = run.peakKb / 1024.0;
+}
+BENCHMARK(BM_LogoConvertJpeg4000x3000Process)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10)
+    ->UseManualTime();
 
 } // namespace
 

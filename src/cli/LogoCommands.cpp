@@ -3,8 +3,10 @@
 #include "logos/LogoEditor.h"
 #include "logos/LogoFiles.h"
 #include "logos/LogoOperations.h"
+#include "logos/LogoSplit.h"
 
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonObject>
 
 namespace nimbrel::cli {
@@ -64,23 +66,127 @@ int readLogoCommand(Job& job, int slot) {
     return kExitOk;
 }
 
+// The picture options when the file is a picture; a usage message in `error` when they are
+// wrong. Logo files of the program's own take none.
+std::optional<logos::ConversionOptions> pictureOptions(Job& job, const QString& path,
+                                                       QString& error) {
+    if (logos::logoFileKind(path) != logos::LogoFileKind::Picture)
+        return std::nullopt;
+    const ConversionChoice choice = conversionChoiceOf(job.inv());
+    error = choice.error;
+    return choice.options;
+}
+
+// The blocks for slots DDD, DDD+1, ...: one when the logo fits a slot, else the strips the
+// window cuts it into (only with --split). `error` says why not.
+std::vector<QByteArray> slotBlocks(Job& job, logos::LogoState& work, QString& error) {
+    const QByteArray whole = logos::encodeLogoBlock(work);
+    if (whole.size() <= logos::kMaxBlockLength)
+        return {whole};
+    const int r = work.bytesPerColumn;
+    if (!job.inv().split) {
+        error = QStringLiteral("Логотип %1x%2 шире одного слота: при высоте %2 не более %3 "
+                               "столбцов. Разрезать его в соседние слоты: --split")
+                    .arg(work.width)
+                    .arg(work.height)
+                    .arg(logos::widestSlotWidth(r));
+        return {};
+    }
+    const int parts = logos::wideCheckParts(work.width, r);
+    if (parts < 0) {
+        error = oneLine(logos::wideCheckRefusal(work.width, work.height));
+        return {};
+    }
+    std::vector<QByteArray> blocks;
+    for (const logos::LogoStrip& strip :
+         logos::stripsOf(logos::wideCheckStripWidths(work.width, std::max(parts, 1)))) {
+        blocks.push_back(logos::stripBlock(work, strip));
+        if (blocks.back().size() > logos::kMaxBlockLength) {
+            error = oneLine(logos::blockTooLongText(strip.width, work.height,
+                                                    static_cast<int>(blocks.back().size())));
+            return {};
+        }
+    }
+    return blocks;
+}
+
 int writeLogoCommand(Job& job, int slot, const QString& path) {
+    QString optionError;
+    const auto options = pictureOptions(job, path, optionError);
+    if (!optionError.isEmpty())
+        return job.usage(optionError);
     logos::LogoState work;
-    const LogoFileBlock file = logoBlockFromFile(path, work);
-    if (!file.error.isEmpty())
+    if (const QString error = loadLogoFile(path, work, options); !error.isEmpty())
         return job.fail(kExitFile,
-                        oneLine(file.error) + QStringLiteral(" (") + path + QStringLiteral(")"));
+                        oneLine(error) + QStringLiteral(" (") + path + QStringLiteral(")"));
+    QString error;
+    const std::vector<QByteArray> blocks = slotBlocks(job, work, error);
+    if (!error.isEmpty())
+        return job.fail(kExitFile, error + QStringLiteral(" (") + path + QStringLiteral(")"));
+    const int last = slot + static_cast<int>(blocks.size()) - 1;
+    if (last > kHighestWritableLogo)
+        return job.usage(QStringLiteral("логотип режется на %1 части: слоты %2..%3, а последний "
+                                        "слот %4")
+                             .arg(blocks.size())
+                             .arg(logos::logoNumberDigits(slot), logos::logoNumberDigits(last),
+                                  logos::logoNumberDigits(kHighestWritableLogo)));
     if (const int code = job.connect())
         return code;
-    const QString ddd = logos::logoNumberDigits(slot);
-    const int code = writeLogoVerified(job, slot, file.block);
-    if (code == kExitVerify)
-        return job.fail(code, QStringLiteral("Логотип #") + ddd +
-                                  QStringLiteral(" прочитан не таким, как записан: проверка не "
-                                                 "пройдена."));
-    if (code != kExitOk)
-        return code;
-    job.print(QStringLiteral("Передача Логотипа #") + ddd + QStringLiteral(" завершена."));
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        const int number = slot + static_cast<int>(i);
+        const QString ddd = logos::logoNumberDigits(number);
+        const int code = writeLogoVerified(job, number, blocks[i]);
+        if (code == kExitVerify)
+            return job.fail(code, QStringLiteral("Логотип #") + ddd +
+                                      QStringLiteral(" прочитан не таким, как записан: проверка "
+                                                     "не пройдена."));
+        if (code != kExitOk)
+            return code;
+        job.print(QStringLiteral("Передача Логотипа #") + ddd + QStringLiteral(" завершена."));
+    }
+    return kExitOk;
+}
+
+int convertLogoCommand(Job& job, const QString& input, const QString& output) {
+    const ConversionChoice choice = conversionChoiceOf(job.inv());
+    if (!choice.error.isEmpty())
+        return job.usage(choice.error);
+    const QString type = QFileInfo(output).suffix().toLower();
+    if (type != QStringLiteral("bin") && type != QStringLiteral("pbm") &&
+        type != QStringLiteral("bmp"))
+        return job.usage(QStringLiteral("Файл типа '") + QFileInfo(output).suffix() +
+                         QStringLiteral("' записать невозможно: логотип сохраняется в BIN, PBM "
+                                        "или BMP."));
+    const logos::PictureRead read = logos::readPicture(input);
+    if (!read.ok())
+        return job.fail(kExitFile, oneLine(read.error));
+    const logos::ConvertedLogo converted = logos::convertPicture(read.picture, choice.options);
+    if (!converted.ok())
+        return job.fail(kExitFile, oneLine(converted.error));
+    logos::LogoState work;
+    logos::loadConvertedLogo(work, converted);
+    const logos::LogoFilesOut files = logos::logoFilesFor(work, output);
+    if (!files.ok())
+        return job.fail(kExitFile, oneLine(files.error));
+    QJsonArray written;
+    for (const logos::LogoFileOut& file : files.files) {
+        if (const QString error = logos::writeLogoFile(file.path, file.bytes); !error.isEmpty())
+            return job.fail(kExitFile, oneLine(error));
+        written.append(file.path);
+    }
+    if (job.inv().json) {
+        job.printJson(QJsonDocument(QJsonObject{{QStringLiteral("width"), converted.width},
+                                                {QStringLiteral("height"), converted.height},
+                                                {QStringLiteral("threshold"), converted.threshold},
+                                                {QStringLiteral("files"), written}}));
+        return kExitOk;
+    }
+    for (const QJsonValue& path : written)
+        job.print(QStringLiteral("Логотип %1x%2 (порог %3) записан в ")
+                      .arg(converted.width)
+                      .arg(converted.height)
+                      .arg(converted.threshold) +
+                  path.toString());
     return kExitOk;
 }
 
@@ -111,8 +217,11 @@ int runLogo(Job& job) {
     const bool read = w.size() == 3 && verb == QStringLiteral("read");
     const bool write = w.size() == 4 && verb == QStringLiteral("write");
     const bool remove = w.size() == 3 && verb == QStringLiteral("delete");
+    if (w.size() == 4 && verb == QStringLiteral("convert"))
+        return convertLogoCommand(job, w[2], w[3]);
     if (!read && !write && !remove)
-        return job.usage(QStringLiteral("нужно: logo read DDD [-o ФАЙЛ], logo write DDD ФАЙЛ или "
+        return job.usage(QStringLiteral("нужно: logo read DDD [-o ФАЙЛ], logo write DDD ФАЙЛ "
+                                        "[--split], logo convert КАРТИНКА ФАЙЛ --height ТОЧЕК или "
                                         "logo delete DDD --yes"));
     const int highest = read ? kHighestLogo : kHighestWritableLogo;
     const auto slot = numberArgument(w[2], 0, highest);

@@ -41,35 +41,80 @@ LogoRead readLogoSlot(Job& job, int slot) {
     return out;
 }
 
-LogoFileBlock logoBlockFromFile(const QString& path, logos::LogoState& work) {
-    LogoFileBlock out;
-    const QString type = QFileInfo(path).suffix().toLower();
-    if (type == QStringLiteral("bmp")) {
-        const logos::PictureResult picture = logos::readBmpFile(path);
-        if (!picture.ok()) {
-            out.error = picture.error;
-            return out;
-        }
-        logos::showPicture(work, picture.picture);
-    } else if (type == QStringLiteral("bin") || type == QStringLiteral("pbm")) {
-        const logos::FileBytes file = logos::readFileHead(path);
-        if (!file.ok()) {
-            out.error = file.error;
-            return out;
-        }
-        const logos::ColumnPictureResult decoded =
-            logos::decodeBinPbm(file.bytes, type == QStringLiteral("bin"));
-        if (!decoded.ok()) {
-            out.error = decoded.error;
-            return out;
-        }
-        logos::unpackColumns(work, decoded.picture.columns, decoded.picture.width,
-                             decoded.picture.bytesPerColumn);
-    } else {
-        out.error = QStringLiteral("Файл типа '") + QFileInfo(path).suffix() +
-                    QStringLiteral("' открыть невозможно: нужен BIN, PBM или BMP.");
+ConversionChoice conversionChoiceOf(const Invocation& inv) {
+    ConversionChoice out;
+    const auto height = numberArgument(inv.height, 8, logos::kMaxLogoHeight);
+    if (!height || *height % 8 != 0) {
+        out.error = inv.height.isEmpty()
+                        ? QStringLiteral("картинке нужна высота логотипа: --height 8|16|24|32")
+                        : QStringLiteral("высота логотипа '") + inv.height +
+                              QStringLiteral("' недопустима: 8, 16, 24 или 32");
         return out;
     }
+    out.options.height = *height;
+    if (!inv.threshold.isEmpty() && inv.threshold != QStringLiteral("auto")) {
+        const auto threshold = numberArgument(inv.threshold, 0, 255);
+        if (!threshold) {
+            out.error = QStringLiteral("порог '") + inv.threshold +
+                        QStringLiteral("' недопустим: 0..255 или auto");
+            return out;
+        }
+        out.options.threshold = *threshold;
+    }
+    out.options.dithering = inv.dither ? logos::Dithering::FloydSteinberg : logos::Dithering::None;
+    out.options.invert = inv.invert;
+    return out;
+}
+
+QString loadLogoFile(const QString& path, logos::LogoState& work,
+                     const std::optional<logos::ConversionOptions>& options) {
+    switch (logos::logoFileKind(path)) {
+    case logos::LogoFileKind::Bmp: {
+        const logos::PictureResult picture = logos::readBmpFile(path);
+        if (!picture.ok())
+            return picture.error;
+        logos::showPicture(work, picture.picture);
+        return QString();
+    }
+    case logos::LogoFileKind::Bin:
+    case logos::LogoFileKind::Pbm: {
+        const logos::FileBytes file = logos::readFileHead(path);
+        if (!file.ok())
+            return file.error;
+        const logos::ColumnPictureResult decoded =
+            logos::decodeBinPbm(file.bytes, logos::logoFileKind(path) == logos::LogoFileKind::Bin);
+        if (!decoded.ok())
+            return decoded.error;
+        logos::unpackColumns(work, decoded.picture.columns, decoded.picture.width,
+                             decoded.picture.bytesPerColumn);
+        return QString();
+    }
+    case logos::LogoFileKind::Picture: {
+        if (!options)
+            return QStringLiteral("Картинку нужно сначала преобразовать: nimbrel-cli logo "
+                                  "convert.");
+        const logos::PictureRead read = logos::readPicture(path);
+        if (!read.ok())
+            return read.error;
+        const logos::ConvertedLogo converted = logos::convertPicture(read.picture, *options);
+        if (!converted.ok())
+            return converted.error;
+        logos::loadConvertedLogo(work, converted);
+        return QString();
+    }
+    case logos::LogoFileKind::Unknown:
+        break;
+    }
+    return QStringLiteral("Файл типа '") + QFileInfo(path).suffix() +
+           QStringLiteral("' открыть невозможно: нужен BIN, PBM, BMP или картинка.");
+}
+
+LogoFileBlock logoBlockFromFile(const QString& path, logos::LogoState& work,
+                                const std::optional<logos::ConversionOptions>& options) {
+    LogoFileBlock out;
+    out.error = loadLogoFile(path, work, options);
+    if (!out.error.isEmpty())
+        return out;
     out.block = logos::encodeLogoBlock(work);
     if (out.block.size() > logos::kMaxBlockLength) {
         out.error =

@@ -3,6 +3,9 @@
 #include "cli/Job.h"
 #include "logos/LogoBlock.h"
 #include "logos/LogoState.h"
+#include "logos/PictureConversion.h"
+
+#include <optional>
 
 namespace nimbrel::cli {
 
@@ -14,13 +17,28 @@ struct LogoRead {
 };
 LogoRead readLogoSlot(Job& job, int slot);
 
-// A BIN, PBM or BMP file (by extension) as the block the program would send for it, through
-// the editor's logo `work` as the program does. `error` says why the file is refused.
+// --height, --threshold, --dither and --invert as the conversion dialog's answer; `error`
+// (a usage message) when one is wrong or --height is missing.
+struct ConversionChoice {
+    logos::ConversionOptions options;
+    QString error;
+};
+ConversionChoice conversionChoiceOf(const Invocation& inv);
+
+// A BIN, PBM or BMP file, or a picture converted with `options`, as the editor's logo `work`,
+// the way the window opens it. Returns why the file is refused, empty when it is loaded.
+QString loadLogoFile(const QString& path, logos::LogoState& work,
+                     const std::optional<logos::ConversionOptions>& options = std::nullopt);
+
+// The file as the block the program would send for it (see loadLogoFile). `error` says why
+// the file is refused.
 struct LogoFileBlock {
     QByteArray block;
     QString error;
 };
-LogoFileBlock logoBlockFromFile(const QString& path, logos::LogoState& work);
+LogoFileBlock
+logoBlockFromFile(const QString& path, logos::LogoState& work,
+                  const std::optional<logos::ConversionOptions>& options = std::nullopt);
 
 // Writes the block and reads the slot back; kExitVerify when the logo that came back is not
 // the one sent. A failed write, or a check read that got no answer, has been told.

@@ -3,6 +3,7 @@
 #include "logos/LogoFiles.h"
 #include "marks/FragmentRecord.h"
 #include "marks/FragmentTypes.h"
+#include "marks/MarkBlock.h"
 #include "marks/MarkOperations.h"
 #include "platform/Cp1251.h"
 
@@ -93,38 +94,89 @@ QString typeNameOf(const QString& argument) {
     return QString();
 }
 
+// The fragment read reply's bytes (a stored record has the same layout) as the read prints them.
+int printFragment(Job& job, int line, int fragment, const QByteArray& reply, int mark) {
+    if (job.inv().json) {
+        const marks::FragmentReply f = marks::decodeFragmentReply(reply);
+        const QString name = marks::typeName(static_cast<unsigned char>(f.typeCode));
+        QJsonObject out{
+            {QStringLiteral("position"), QString::number(line) + QString::number(fragment)},
+            {QStringLiteral("typeCode"), f.typeCode},
+            {QStringLiteral("type"), name.isEmpty() ? QJsonValue() : QJsonValue(name)},
+            {QStringLiteral("font"), f.font},
+            {QStringLiteral("text"), f.text}};
+        if (mark >= 0)
+            out.insert(QStringLiteral("mark"), mark);
+        job.printJson(QJsonDocument(out));
+    } else {
+        job.print(terminalText(marks::fragmentReport(line, fragment, reply)));
+    }
+    return kExitOk;
+}
+
+// The stored mark whose one record is read or changed; kExitOk with the block in `block`.
+int readStoredMark(Job& job, int mark, QByteArray& block) {
+    if (const int code = job.connect())
+        return code;
+    const marks::MarkRead r = marks::readMark(job.line(), mark);
+    if (!r.ok())
+        return job.linkFailure(r.error);
+    if (r.empty())
+        return job.fail(kExitFile, QStringLiteral("МАРКА #") + marks::markDigits(mark) +
+                                       QStringLiteral(": ПУСТАЯ МАРКА! Фрагмент не прочитан и не "
+                                                      "записан."));
+    block = r.block;
+    return kExitOk;
+}
+
+// One record of stored mark `mark` changed on the block's bytes, the other 31 left as they came.
+int writeStoredFragment(Job& job, int mark, int line, int fragment, const QByteArray& record) {
+    QByteArray block;
+    if (const int code = readStoredMark(job, mark, block))
+        return code;
+    int row = -1;
+    const int code =
+        writeMarkVerified(job, mark, marks::withRecord(block, line, fragment, record), row);
+    if (code == kExitVerify)
+        return job.fail(code, QStringLiteral("Марка #") + marks::markDigits(mark) +
+                                  QStringLiteral(" прочитана не такой, как записана (фрагмент # ") +
+                                  marks::positionLabel(row) +
+                                  QStringLiteral("): проверка не пройдена."));
+    return code;
+}
+
 int fragmentCommand(Job& job) {
     const QStringList& w = job.inv().words;
     const bool read = w.size() == 4 && w[1] == QStringLiteral("read");
     const bool write = w.size() == 5 && w[1] == QStringLiteral("write");
     if (!read && !write)
-        return job.usage(QStringLiteral("нужно: fragment read СТРОКА ПОЗИЦИЯ или fragment write "
-                                        "СТРОКА ПОЗИЦИЯ [--type ТИП] [--font ШРИФТ] ТЕКСТ"));
+        return job.usage(QStringLiteral("нужно: fragment read СТРОКА ПОЗИЦИЯ [--mark NN] или "
+                                        "fragment write СТРОКА ПОЗИЦИЯ [--mark NN] [--type ТИП] "
+                                        "[--font ШРИФТ] ТЕКСТ"));
     const auto line = numberArgument(w[2], 1, marks::kLines);
     const auto fragment = numberArgument(w[3], 1, marks::kFragmentsPerLine);
     if (!line || !fragment)
         return job.usage(QStringLiteral("фрагмент '") + w[2] + QLatin1Char(' ') + w[3] +
                          QStringLiteral("' не существует: строка 1..4, позиция 1..8"));
+    const QString& markArgument = job.inv().mark;
+    const auto mark = numberArgument(markArgument, 0, kHighestMark);
+    if (!markArgument.isEmpty() && !mark)
+        return job.usage(QStringLiteral("Недопустимый Номер Марки '") + markArgument +
+                         QStringLiteral("': 0..85"));
+    if (read && mark) {
+        QByteArray block;
+        if (const int code = readStoredMark(job, *mark, block))
+            return code;
+        return printFragment(job, *line, *fragment, marks::recordOf(block, *line, *fragment),
+                             *mark);
+    }
     if (read) {
         if (const int code = job.connect())
             return code;
         const link::ExchangeResult r = marks::readFragment(job.line(), *line, *fragment);
         if (!r.ok())
             return job.linkFailure(r.error);
-        const QByteArray& reply = r.reply;
-        if (job.inv().json) {
-            const marks::FragmentReply f = marks::decodeFragmentReply(reply);
-            const QString name = marks::typeName(static_cast<unsigned char>(f.typeCode));
-            job.printJson(QJsonDocument(QJsonObject{
-                {QStringLiteral("position"), QString::number(*line) + QString::number(*fragment)},
-                {QStringLiteral("typeCode"), f.typeCode},
-                {QStringLiteral("type"), name.isEmpty() ? QJsonValue() : QJsonValue(name)},
-                {QStringLiteral("font"), f.font},
-                {QStringLiteral("text"), f.text}}));
-        } else {
-            job.print(terminalText(marks::fragmentReport(*line, *fragment, reply)));
-        }
-        return kExitOk;
+        return printFragment(job, *line, *fragment, r.reply, -1);
     }
     marks::FragmentEdit edit;
     edit.position = QString::number(*line) + QString::number(*fragment);
@@ -151,20 +203,33 @@ int fragmentCommand(Job& job) {
         return job.fail(kExitUsage, QStringLiteral("Текст фрагмента длиннее 44 символов (") +
                                         QString::number(length) +
                                         QStringLiteral("). Фрагмент не записан."));
-    if (const int code = job.connect())
-        return code;
-    if (const link::ExchangeError e = marks::writeFragment(job.line(), edit);
-        e != link::ExchangeError::None)
-        return job.linkFailure(e);
-    if (job.inv().json)
-        job.printJson(QJsonDocument(QJsonObject{{QStringLiteral("position"), edit.position},
-                                                {QStringLiteral("type"), edit.typeText},
-                                                {QStringLiteral("font"), *font},
-                                                {QStringLiteral("text"), edit.text}}));
-    else
-        job.print(QStringLiteral("Фрагмент #") + edit.position + QStringLiteral(" записан: ") +
-                  edit.typeText + QStringLiteral(", шрифт ") + edit.fontText.right(2) +
-                  QStringLiteral(", текст '") + edit.text + QStringLiteral("'"));
+    if (mark) {
+        const QByteArray record =
+            marks::encodeRecord(marks::typeCode(edit.typeText), *font, edit.text);
+        if (const int code = writeStoredFragment(job, *mark, *line, *fragment, record))
+            return code;
+    } else {
+        if (const int code = job.connect())
+            return code;
+        if (const link::ExchangeError e = marks::writeFragment(job.line(), edit);
+            e != link::ExchangeError::None)
+            return job.linkFailure(e);
+    }
+    if (job.inv().json) {
+        QJsonObject out{{QStringLiteral("position"), edit.position},
+                        {QStringLiteral("type"), edit.typeText},
+                        {QStringLiteral("font"), *font},
+                        {QStringLiteral("text"), edit.text}};
+        if (mark)
+            out.insert(QStringLiteral("mark"), *mark);
+        job.printJson(QJsonDocument(out));
+    } else {
+        job.print(QStringLiteral("Фрагмент #") + edit.position +
+                  (mark ? QStringLiteral(" Марки #") + marks::markDigits(*mark) : QString()) +
+                  QStringLiteral(" записан: ") + edit.typeText + QStringLiteral(", шрифт ") +
+                  edit.fontText.right(2) + QStringLiteral(", текст '") + edit.text +
+                  QStringLiteral("'"));
+    }
     return kExitOk;
 }
 

@@ -38,6 +38,24 @@ const std::vector<OptionRow>& optionRows() {
         {{QStringLiteral("font")},
          QStringLiteral("ШРИФТ"),
          QStringLiteral("fragment write: номер шрифта 0..15 (по умолчанию 2)")},
+        {{QStringLiteral("mark")},
+         QStringLiteral("NN"),
+         QStringLiteral("fragment: хранимая марка 0..85 вместо печатаемой")},
+        {{QStringLiteral("height")},
+         QStringLiteral("ТОЧЕК"),
+         QStringLiteral("logo convert/write: высота из картинки: 8, 16, 24 или 32")},
+        {{QStringLiteral("threshold")},
+         QStringLiteral("N|auto"),
+         QStringLiteral("logo convert/write: порог серого 0..255 (по умолчанию auto)")},
+        {{QStringLiteral("dither")},
+         QString(),
+         QStringLiteral("logo convert/write: рассеивание Флойда-Стейнберга")},
+        {{QStringLiteral("invert")},
+         QString(),
+         QStringLiteral("logo convert/write: светлое печатать, темное нет")},
+        {{QStringLiteral("split")},
+         QString(),
+         QStringLiteral("logo write: широкий логотип разрезать в слоты DDD, DDD+1, ...")},
         {{QStringLiteral("yes")},
          QString(),
          QStringLiteral("подтверждение для logo delete и restore")},
@@ -85,6 +103,12 @@ ParsedInvocation parseInvocation(const QStringList& arguments) {
     inv.time = parser.value(QStringLiteral("time"));
     inv.type = parser.value(QStringLiteral("type"));
     inv.font = parser.value(QStringLiteral("font"));
+    inv.mark = parser.value(QStringLiteral("mark"));
+    inv.height = parser.value(QStringLiteral("height"));
+    inv.threshold = parser.value(QStringLiteral("threshold"));
+    inv.dither = parser.isSet(QStringLiteral("dither"));
+    inv.invert = parser.isSet(QStringLiteral("invert"));
+    inv.split = parser.isSet(QStringLiteral("split"));
     inv.yes = parser.isSet(QStringLiteral("yes"));
     inv.force = parser.isSet(QStringLiteral("force"));
     inv.marks = parser.isSet(QStringLiteral("marks"));
@@ -118,11 +142,15 @@ QString helpText() {
         "  lines get | lines set N        число текстовых строк\n"
         "  mark read NN [-o ФАЙЛ.mrt]     прочитать марку 0..85\n"
         "  mark write NN ФАЙЛ.mrt         записать марку и проверить чтением\n"
-        "  fragment read СТРОКА ПОЗИЦИЯ   фрагмент печатаемой марки (1..4, 1..8)\n"
-        "  fragment write СТРОКА ПОЗИЦИЯ [--type ТИП] [--font ШРИФТ] ТЕКСТ\n"
-        "                                 записать фрагмент (до 44 символов Windows-1251)\n"
+        "  fragment read СТРОКА ПОЗИЦИЯ [--mark NN]\n"
+        "                                 фрагмент (1..4, 1..8) печатаемой или хранимой марки\n"
+        "  fragment write СТРОКА ПОЗИЦИЯ [--mark NN] [--type ТИП] [--font ШРИФТ] ТЕКСТ\n"
+        "                                 записать фрагмент (до 44 символов Windows-1251);\n"
+        "                                 с --mark остальные 31 фрагмент марки не меняются\n"
         "  logo read DDD [-o ФАЙЛ]        прочитать логотип 0..255 (BIN или BMP)\n"
-        "  logo write DDD ФАЙЛ            записать логотип 0..127 из BIN, PBM или BMP\n"
+        "  logo write DDD ФАЙЛ [--split]  записать логотип 0..127 из BIN, PBM, BMP или картинки\n"
+        "  logo convert КАРТИНКА ФАЙЛ --height 8|16|24|32 [--threshold N|auto] [--dither]\n"
+        "               [--invert]        картинка (PNG, JPEG, ...) в логотип BIN, PBM или BMP\n"
         "  logo delete DDD --yes          удалить логотип 0..127\n"
         "  bitmap -o ФАЙЛ.bmp             бит-карта печатаемой марки\n"
         "  backup ПАПКА                   марки, логотипы, уставки и manifest.json в папку\n"

@@ -24,6 +24,15 @@ struct Invocation {
     bool logos = false;
     bool help = false;
     bool version = false;
+
+    // fragment read/write --mark: a stored mark instead of the printed one
+    QString mark;
+    // logo convert/write: --height (8, 16, 24 or 32), --threshold (0..255 or "auto")
+    QString height;
+    QString threshold;
+    bool dither = false;
+    bool invert = false;
+    bool split = false; // logo write --split: a wide logo into slots DDD, DDD+1, ...
 };
 
 struct ParsedInvocation {

@@ -1,5 +1,6 @@
 #include "logos/LogoSplit.h"
 
+#include "logos/LogoBlock.h"
 #include "logos/LogoEditor.h"
 #include "logos/LogoFiles.h"
 
@@ -92,6 +93,73 @@ QImage stripImage(const LogoState& logo, int first, int width) {
 
 QByteArray multiPartFile(const LogoState& logo, int first, int width, int r) {
     return encodeBinFile(r * width + 2, width, r, packColumns(logo, first, width, r, 8 * r - 1));
+}
+
+std::vector<LogoStrip> stripsOf(const std::vector<int>& widths) {
+    std::vector<LogoStrip> out;
+    int first = 0;
+    for (int w : widths) {
+        out.push_back({first, w});
+        first += w;
+    }
+    return out;
+}
+
+int widestSlotWidth(int bytesPerColumn) {
+    return (kMaxBlockLength - 2) / std::max(bytesPerColumn, 1);
+}
+
+QByteArray stripBlock(const LogoState& logo, const LogoStrip& strip) {
+    const int r = bytesPerColumnFor(logo.height);
+    QByteArray block;
+    block.append(static_cast<char>(strip.width & 0xFF));
+    block.append(static_cast<char>(r));
+    block.append(packColumns(logo, strip.first, strip.width, r, logo.height - 1));
+    return block;
+}
+
+std::vector<LogoFileOut> multiPartFiles(const LogoState& logo, const QString& chosen, int parts) {
+    const int r = bytesPerColumnFor(logo.height);
+    const QString base = multiPartBase(chosen);
+    std::vector<LogoFileOut> out;
+    for (const LogoStrip& s : stripsOf(multiPartStripWidths(logo.width, parts)))
+        out.push_back({multiPartFileName(base, static_cast<int>(out.size()) + 1),
+                       multiPartFile(logo, s.first, s.width, r)});
+    return out;
+}
+
+LogoFilesOut logoFilesFor(LogoState& logo, const QString& path) {
+    LogoFilesOut out;
+    const QString type = QFileInfo(path).suffix().toLower();
+    logo.bytesPerColumn = bytesPerColumnFor(logo.height);
+    const int r = logo.bytesPerColumn;
+    if (type == QLatin1String("bmp")) {
+        out.files.push_back({path, encodeBmp(logo)});
+    } else if (type == QLatin1String("pbm")) {
+        QByteArray bytes;
+        bytes.append(static_cast<char>(r));
+        bytes.append(static_cast<char>(logo.width & 0xFF));
+        bytes.append(static_cast<char>(logo.width >> 8));
+        bytes.append(packColumns(logo, 0, logo.width, r, logo.height - 1));
+        out.files.push_back({path, bytes});
+    } else if (type == QLatin1String("bin")) {
+        const int parts = binPartCount(logo.width, r);
+        if (parts <= 1)
+            out.files.push_back({path, singleBinFile(logo)});
+        else if (parts <= kMaxBinParts)
+            out.files = multiPartFiles(logo, path, parts);
+        else
+            out.error = tooManyPartsText();
+    } else {
+        out.error = QStringLiteral("Файл типа '%1' записать невозможно.\n\r").arg(type) +
+                    QStringLiteral("Логотип сохраняется в файлах '.BIN', '.PBM' и '.BMP'.");
+    }
+    return out;
+}
+
+QString tooManyPartsText() {
+    return QStringLiteral("ПРЕВЫШЕНИЕ РАЗУМНОЙ ДЛИНЫ МАРКИ -\n\r") +
+           QStringLiteral("РИСУНОК ЗАЙМЕТ БОЛЕЕ 12 ЛОГОТИПОВ!");
 }
 
 QString wideCheckQuestion(const QString& chosen, int parts) {

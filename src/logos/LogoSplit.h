@@ -36,6 +36,40 @@ QImage stripImage(const LogoState& logo, int first, int width);
 // from row 8R - 1.
 QByteArray multiPartFile(const LogoState& logo, int first, int width, int bytesPerColumn);
 
+// Columns first .. first + width - 1 of a logo, one strip of a cut.
+struct LogoStrip {
+    int first = 0;
+    int width = 0;
+};
+// The strips of a list of widths, side by side from column 0.
+std::vector<LogoStrip> stripsOf(const std::vector<int>& widths);
+
+// The widest logo one slot takes at R bytes per column: the block X, R, X x R column bytes is
+// at most 255 bytes long.
+int widestSlotWidth(int bytesPerColumn);
+// The logo block of one strip: what is sent for the strip once it is the editor's logo.
+QByteArray stripBlock(const LogoState& logo, const LogoStrip& strip);
+
+// A file to be written: where and what.
+struct LogoFileOut {
+    QString path;
+    QByteArray bytes;
+};
+// The part files of the multi-part conversion, base_1.bin, base_2.bin, ... (see multiPartBase).
+std::vector<LogoFileOut> multiPartFiles(const LogoState& logo, const QString& chosen, int parts);
+
+struct LogoFilesOut {
+    std::vector<LogoFileOut> files;
+    QString error; // the message for the user when the logo cannot be saved so
+    bool ok() const { return error.isEmpty(); }
+};
+// The logo saved under `path` by its extension, as the editor saves it: BMP whole; BIN as one
+// file or, when wider than one file takes, as up to 12 part files; PBM in the maker's layout
+// (R, 16-bit X, the columns), which the program reads back as it is.
+LogoFilesOut logoFilesFor(LogoState& logo, const QString& path);
+// "ПРЕВЫШЕНИЕ РАЗУМНОЙ ДЛИНЫ МАРКИ - ..."
+QString tooManyPartsText();
+
 QString wideCheckQuestion(const QString& chosen, int parts);
 QString multiPartQuestion(const QString& base, int parts);
 QString wideCheckRefusal(int width, int height);

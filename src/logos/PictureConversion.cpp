@@ -2,6 +2,7 @@
 
 #include "logos/LogoEditor.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -250,6 +251,27 @@ QStringList pictureFilePatterns() {
 QString pictureFileFilter() {
     return QStringLiteral("Картинки (") + pictureFilePatterns().join(QLatin1Char(' ')) +
            QStringLiteral(")");
+}
+
+bool isNetpbm(const QByteArray& head) {
+    return head.startsWith("P1") || head.startsWith("P4");
+}
+
+LogoFileKind logoFileKind(const QString& path) {
+    const QString type = QFileInfo(path).suffix().toLower();
+    if (type == QLatin1String("bmp"))
+        return LogoFileKind::Bmp;
+    if (type == QLatin1String("bin"))
+        return LogoFileKind::Bin;
+    if (type == QLatin1String("pbm")) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly) && isNetpbm(file.read(2)))
+            return LogoFileKind::Picture;
+        return LogoFileKind::Pbm;
+    }
+    if (!type.isEmpty() && pictureFilePatterns().contains(QStringLiteral("*.") + type))
+        return LogoFileKind::Picture;
+    return LogoFileKind::Unknown;
 }
 
 void loadConvertedLogo(LogoState& logo, const ConvertedLogo& converted) {

@@ -74,6 +74,13 @@ QStringList pictureFilePatterns();
 // "Картинки (*.gif *.jpg ...)" for a file dialog.
 QString pictureFileFilter();
 
+// A netpbm bitmap ("P1" plain, "P4" raw); the maker's own PBM layout never begins so.
+bool isNetpbm(const QByteArray& head);
+
+// How a logo file is opened: by its extension, and a .pbm by its first bytes.
+enum class LogoFileKind { Bmp, Bin, Pbm, Picture, Unknown };
+LogoFileKind logoFileKind(const QString& path);
+
 // Makes the converted dots the editor's logo as a BIN load would (unpacked from column bytes),
 // as a new unsaved picture: no file name, type "bmp", changed, the grid back at its left edge.
 void loadConvertedLogo(LogoState& logo, const ConvertedLogo& converted);

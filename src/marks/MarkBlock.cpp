@@ -48,24 +48,46 @@ EncodedMark encodeMarkBlock(const MarkTable& table) {
     out.block = QByteArray(kMarkBlockSize, '\0');
     for (int record = 0; record < kRows; ++record) {
         const int row = rowOfRecord(record);
-        const unsigned char code = typeCode(table.cell(row, MarkTable::kType));
-        QByteArray text = platform::encodeCp1251(table.cell(row, MarkTable::kText));
-        if (code == kEanCode)
-            text = text.left(kEanDigits).leftJustified(kEanDigits, '0');
-        if (text.size() > kMaxFragmentText) {
+        const QByteArray bytes = encodeRecord(typeCode(table.cell(row, MarkTable::kType)),
+                                              fontNumber(table.cell(row, MarkTable::kFont)),
+                                              table.cell(row, MarkTable::kText));
+        if (bytes.isEmpty()) {
             out.tooLongRows.push_back(row);
             continue;
         }
-        char* r = out.block.data() + qsizetype(record) * kRecordSize;
-        r[0] = static_cast<char>(code);
-        r[1] = static_cast<char>(fontNumber(table.cell(row, MarkTable::kFont)));
-        r[2] = static_cast<char>(text.size());
-        std::copy(text.begin(), text.end(), r + kTextOffset);
+        out.block.replace(qsizetype(record) * kRecordSize, kRecordSize, bytes);
     }
     if (!out.ok()) {
         out.block.clear();
         std::sort(out.tooLongRows.begin(), out.tooLongRows.end());
     }
+    return out;
+}
+
+QByteArray encodeRecord(unsigned char code, int font, const QString& text) {
+    QByteArray bytes = platform::encodeCp1251(text);
+    if (code == kEanCode)
+        bytes = bytes.left(kEanDigits).leftJustified(kEanDigits, '0');
+    if (bytes.size() > kMaxFragmentText)
+        return {};
+    QByteArray record(kRecordSize, '\0');
+    record[0] = static_cast<char>(code);
+    record[1] = static_cast<char>(font);
+    record[2] = static_cast<char>(bytes.size());
+    record.replace(kTextOffset, bytes.size(), bytes);
+    return record;
+}
+
+QByteArray recordOf(const QByteArray& block, int line, int fragment) {
+    const qsizetype at = qsizetype(recordOfRow(rowOf(line, fragment))) * kRecordSize;
+    QByteArray record = block.mid(at, kRecordSize);
+    return record.leftJustified(kRecordSize, '\0');
+}
+
+QByteArray withRecord(const QByteArray& block, int line, int fragment, const QByteArray& record) {
+    QByteArray out = block.left(kMarkBlockSize).leftJustified(kMarkBlockSize, '\0');
+    const qsizetype at = qsizetype(recordOfRow(rowOf(line, fragment))) * kRecordSize;
+    out.replace(at, kRecordSize, record.left(kRecordSize).leftJustified(kRecordSize, '\0'));
     return out;
 }
 

@@ -39,6 +39,15 @@ struct EncodedMark {
 // refused rather than cut, so the write never sends a fragment the user did not see.
 EncodedMark encodeMarkBlock(const MarkTable& table);
 
+// One record as a whole mark holds it: type code, font, text length, the Windows-1251 text
+// (barcode texts made 13 characters), zero bytes. Empty when the text does not fit a record.
+QByteArray encodeRecord(unsigned char typeCode, int font, const QString& text);
+// The record of line 1..4, fragment 1..8 as the block holds it (missing bytes read as 0).
+QByteArray recordOf(const QByteArray& block, int line, int fragment);
+// The block with that one record replaced; every other byte stays as it was (a short block is
+// filled with zero bytes to a whole mark, a longer one cut to it).
+QByteArray withRecord(const QByteArray& block, int line, int fragment, const QByteArray& record);
+
 // The two reads show unknown codes and large fonts differently.
 enum class ReadForm {
     Numbered, // read mark nn: "?", " %02d", a length of 128 and above is no text

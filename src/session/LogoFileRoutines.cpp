@@ -61,8 +61,7 @@ bool writeBinLogo(LogoContext& ctx, const QString& path, bool offerOpenFirst) {
         return writeBytes(ctx, path, singleBinFile(logo));
     if (parts <= kMaxBinParts)
         return multiPartConversion(ctx, path, parts, offerOpenFirst);
-    showError(ctx, QStringLiteral("ПРЕВЫШЕНИЕ РАЗУМНОЙ ДЛИНЫ МАРКИ -\n\r") +
-                       QStringLiteral("РИСУНОК ЗАЙМЕТ БОЛЕЕ 12 ЛОГОТИПОВ!"));
+    showError(ctx, tooManyPartsText());
     return false;
 }
 
@@ -170,7 +169,7 @@ void openLogoFile(LogoContext& ctx) {
         if (path.isEmpty())
             return;
         const QString type = QFileInfo(path).suffix();
-        const QString lower = type.toLower();
+        const LogoFileKind kind = logoFileKind(path);
         bool loaded = false;
         if (type.isEmpty()) {
             // Nothing is loaded; the name is kept as a BIN logo's for a later save.
@@ -179,11 +178,12 @@ void openLogoFile(LogoContext& ctx) {
             ctx.link.shell.sizeStatus = sizeStatus(logo);
             return;
         }
-        if (lower == QLatin1String("bmp")) {
+        if (kind == LogoFileKind::Bmp) {
             loaded = loadBmpFile(ctx, path);
-        } else if (lower == QLatin1String("bin") || lower == QLatin1String("pbm")) {
-            loaded = loadBinPbmFile(ctx, path, lower == QLatin1String("bin"));
-        } else if (pictureFilePatterns().contains(QStringLiteral("*.") + lower)) {
+        } else if (kind == LogoFileKind::Bin || kind == LogoFileKind::Pbm) {
+            loaded = loadBinPbmFile(ctx, path, kind == LogoFileKind::Bin);
+        } else if (kind == LogoFileKind::Picture) {
+            // A netpbm .pbm too: it is a picture, not the maker's PBM layout.
             openPicture(ctx, path);
             return;
         } else {

@@ -13,21 +13,6 @@ using namespace logos;
 
 namespace {
 
-struct Strip {
-    int first;
-    int width;
-};
-
-std::vector<Strip> strips(const std::vector<int>& widths) {
-    std::vector<Strip> out;
-    int first = 0;
-    for (int w : widths) {
-        out.push_back({first, w});
-        first += w;
-    }
-    return out;
-}
-
 // One message for every part file that could not be written; false when there was one.
 bool reportFailedWrites(LogoContext& ctx, const QStringList& failed) {
     if (failed.isEmpty())
@@ -56,9 +41,9 @@ int wideLogoCheck(LogoContext& ctx) {
     const QString chosen = logo.file.chosen.isEmpty()
                                ? QDir(ctx.folder).filePath(QStringLiteral("logo"))
                                : logo.file.chosen;
-    const std::vector<Strip> cut = strips(wideCheckStripWidths(logo.width, parts));
+    const std::vector<LogoStrip> cut = stripsOf(wideCheckStripWidths(logo.width, parts));
     std::vector<QImage> images;
-    for (const Strip& s : cut)
+    for (const LogoStrip& s : cut)
         images.push_back(stripImage(logo, s.first, s.width));
     QStringList failed;
     for (int i = parts; i >= 1; --i) {
@@ -83,18 +68,14 @@ int wideLogoCheck(LogoContext& ctx) {
 }
 
 bool multiPartConversion(LogoContext& ctx, const QString& chosen, int parts, bool offerOpenFirst) {
-    LogoState& logo = ctx.logo;
-    const int r = logo.bytesPerColumn;
     const QString base = multiPartBase(chosen);
     QStringList failed;
     QStringList written;
-    for (const Strip& s : strips(multiPartStripWidths(logo.width, parts))) {
-        const QString path =
-            multiPartFileName(base, static_cast<int>(written.size() + failed.size()) + 1);
-        if (logos::writeLogoFile(path, multiPartFile(logo, s.first, s.width, r)).isEmpty())
-            written << path;
+    for (const LogoFileOut& part : multiPartFiles(ctx.logo, chosen, parts)) {
+        if (logos::writeLogoFile(part.path, part.bytes).isEmpty())
+            written << part.path;
         else
-            failed << path;
+            failed << part.path;
     }
     if (!reportFailedWrites(ctx, failed))
         return false;
@@ -110,8 +91,8 @@ bool multiPartConversion(LogoContext& ctx, const QString& chosen, int parts, boo
     }
     if (dialogs.message(title, multiPartQuestion(base, parts), platform::kQuestion) ==
         platform::kYes) {
-        logo.file.chosen = multiPartFileName(base, 1);
-        loadBinPbmFile(ctx, logo.file.chosen, true);
+        ctx.logo.file.chosen = multiPartFileName(base, 1);
+        loadBinPbmFile(ctx, ctx.logo.file.chosen, true);
     }
     return true;
 }

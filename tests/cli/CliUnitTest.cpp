@@ -1,4 +1,5 @@
 #include "cli/Job.h"
+#include "cli/LogoTransfer.h"
 #include "cli/Manifest.h"
 #include "cli/Options.h"
 #include "cli/PortChoice.h"
@@ -152,6 +153,62 @@ TEST(Options, ParsesAndRefuses) {
     EXPECT_EQ(parseInvocation({"info", "--bogus"}).error,
               QStringLiteral("неизвестный параметр 'bogus'"));
     EXPECT_FALSE(parseInvocation({"info", "--baud", "fast"}).invocation);
+}
+
+struct ConversionCase {
+    QStringList args;
+    const char* error; // a part of the usage message; empty: taken
+    int height;
+    int threshold;
+    bool dither;
+    bool invert;
+};
+
+class ConversionOptionsTest : public ::testing::TestWithParam<ConversionCase> {};
+
+TEST_P(ConversionOptionsTest, PictureOptionsAsTheDialogAnswers) {
+    const ConversionCase& c = GetParam();
+    const ParsedInvocation parsed =
+        parseInvocation(QStringList{"logo", "convert", "a.png", "a.bin"} + c.args);
+    ASSERT_TRUE(parsed.invocation) << parsed.error.toStdString();
+    const ConversionChoice choice = conversionChoiceOf(*parsed.invocation);
+    if (*c.error != '\0') {
+        EXPECT_TRUE(choice.error.contains(QString::fromUtf8(c.error)))
+            << choice.error.toStdString();
+        return;
+    }
+    EXPECT_EQ(choice.error, QString());
+    EXPECT_EQ(choice.options.height, c.height);
+    EXPECT_EQ(choice.options.threshold, c.threshold);
+    EXPECT_EQ(choice.options.dithering == logos::Dithering::FloydSteinberg, c.dither);
+    EXPECT_EQ(choice.options.invert, c.invert);
+    EXPECT_TRUE(choice.options.transparentAsLight);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, ConversionOptionsTest,
+    ::testing::Values(
+        ConversionCase{{"--height", "32"}, "", 32, logos::kAutoThreshold, false, false},
+        ConversionCase{{"--height", "8", "--threshold", "auto"}, "", 8, -1, false, false},
+        ConversionCase{{"--height=16", "--threshold", "0", "--dither"}, "", 16, 0, true, false},
+        ConversionCase{
+            {"--height", "24", "--threshold", "255", "--invert"}, "", 24, 255, false, true},
+        ConversionCase{{}, "--height 8|16|24|32", 0, 0, false, false},
+        ConversionCase{{"--height", "12"}, "'12'", 0, 0, false, false},
+        ConversionCase{{"--height", "40"}, "'40'", 0, 0, false, false},
+        ConversionCase{{"--height", "0"}, "'0'", 0, 0, false, false},
+        ConversionCase{{"--height", "32", "--threshold", "256"}, "'256'", 0, 0, false, false},
+        ConversionCase{{"--height", "32", "--threshold", "-1"}, "'-1'", 0, 0, false, false},
+        ConversionCase{{"--height", "32", "--threshold", "Auto"}, "'Auto'", 0, 0, false, false}));
+
+TEST(Options, StoredMarkAndSplitAreTaken) {
+    const ParsedInvocation parsed =
+        parseInvocation({"fragment", "write", "1", "1", "--mark", "03", "LOT", "--split"});
+    ASSERT_TRUE(parsed.invocation) << parsed.error.toStdString();
+    EXPECT_EQ(parsed.invocation->mark, "03");
+    EXPECT_TRUE(parsed.invocation->split);
+    EXPECT_EQ(parsed.invocation->words, QStringList({"fragment", "write", "1", "1", "LOT"}));
+    EXPECT_FALSE(parseInvocation({"fragment", "read", "1", "1", "--mark"}).invocation);
 }
 
 TEST(Options, HelpNamesEveryExitCode) {
