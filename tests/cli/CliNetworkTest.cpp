@@ -104,8 +104,9 @@ TEST_P(CliNetworkFault, SameMessageAndCodeAsTheLocalFault) {
         ASSERT_TRUE(holder.open(url, {}).ok());
         break;
     case Fault::Dropped: {
-        // The simulator's line hangs up on the mark write command and ser2net drops the
-        // connection; the mark's pieces, 30 ms apart, meet the closed connection.
+        // The simulator's line hangs up once it has taken the mark write (command and block)
+        // and ser2net drops the connection: the mark is written, but the check read finds the
+        // connection gone, as on the local line.
         SimProcess& sim = startForwarded({"--model", "T936", "--fault", "hangup=1@t"});
         ASSERT_EQ(on(sim, {"mark", "read", "0", "-o", "m.mrt"}).code, 0);
         url = rfc2217();
@@ -140,7 +141,8 @@ INSTANTIATE_TEST_SUITE_P(
                   Fault::Dropped,
                   {"mark", "write", "5", "m.mrt"},
                   4,
-                  "Ошибка записи данных в порт {url}! Устройство {url}: проверьте кабель"}),
+                  "Марка #05 записана, но проверить её не удалось: Маркиратор не ответил на "
+                  "чтение. Устройство {url}"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
