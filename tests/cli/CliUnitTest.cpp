@@ -1,3 +1,4 @@
+#include "TestNames.h"
 #include "cli/Job.h"
 #include "cli/Manifest.h"
 #include "cli/Options.h"
@@ -46,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PortCase{"/dev/pts/4", "COM200", "/dev/pts/4", true, false},
                       PortCase{"7", "", "", false, false}, PortCase{"0", "", "", false, true},
                       PortCase{"256", "", "", false, true}, PortCase{"COMX", "", "", false, true},
-                      PortCase{"", "", "", false, true}));
+                      PortCase{"", "", "", false, true}),
+    [](const auto& info) { return testName(info.param.argument); });
 
 TEST(PortChoice, MissingPortIsNamedWithWhereToLook) {
     EXPECT_EQ(choosePort("7", kDevices).error,
@@ -87,7 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TraceCase{"10:29:34.759 > 1 69", false, '>', QByteArray()},
                       TraceCase{"10:29:34.759 ! 11", false, '!', QByteArray()},
                       TraceCase{"25:00:00.000 > 11", false, '>', QByteArray()},
-                      TraceCase{"garbage", false, '#', QByteArray()}));
+                      TraceCase{"garbage", false, '#', QByteArray()}),
+    [](const auto& info) { return testName(info.param.line); });
 
 TEST(TraceLog, WritesWhatItParsesBack) {
     TraceLog log;
