@@ -1,3 +1,4 @@
+#include "TestNames.h"
 #include "cli/Job.h"
 #include "cli/LogoTransfer.h"
 #include "cli/Manifest.h"
@@ -53,7 +54,9 @@ INSTANTIATE_TEST_SUITE_P(
         PortCase{"12", "COM12", "rfc2217://10.1.2.3:4001", true, false},
         PortCase{"rfc2217://10.1.2.3:4001", "COM12", "rfc2217://10.1.2.3:4001", true, false},
         PortCase{"tcp://10.1.2.4:23", "tcp://10.1.2.4:23", "tcp://10.1.2.4:23", true, false},
-        PortCase{"tcp://10.1.2.4", "", "", false, true}));
+        PortCase{"tcp://10.1.2.4", "", "", false, true})),
+    [](const auto& info) {
+    return testName(info.param.argument); });
 
 TEST(PortChoice, MissingPortIsNamedWithWhereToLook) {
     EXPECT_EQ(choosePort("7", kDevices).error,
@@ -94,7 +97,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TraceCase{"10:29:34.759 > 1 69", false, '>', QByteArray()},
                       TraceCase{"10:29:34.759 ! 11", false, '!', QByteArray()},
                       TraceCase{"25:00:00.000 > 11", false, '>', QByteArray()},
-                      TraceCase{"garbage", false, '#', QByteArray()}));
+                      TraceCase{"garbage", false, '#', QByteArray()}),
+    [](const auto& info) { return testName(info.param.line); });
 
 TEST(TraceLog, WritesWhatItParsesBack) {
     TraceLog log;

@@ -1,4 +1,5 @@
 #include "LogoTestSupport.h"
+#include "TestNames.h"
 
 namespace nimbrel::testing {
 namespace {
@@ -47,7 +48,11 @@ INSTANTIATE_TEST_SUITE_P(
                       DarkCase{qRgb(255, 169, 255), true}, DarkCase{qRgb(255, 255, 169), true},
                       DarkCase{qRgb(100, 200, 200), true}, DarkCase{qRgb(170, 170, 170), false},
                       DarkCase{qRgb(230, 230, 240), false}, DarkCase{qRgb(200, 200, 210), false},
-                      DarkCase{qRgb(255, 255, 255), false}));
+                      DarkCase{qRgb(255, 255, 255), false}),
+    [](const auto& info) {
+        return testName(qRed(info.param.colour), qGreen(info.param.colour),
+                        qBlue(info.param.colour));
+    });
 
 TEST(PaintDot, ChangesOnePixelAndOneBox) {
     LogoState logo;

@@ -1,5 +1,6 @@
 #include "logos/LogoSplit.h"
 #include "LogoTestSupport.h"
+#include "TestNames.h"
 
 namespace nimbrel::testing {
 namespace {
@@ -39,7 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
                       WideCase{336, 3, {84, 84, 84, 84}}, WideCase{337, 3, {-1}},
                       WideCase{127, 2, {}}, WideCase{128, 2, {64, 64}},
                       WideCase{255, 2, {85, 85, 85}}, WideCase{381, 2, {127, 127, 127}},
-                      WideCase{382, 2, {-1}}, WideCase{256, 1, {}}, WideCase{819, 1, {}}));
+                      WideCase{382, 2, {-1}}, WideCase{256, 1, {}}, WideCase{819, 1, {}}),
+    [](const auto& info) { return testName(info.param.width, info.param.bytesPerColumn); });
 
 struct PartCase {
     int width;
@@ -68,7 +70,10 @@ INSTANTIATE_TEST_SUITE_P(
                       PartCase{256, 4, 5, {52, 52, 51, 51, 50}},
                       PartCase{300, 3, 4, {75, 75, 75, 75}}, PartCase{301, 3, 4, {76, 76, 75, 74}},
                       PartCase{757, 4, 13, {}},
-                      PartCase{756, 4, 12, {63, 63, 63, 63, 63, 63, 63, 63, 63, 63, 63, 63}}));
+                      PartCase{756, 4, 12, {63, 63, 63, 63, 63, 63, 63, 63, 63, 63, 63, 63}}),
+    [](const auto& info) {
+        return testName(info.param.width, info.param.bytesPerColumn, info.param.parts);
+    });
 
 TEST(PartNames, WideCheckKeepsTheWholeName) {
     EXPECT_EQ(logos::widePartFileName(QStringLiteral("/w/PRINTER FILES/Pic.bmp"), 3),

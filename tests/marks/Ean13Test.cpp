@@ -1,4 +1,5 @@
 #include "marks/Ean13.h"
+#include "TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CheckDigitCase{"400638133393", 1}, CheckDigitCase{"590123412345", 7},
                       CheckDigitCase{"978020137962", 4}, CheckDigitCase{"978316148410", 0},
                       CheckDigitCase{"000000000000", 0}, CheckDigitCase{"871125300120", 2},
-                      CheckDigitCase{"123456789012", 8}));
+                      CheckDigitCase{"123456789012", 8}),
+    [](const auto& info) { return testName(info.param.twelve); });
 
 TEST(Ean13, NoCheckDigitForAnythingButTwelveAsciiDigits) {
     for (const char* text : {"", "40063813339", "4006381333931", "40063813339a", "40063813339 ",

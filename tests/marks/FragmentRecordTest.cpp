@@ -1,5 +1,6 @@
 #include "marks/FragmentRecord.h"
 #include "MarksTestSupport.h"
+#include "TestNames.h"
 
 namespace nimbrel::testing {
 namespace {
@@ -52,7 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReportCase{"length counts", bytes({0x18, 0x02, 0x02}) + "abcdef",
                    u"ФРАГМЕНТ #12:\r\n\nФункция: ТЕКСТ\n\rШрифт:   02\n\rТекст:   'ab'."},
         ReportCase{"nothing arrived", QByteArray(),
-                   u"ФРАГМЕНТ #12:\r\n\nФункция: <неизвестна>\n\rШрифт:   00\n\rТекст:   <нет>"}));
+                   u"ФРАГМЕНТ #12:\r\n\nФункция: <неизвестна>\n\rШрифт:   00\n\rТекст:   <нет>"}),
+    byName);
 
 TEST(FragmentReport, ShortReplyWithoutPadding) {
     EXPECT_EQ(marks::fragmentReport(4, 8, bytes({0x18, 0x02, 0x05, 'a'})),
@@ -100,7 +102,8 @@ INSTANTIATE_TEST_SUITE_P(
                                 bytes({0x18, 0x31, 0x32, 0x33, 0xC6, 0xB8, 0x0E})},
                       WriteCase{"barcode text not filled",
                                 {"13", u(u"ШтрихКод EAN"), u(u"Шрифт#02"), "1"},
-                                bytes({0x10, 0x31, 0x33, 0x32, 0x31, 0x0E})}));
+                                bytes({0x10, 0x31, 0x33, 0x32, 0x31, 0x0E})}),
+    byName);
 
 TEST(FragmentWriteQuestion, Text) {
     const marks::FragmentEdit edit{"23", u(u"ПостДата"), u(u"Шрифт#07"), u(u"Годен до")};

@@ -1,5 +1,6 @@
 #include "marks/FragmentTypes.h"
 #include "MarksTestSupport.h"
+#include "TestNames.h"
 
 namespace nimbrel::testing {
 namespace {
@@ -21,7 +22,8 @@ INSTANTIATE_TEST_SUITE_P(SixTypes, TypeCodeTest,
                          ::testing::Values(TypeCase{u"Текст", 0x18}, TypeCase{u"Номер", 0x19},
                                            TypeCase{u"Дата/Время", 0x1A},
                                            TypeCase{u"Графика", 0x1C}, TypeCase{u"ПостДата", 0x1D},
-                                           TypeCase{u"ШтрихКод EAN", 0x10}));
+                                           TypeCase{u"ШтрихКод EAN", 0x10}),
+                         byName);
 
 TEST(TypeCode, AnythingElseIsFixedText) {
     for (const char16_t* name : {u"?", u" 007", u"", u"текст", u"Текст ", u"ШтрихКод"})
@@ -54,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(Cells, FontNumberTest,
                                            FontCase{u" 017", 17}, FontCase{u" 15", 15},
                                            FontCase{u"Шрифт#05", 5}, FontCase{u"Шрифт# 12", 12},
                                            FontCase{u" 200", 0}, FontCase{u"", 0},
-                                           FontCase{u"7", 7}, FontCase{u" -5", -5}));
+                                           FontCase{u"7", 7}, FontCase{u" -5", -5}),
+                         [](const auto& info) { return testName(info.param.cell); });
 
 TEST(FragmentCharacters, Windows1251Only) {
     for (char32_t c : {U'A', U'~', U' ', U'?', U'Ж', U'ё', U'Ё', U'№', U'€', U'«', U'»', U'—',

@@ -1,5 +1,6 @@
 #include "marks/MarkBlock.h"
 #include "MarksTestSupport.h"
+#include "TestNames.h"
 
 namespace nimbrel::testing {
 namespace {
@@ -181,7 +182,8 @@ INSTANTIATE_TEST_SUITE_P(
                  record({0x18, 0x02, 0x04}, "\xC0\xFF\x98\xB8"),
                  {u(u"Текст"), " 02", u(u"Ая\uFFFDё"), "40"},
                  {u(u"Текст"), " 02", u(u"Ая\uFFFDё"), "40"}},
-        CellCase{"all zero", record({}), {"?", " 00", "", "44"}, {" 000", " 00", "", "44"}}));
+        CellCase{"all zero", record({}), {"?", " 00", "", "44"}, {" 000", " 00", "", "44"}}),
+    byName);
 
 TEST(MarkBlockDecoder, RecordOneIsLineTwoFragmentOne) {
     QByteArray reply(2048, '\0');

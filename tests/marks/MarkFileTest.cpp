@@ -1,5 +1,6 @@
 #include "marks/MarkFile.h"
 #include "MarksTestSupport.h"
+#include "TestNames.h"
 
 #include <map>
 
@@ -114,7 +115,8 @@ INSTANTIATE_TEST_SUITE_P(
                  mrt("11", 0x18, QByteArray("02A\0", 4)) + mrt("12", 0x18, "02B"), 2, false},
         LoadCase{"LF CR is an empty line", mrt("11", 0x18, "02A\n\r") + mrt("12", 0x18, "02B"), 1,
                  false},
-        LoadCase{"two characters", lines({"11"}), 1, false}));
+        LoadCase{"two characters", lines({"11"}), 1, false}),
+    byName);
 
 struct LineCase {
     const char* name;
@@ -167,7 +169,8 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"Cyrillic text", mrt("32", 0x18, "02\xCF\xF0\xE8\xE2\xE5\xF2 \xB9\x35"), u"Текст",
                  u" 02", u"Привет №5", u"35"},
         LineCase{"fifty characters", mrt("48", 0x18, "02" + QByteArray(50, 'z')), u"Текст", u" 02",
-                 u"zzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzz", u"-6"}));
+                 u"zzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzz", u"-6"}),
+    byName);
 
 // Fonts up to 13 survive a save and a load; 14, 15 and a font that is none go back as 02.
 TEST(MarkFile, FontsUpToThirteenSurviveOthersGoBackAsTwo) {

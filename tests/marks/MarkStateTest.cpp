@@ -1,5 +1,6 @@
 #include "marks/MarkState.h"
 #include "MarksTestSupport.h"
+#include "TestNames.h"
 
 namespace nimbrel::testing {
 namespace {
@@ -45,7 +46,10 @@ INSTANTIATE_TEST_SUITE_P(Cells, RowClick,
                                            ClickCase{u"Текст", u" #02", u"Шрифт# #02", 2},
                                            ClickCase{u"?", u" 017", u"Шрифт# 017", -1},
                                            ClickCase{u" 007", u" 15", u"Шрифт# 15", 15},
-                                           ClickCase{u"Текст", u"  7", u"Шрифт#  7", 7}));
+                                           ClickCase{u"Текст", u"  7", u"Шрифт#  7", 7}),
+                         [](const auto& info) {
+                             return testName(info.param.type, info.param.font);
+                         });
 
 // A new selection loads the editor; the same row again keeps what the user typed.
 TEST(SelectRow, LoadsTheEditorOnAChangeOnly) {

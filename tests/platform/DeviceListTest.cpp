@@ -1,6 +1,7 @@
 #include "platform/DeviceList.h"
 
 #include "PtyPair.h"
+#include "TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PathCase{"/dev/ttyS31", 32}, PathCase{"/dev/ttyUSB0", 33},
                       PathCase{"/dev/ttyUSB1", 34}, PathCase{"/dev/ttyUSB31", 64},
                       PathCase{"/dev/ttyACM0", 65}, PathCase{"/dev/ttyACM2", 67},
-                      PathCase{"/dev/ttyACM31", 96}));
+                      PathCase{"/dev/ttyACM31", 96}),
+    [](const auto& info) { return testName(info.param.path); });
 
 // Beyond 32 devices a family would run into the next one's numbers (ttyS32 would be COM33,
 // ttyUSB0's name); such devices are numbered from 97 like any other.
@@ -50,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
         PathCase{"/dev/ttyS1a", 0}, PathCase{"/dev/ttyS1 ", 0}, PathCase{"/dev/ttys0", 0},
         PathCase{"/dev/ttyAMA0", 0}, PathCase{"/dev/ttyUSB0/", 0}, PathCase{"/dev/pts/3", 0},
         PathCase{"dev/ttyS0", 0}, PathCase{"/tmp/dev/ttyS0", 0}, PathCase{"", 0},
-        PathCase{"/dev/serial/by-id/usb-FTDI_FT232R-if00-port0", 0}));
+        PathCase{"/dev/serial/by-id/usb-FTDI_FT232R-if00-port0", 0}),
+    [](const auto& info) { return testName(info.param.path); });
 
 struct Expected {
     const char* portName;
@@ -103,7 +106,10 @@ INSTANTIATE_TEST_SUITE_P(
         NameCase{"", "", "", "/dev/ttyUSB0"}, NameCase{" \t", "  ", "\t", "/dev/ttyUSB0"},
         NameCase{" USB-Serial ", " Prolific\t", " 12 34 ",
                  "USB-Serial (Prolific, 12 34) /dev/ttyUSB0"},
-        NameCase{"Преобразователь", "Завод", "№7", "Преобразователь (Завод, №7) /dev/ttyUSB0"}));
+        NameCase{"Преобразователь", "Завод", "№7", "Преобразователь (Завод, №7) /dev/ttyUSB0"}),
+    [](const auto& info) {
+        return testName(info.param.description, info.param.manufacturer, info.param.serialNumber);
+    });
 
 TEST(AssignPortNames, FriendlyNameCarriesTheSerialNumber) {
     const auto got = assignPortNames({dev("/dev/ttyUSB0", "FT232R USB UART", "FTDI", "A50285BI"),

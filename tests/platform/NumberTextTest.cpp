@@ -1,4 +1,5 @@
 #include "platform/NumberText.h"
+#include "TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +32,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{u"255", 255}, NumberCase{u"  \t 17", 17}, NumberCase{u"\t\t3", 3},
                       NumberCase{u"+5", 5}, NumberCase{u"-5", -5}, NumberCase{u" -300", -300},
                       NumberCase{u"12abc", 12}, NumberCase{u"1.5", 1}, NumberCase{u"1e3", 1},
-                      NumberCase{u"5 6", 5}, NumberCase{u"12 ", 12}, NumberCase{u"0x1F", 0}));
+                      NumberCase{u"5 6", 5}, NumberCase{u"12 ", 12}, NumberCase{u"0x1F", 0}),
+    [](const auto& info) { return testName(info.param.text); });
 
 INSTANTIATE_TEST_SUITE_P(NoDigits, ParseWholeNumber,
                          ::testing::Values(NumberCase{u"", 0}, NumberCase{u"abc", 0},
@@ -44,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(NoDigits, ParseWholeNumber,
                                            // Only blanks and tabs are skipped.
                                            NumberCase{u"\n5", 0}, NumberCase{u"\u00A05", 0},
                                            // Only ASCII digits count.
-                                           NumberCase{u"\u0663", 0}, NumberCase{u"\uFF11", 0}));
+                                           NumberCase{u"\u0663", 0}, NumberCase{u"\uFF11", 0}),
+                         [](const auto& info) { return testName(info.param.text); });
 
 INSTANTIATE_TEST_SUITE_P(HexAndBinary, ParseWholeNumber,
                          ::testing::Values(NumberCase{u"$1F", 31}, NumberCase{u"$1f", 31},
@@ -53,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(HexAndBinary, ParseWholeNumber,
                                            NumberCase{u"$1G", 1}, NumberCase{u"%101", 5},
                                            NumberCase{u"%102", 2}, NumberCase{u"-%11", -3},
                                            NumberCase{u"%2", 0}, NumberCase{u"$$1", 0},
-                                           NumberCase{u"%$1", 0}));
+                                           NumberCase{u"%$1", 0}),
+                         [](const auto& info) { return testName(info.param.text); });
 
 INSTANTIATE_TEST_SUITE_P(
     Saturates, ParseWholeNumber,
@@ -69,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{u"%111111111111111111111111111111111111111111111111111111111111111", kMax},
         NumberCase{u"%1111111111111111111111111111111111111111111111111111111111111111", kMax},
         // Digits after the saturation point are not read on into a wrap.
-        NumberCase{u"100000000000000000000abc", kMax}));
+        NumberCase{u"100000000000000000000abc", kMax}),
+    [](const auto& info) { return testName(info.param.text); });
 
 // Strict: anything but one to nine plain digits is no number at all.
 TEST(ParseDigitsOnly, TakesOnlyPlainDigits) {

@@ -1,6 +1,7 @@
 #include "platform/SerialPortPosix.h"
 
 #include "PtyPair.h"
+#include "TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -122,7 +123,10 @@ INSTANTIATE_TEST_SUITE_P(Rates, SerialPortPosixRate,
                                            RateCase{38400, 1, false}, RateCase{28800, 1, true},
                                            RateCase{19200, 1, false}, RateCase{14400, 2, true},
                                            RateCase{9600, 1, false}, RateCase{921600, 1, false},
-                                           RateCase{250000, 1, true}));
+                                           RateCase{250000, 1, true}),
+                         [](const auto& info) {
+                             return testName(info.param.baud, info.param.stopBits);
+                         });
 
 TEST_F(SerialPortPosixTest, RefusedSettingsStillOpenWithTheDevicesOwn) {
     const termios before = slaveTermios();
@@ -192,7 +196,8 @@ TEST_P(SerialPortPosixMissing, IsNotFound) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, SerialPortPosixMissing,
-                         ::testing::Values("/dev/nimbrel-no-such-device", "", "/dev/null/ttyS0"));
+                         ::testing::Values("/dev/nimbrel-no-such-device", "", "/dev/null/ttyS0"),
+                         [](const auto& info) { return testName(info.param); });
 
 TEST(SerialPortPosixOpen, NotATerminalIsAnotherError) {
     QTemporaryDir dir;

@@ -1,3 +1,4 @@
+#include "TestNames.h"
 #include "platform/SerialPort.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ModeCase{"baud=1200 baud=2400", {2400, Parity::None, 8, 1}},
                       ModeCase{"  baud=4800\tparity=N   data=8 ", {4800, Parity::None, 8, 1}},
                       ModeCase{"", {115200, Parity::None, 8, 1}},
-                      ModeCase{" \t ", {115200, Parity::None, 8, 1}}));
+                      ModeCase{" \t ", {115200, Parity::None, 8, 1}}),
+    [](const auto& info) { return testName(info.param.text); });
 
 // The settings texts of the line settings items carry ": " in front; a whole mode string
 // carries the port name as well.
@@ -58,7 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
         ModeCase{": baud=38400 parity=N Data=8 stop=1", {38400, Parity::None, 8, 1}},
         ModeCase{"COM3: baud=9600 parity=N Data=8 stop=1", {9600, Parity::None, 8, 1}},
         ModeCase{"COM200:baud=57600", {57600, Parity::None, 8, 1}},
-        ModeCase{"COM1:", {115200, Parity::None, 8, 1}}));
+        ModeCase{"COM1:", {115200, Parity::None, 8, 1}}),
+    [](const auto& info) { return testName(info.param.text); });
 
 class ParseModeSettingsRefuses : public ::testing::TestWithParam<const char*> {};
 
@@ -68,15 +71,14 @@ TEST_P(ParseModeSettingsRefuses, AndLeavesTheSettingsAlone) {
     EXPECT_EQ(out, (LineSettings{300, Parity::Odd, 7, 2}));
 }
 
-INSTANTIATE_TEST_SUITE_P(BadText, ParseModeSettingsRefuses,
-                         ::testing::Values("baud=", "baud=abc", "baud=0", "baud=-9600",
-                                           "baud=+9600", "baud=9600x", "baud=4000001",
-                                           "baud=99999999999", "parity=x", "parity=", "parity=NO",
-                                           "data=9", "data=4", "data=8.0", "stop=0", "stop=3",
-                                           "stop=1.5", "speed=9600", "baud 9600", "=9600",
-                                           "baud=115200 parity=N Data=8 stop=1 x", "xon=on",
-                                           "115200,n,8,1,x", "9600,q", "9600,n,9", "9600,n,8,3",
-                                           ",n,8,1", "9600;n;8;1"));
+INSTANTIATE_TEST_SUITE_P(
+    BadText, ParseModeSettingsRefuses,
+    ::testing::Values("baud=", "baud=abc", "baud=0", "baud=-9600", "baud=+9600", "baud=9600x",
+                      "baud=4000001", "baud=99999999999", "parity=x", "parity=", "parity=NO",
+                      "data=9", "data=4", "data=8.0", "stop=0", "stop=3", "stop=1.5", "speed=9600",
+                      "baud 9600", "=9600", "baud=115200 parity=N Data=8 stop=1 x", "xon=on",
+                      "115200,n,8,1,x", "9600,q", "9600,n,9", "9600,n,8,3", ",n,8,1", "9600;n;8;1"),
+    [](const auto& info) { return testName(info.param); });
 
 struct DescribeCase {
     LineSettings settings;
@@ -95,7 +97,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DescribeCase{{9600, Parity::Even, 7, 2}, "9600,e,7,2"},
                       DescribeCase{{300, Parity::Odd, 5, 1}, "300,o,5,1"},
                       DescribeCase{{28800, Parity::Mark, 6, 1}, "28800,m,6,1"},
-                      DescribeCase{{14400, Parity::Space, 8, 2}, "14400,s,8,2"}));
+                      DescribeCase{{14400, Parity::Space, 8, 2}, "14400,s,8,2"}),
+    [](const auto& info) { return testName(info.param.expected); });
 
 } // namespace
 } // namespace nimbrel::platform

@@ -1,3 +1,4 @@
+#include "TestNames.h"
 #include "platform/Clock.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,8 @@ TEST_P(SystemClockSleep, NeverReturnsEarly) {
     EXPECT_GE(clock.elapsedMs() - elapsedBefore, GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Lengths, SystemClockSleep, ::testing::Values(1, 2, 5, 17, 1000 + 3));
+INSTANTIATE_TEST_SUITE_P(Lengths, SystemClockSleep, ::testing::Values(1, 2, 5, 17, 1000 + 3),
+                         [](const auto& info) { return testName(info.param); });
 
 TEST(SystemClock, SetsFineTimerSlack) {
     prctl(PR_SET_TIMERSLACK, 50000UL, 0UL, 0UL, 0UL);

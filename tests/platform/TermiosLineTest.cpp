@@ -1,4 +1,5 @@
 #include "platform/TermiosLine.h"
+#include "TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FramingCase{{19200, Parity::None, 5, 2}, B19200, CS5, true, 0},
                       FramingCase{
                           {9600, Parity::Mark, 8, 1}, B9600, CS8, false, PARENB | CMSPAR | PARODD},
-                      FramingCase{{300, Parity::Space, 8, 1}, B300, CS8, false, PARENB | CMSPAR}));
+                      FramingCase{{300, Parity::Space, 8, 1}, B300, CS8, false, PARENB | CMSPAR}),
+    [](const auto& info) { return testName(platform::describeSettings(info.param.settings)); });
 
 class MakeRawTermiosRefuses : public ::testing::TestWithParam<LineSettings> {};
 
@@ -81,7 +83,10 @@ INSTANTIATE_TEST_SUITE_P(Bad, MakeRawTermiosRefuses,
                                            LineSettings{115200, Parity::None, 4, 1},
                                            LineSettings{115200, Parity::None, 8, 0},
                                            LineSettings{115200, Parity::None, 8, 3},
-                                           LineSettings{115200, static_cast<Parity>(9), 8, 1}));
+                                           LineSettings{115200, static_cast<Parity>(9), 8, 1}),
+                         [](const auto& info) {
+                             return testName(platform::describeSettings(info.param));
+                         });
 
 TEST(LineSettingsOf, RateWithoutConstantIsUnknownFromTermiosAlone) {
     termios tio{};

@@ -1,4 +1,5 @@
 #include "PrinterTestSupport.h"
+#include "TestNames.h"
 #include "printer/ClockCommands.h"
 #include "printer/LineCount.h"
 
@@ -64,7 +65,8 @@ INSTANTIATE_TEST_SUITE_P(Answers, SplitTypedClockTest,
                                                      u"120000"},
                                            SplitCase{u"010120120000", false, nullptr, nullptr},
                                            SplitCase{u"010120  120000", false, nullptr, nullptr},
-                                           SplitCase{u" ", false, nullptr, nullptr}));
+                                           SplitCase{u" ", false, nullptr, nullptr}),
+                         [](const auto& info) { return testName(info.param.typed); });
 
 TEST(DateOffsetCommand, FourDigits) {
     EXPECT_EQ(printer::dateOffsetCommand(7), QByteArray("\x1D\x44\x30\x30\x30\x37\x0E"));

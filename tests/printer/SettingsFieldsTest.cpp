@@ -1,5 +1,6 @@
 #include "printer/SettingsFields.h"
 #include "PrinterTestSupport.h"
+#include "TestNames.h"
 
 namespace nimbrel::testing {
 namespace {
@@ -24,22 +25,24 @@ TEST_P(DropFrequencyTest, FiveCharactersCutNotRounded) {
               QString::fromLatin1(c.field) + u(u" кГц  "));
 }
 
-INSTANTIATE_TEST_SUITE_P(T7x9x, DropFrequencyTest,
-                         ::testing::Values(DropCase{3, 125, "62.50"}, DropCase{1, 125, "63.49"},
-                                           DropCase{0, 125, "64.00"}, DropCase{-45, 125, "100.0"},
-                                           DropCase{-46, 125, "101.2"}, DropCase{-4, 125, "66.11"},
-                                           DropCase{127, 125, "31.74"},
-                                           DropCase{-117, 125, "1000."},
-                                           DropCase{-124, 125, "8000."},
-                                           DropCase{-125, 125, "??.??"},
-                                           DropCase{-128, 125, "??.??"}));
+INSTANTIATE_TEST_SUITE_P(
+    T7x9x, DropFrequencyTest,
+    ::testing::Values(DropCase{3, 125, "62.50"}, DropCase{1, 125, "63.49"},
+                      DropCase{0, 125, "64.00"}, DropCase{-45, 125, "100.0"},
+                      DropCase{-46, 125, "101.2"}, DropCase{-4, 125, "66.11"},
+                      DropCase{127, 125, "31.74"}, DropCase{-117, 125, "1000."},
+                      DropCase{-124, 125, "8000."}, DropCase{-125, 125, "??.??"},
+                      DropCase{-128, 125, "??.??"}),
+    [](const auto& info) { return testName(info.param.v, info.param.offset); });
 
 INSTANTIATE_TEST_SUITE_P(T2x, DropFrequencyTest,
                          ::testing::Values(DropCase{0, 80, "100.0"}, DropCase{45, 80, "64.00"},
                                            DropCase{-1, 80, "101.2"}, DropCase{39, 80, "67.22"},
                                            DropCase{127, 80, "38.64"}, DropCase{-79, 80, "8000."},
-                                           DropCase{-80, 80, "??.??"},
-                                           DropCase{-128, 80, "??.??"}));
+                                           DropCase{-80, 80, "??.??"}, DropCase{-128, 80, "??.??"}),
+                         [](const auto& info) {
+                             return testName(info.param.v, info.param.offset);
+                         });
 
 struct ConverterCase {
     int v;
@@ -71,7 +74,12 @@ INSTANTIATE_TEST_SUITE_P(Thresholds, ConverterFrequencyTest,
                                            ConverterCase{112, SettingsLayout::T2x, "???"},
                                            ConverterCase{113, SettingsLayout::T2x, "64.6"},
                                            ConverterCase{200, SettingsLayout::T2x, "36.6"},
-                                           ConverterCase{255, SettingsLayout::T2x, "28.8"}));
+                                           ConverterCase{255, SettingsLayout::T2x, "28.8"}),
+                         [](const auto& info) {
+                             return testName(info.param.layout == SettingsLayout::T2x ? "T2x"
+                                                                                      : "T7x9x",
+                                             info.param.v);
+                         });
 
 TEST(DirectionText, SignFromByte) {
     const std::vector<std::pair<int, QString>> cases = {

@@ -1,5 +1,6 @@
 #include "printer/SettingsReport.h"
 #include "PrinterTestSupport.h"
+#include "TestNames.h"
 
 namespace nimbrel::testing {
 namespace {
@@ -133,16 +134,17 @@ TEST_P(T7xReportTest, EveryLineForModel) {
                    assemble(model, t7xLines(m.six, m.extraSpacing), xpFlag == 1));
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, T7xReportTest,
-                         ::testing::Combine(::testing::Values(ModelCase{"T736", false, false},
-                                                              ModelCase{"T760", false, false},
-                                                              ModelCase{"T936", false, false},
-                                                              ModelCase{"T960", false, false},
-                                                              ModelCase{"T75Z", false, true},
-                                                              ModelCase{"T93Z", true, false},
-                                                              ModelCase{"T95Z", true, false},
-                                                              ModelCase{"AB12", false, false}),
-                                            ::testing::Values(0, 1, 2)));
+INSTANTIATE_TEST_SUITE_P(
+    Models, T7xReportTest,
+    ::testing::Combine(
+        ::testing::Values(ModelCase{"T736", false, false}, ModelCase{"T760", false, false},
+                          ModelCase{"T936", false, false}, ModelCase{"T960", false, false},
+                          ModelCase{"T75Z", false, true}, ModelCase{"T93Z", true, false},
+                          ModelCase{"T95Z", true, false}, ModelCase{"AB12", false, false}),
+        ::testing::Values(0, 1, 2)),
+    [](const auto& info) {
+        return testName(std::get<0>(info.param).model, std::get<1>(info.param));
+    });
 
 QByteArray t2xReply() {
     QByteArray r(256, '\xEE');
@@ -223,7 +225,10 @@ TEST_P(T2xReportTest, EveryLineForModel) {
 
 INSTANTIATE_TEST_SUITE_P(Models, T2xReportTest,
                          ::testing::Combine(::testing::Values("T236", "T260"),
-                                            ::testing::Values(0, 1, 2)));
+                                            ::testing::Values(0, 1, 2)),
+                         [](const auto& info) {
+                             return testName(std::get<0>(info.param), std::get<1>(info.param));
+                         });
 
 // A reply of one byte: everything else reads as 0.
 TEST(SettingsReport, ShortReplyT7xShowsZeroValues) {

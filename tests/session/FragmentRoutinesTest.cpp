@@ -1,4 +1,5 @@
 #include "MarkFixture.h"
+#include "TestNames.h"
 #include "session/MarkRoutines.h"
 
 namespace nimbrel::testing {
@@ -53,15 +54,16 @@ TEST_P(FragmentPosition, OutOfRangeReadsOne) {
     EXPECT_EQ(dialogs.messages().size(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Answers, FragmentPosition,
-                         ::testing::Values(PositionCase{"0", "0", bytes({0x11, 0x31, 0x31, 0x0E})},
-                                           PositionCase{"5", "9", bytes({0x11, 0x31, 0x31, 0x0E})},
-                                           PositionCase{"", "", bytes({0x11, 0x31, 0x31, 0x0E})},
-                                           PositionCase{"-2", "x", bytes({0x11, 0x31, 0x31, 0x0E})},
-                                           PositionCase{"4", "8", bytes({0x11, 0x34, 0x38, 0x0E})},
-                                           PositionCase{"3", "8", bytes({0x11, 0x33, 0x38, 0x0E})},
-                                           PositionCase{" 2abc", "+3",
-                                                        bytes({0x11, 0x32, 0x33, 0x0E})}));
+INSTANTIATE_TEST_SUITE_P(
+    Answers, FragmentPosition,
+    ::testing::Values(PositionCase{"0", "0", bytes({0x11, 0x31, 0x31, 0x0E})},
+                      PositionCase{"5", "9", bytes({0x11, 0x31, 0x31, 0x0E})},
+                      PositionCase{"", "", bytes({0x11, 0x31, 0x31, 0x0E})},
+                      PositionCase{"-2", "x", bytes({0x11, 0x31, 0x31, 0x0E})},
+                      PositionCase{"4", "8", bytes({0x11, 0x34, 0x38, 0x0E})},
+                      PositionCase{"3", "8", bytes({0x11, 0x33, 0x38, 0x0E})},
+                      PositionCase{" 2abc", "+3", bytes({0x11, 0x32, 0x33, 0x0E})}),
+    [](const auto& info) { return testName(info.param.line, info.param.fragment); });
 
 TEST_F(Fragments, ReadWithoutReplyIsOneError) {
     dialogs.answer("2");

@@ -1,4 +1,5 @@
 #include "LogoFixture.h"
+#include "TestNames.h"
 
 namespace nimbrel::testing {
 namespace {
@@ -153,7 +154,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NewLogoCase{"9", "300", 126, 16, u"Введите размер 'X' в точках (1...126)"},
                       NewLogoCase{"24", "84", 83, 24, u"Введите размер 'X' в точках (1...83)"},
                       NewLogoCase{"100", "63", 63, 32, u"Введите размер 'X' в точках (1...63)"},
-                      NewLogoCase{"25", "1", 1, 32, u"Введите размер 'X' в точках (1...63)"}));
+                      NewLogoCase{"25", "1", 1, 32, u"Введите размер 'X' в точках (1...63)"}),
+    [](const auto& info) { return testName(info.param.height, info.param.width); });
 
 TEST_F(EditorCommands, NewLogoZeroSizesAskBothAgain) {
     dialogs.answer("0");

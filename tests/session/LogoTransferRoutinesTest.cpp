@@ -1,4 +1,5 @@
 #include "LogoFixture.h"
+#include "TestNames.h"
 #include "logos/LogoFiles.h"
 
 #include <QDir>
@@ -402,7 +403,10 @@ TEST_P(DeleteLookalike, YesSendsOneColumnMore) {
 
 INSTANTIATE_TEST_SUITE_P(Sizes, DeleteLookalike,
                          ::testing::Values(LookalikeCase{12, 8}, LookalikeCase{6, 16},
-                                           LookalikeCase{3, 32}));
+                                           LookalikeCase{3, 32}),
+                         [](const auto& info) {
+                             return testName(info.param.width, info.param.height);
+                         });
 
 TEST_F(Transfers, DeleteNoSendsNothing) {
     dialogs.answer("12");

@@ -1,4 +1,5 @@
 #include "MarkFixture.h"
+#include "TestNames.h"
 #include "session/MarkRoutines.h"
 
 namespace nimbrel::testing {
@@ -245,7 +246,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{"9", true, "09"}, NumberCase{" +7abc", true, "07"},
                       NumberCase{"\t12", true, "12"}, NumberCase{"$1F", true, "31"},
                       NumberCase{"x", true, "00"}, NumberCase{"86", false, {}},
-                      NumberCase{"-1", false, {}}, NumberCase{"99999999999999999999", false, {}}));
+                      NumberCase{"-1", false, {}}, NumberCase{"99999999999999999999", false, {}}),
+    [](const auto& info) { return testName(info.param.typed); });
 
 TEST_F(MarkTransfer, WrongNumberThenYesAsksAgain) {
     dialogs.answer("86");

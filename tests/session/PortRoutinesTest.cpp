@@ -1,5 +1,6 @@
 #include "session/PortRoutines.h"
 #include "LinkFixture.h"
+#include "TestNames.h"
 #include "link/PortControl.h"
 
 using namespace nimbrel;
@@ -101,7 +102,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RejectedAnswer{"04", "ПОРТ COM04 НЕДОСТУПЕН. ВЫБРАТЬ ДРУГОЙ ПОРТ?"},
                       RejectedAnswer{"0", "ПОРТ СОМ0 НЕ СУЩЕСТВУЕТ. ВЫБРАТЬ ДРУГОЙ ПОРТ?"},
                       RejectedAnswer{"300", "ПОРТ СОМ300 НЕ СУЩЕСТВУЕТ. ВЫБРАТЬ ДРУГОЙ ПОРТ?"},
-                      RejectedAnswer{"abc", "ПОРТ СОМabc НЕ СУЩЕСТВУЕТ. ВЫБРАТЬ ДРУГОЙ ПОРТ?"}));
+                      RejectedAnswer{"abc", "ПОРТ СОМabc НЕ СУЩЕСТВУЕТ. ВЫБРАТЬ ДРУГОЙ ПОРТ?"}),
+    [](const auto& info) { return testName(info.param.answer); });
 
 TEST_F(PortOpen, YesAsksForTheNumberAgainWithTheSameList) {
     dialogs.answer("5");
@@ -175,7 +177,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "устройства.\n\rДобавьте пользователя в группу 'uucp'\n\r(sudo usermod -aG "
                     "uucp $USER) и войдите в систему заново."},
         FailureCase{platform::OpenError::Other, "Input/output error",
-                    "COM-ПОРТ COM4 (/dev/ttyUSB0) НЕ ОТКРЫТ:\n\rInput/output error"}));
+                    "COM-ПОРТ COM4 (/dev/ttyUSB0) НЕ ОТКРЫТ:\n\rInput/output error"}),
+    [](const auto& info) {
+        return testName(std::array{"None", "NotFound", "Busy", "NoPermission",
+                                   "Other"}[static_cast<int>(info.param.error)]);
+    });
 
 TEST_F(PortOpen, ReconnectingClosesTheOpenPortFirst) {
     dialogs.answer("4");

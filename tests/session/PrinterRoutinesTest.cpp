@@ -1,5 +1,6 @@
 #include "session/PrinterRoutines.h"
 #include "PrinterFixture.h"
+#include "TestNames.h"
 #include "printer/Counters.h"
 #include "printer/PrinterOperations.h"
 
@@ -300,7 +301,11 @@ TEST_P(AreaFailureTest, ShowsErrorTwice) {
 
 INSTANTIATE_TEST_SUITE_P(Areas, AreaFailureTest,
                          ::testing::Values(session::showMarkAreaReport,
-                                           session::showLogoAreaReport));
+                                           session::showLogoAreaReport),
+                         [](const auto& info) {
+                             return std::string(
+                                 info.param == session::showMarkAreaReport ? "Marks" : "Logos");
+                         });
 
 } // namespace
 } // namespace nimbrel::testing

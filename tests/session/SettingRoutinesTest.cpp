@@ -1,4 +1,5 @@
 #include "PrinterFixture.h"
+#include "TestNames.h"
 #include "platform/NumberText.h"
 #include "session/PrinterRoutines.h"
 
@@ -232,7 +233,8 @@ INSTANTIATE_TEST_SUITE_P(Offsets, AcceptedOffsetTest,
                                                                  "0030\x0E")},
                                            OffsetCase{"$10", "16.01.2020",
                                                       QByteArray("\x1D\x44"
-                                                                 "0016\x0E")}));
+                                                                 "0016\x0E")}),
+                         [](const auto& info) { return testName(info.param.typed); });
 
 class RejectedOffsetTest : public DateOffsetTest,
                            public ::testing::WithParamInterface<const char*> {};
@@ -252,7 +254,8 @@ TEST_P(RejectedOffsetTest, AsksAgainThenGivesUp) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Offsets, RejectedOffsetTest,
-                         ::testing::Values("10000", "-1", "99999999999999999999"));
+                         ::testing::Values("10000", "-1", "99999999999999999999"),
+                         [](const auto& info) { return testName(info.param); });
 
 TEST_F(DateOffsetTest, NoToPostDateAsksAgain) {
     dialogs.answer("5");
@@ -477,7 +480,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LimitCase{"T260", "$4", true}, LimitCase{"T260", "%11", true},
                       LimitCase{"T236", "2", true}, LimitCase{"T236", "3", false},
                       LimitCase{"T936", "1", true}, LimitCase{"T936", "3", false},
-                      LimitCase{"T93Z", "4", false}, LimitCase{"T75Z", "\t+2x", true}));
+                      LimitCase{"T93Z", "4", false}, LimitCase{"T75Z", "\t+2x", true}),
+    [](const auto& info) { return testName(info.param.model, info.param.typed); });
 
 } // namespace
 } // namespace nimbrel::testing

@@ -1,4 +1,5 @@
 #include "FaultPlan.h"
+#include "TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"hangup=0", std::nullopt}, ParseCase{"no-reply=3", std::nullopt},
                       ParseCase{"garbage=1", std::nullopt}, ParseCase{"no-reply@", std::nullopt},
                       ParseCase{"no-reply@iw", std::nullopt}, ParseCase{"noreply", std::nullopt},
-                      ParseCase{"", std::nullopt}, ParseCase{"CUT=2", std::nullopt}));
+                      ParseCase{"", std::nullopt}, ParseCase{"CUT=2", std::nullopt}),
+    [](const auto& info) { return testName(info.param.text); });
 
 const Bytes kVersion{0x11, 0x69, 0x0E};
 const Bytes kHours{0x11, 0x77, 0x0E};

@@ -1,4 +1,5 @@
 #include "Printer.h"
+#include "TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -176,7 +177,8 @@ TEST_P(BadLogoRead, GetsNoReply) {
 INSTANTIATE_TEST_SUITE_P(Requests, BadLogoRead,
                          ::testing::Values("\x0F\x69\x32\x35\x36\x0E", "\x0F\x69\x30\x35\x0E",
                                            "\x0F\x69\x30\x30\x30\x35\x0E",
-                                           "\x0F\x69\x30\x2D\x35\x0E"));
+                                           "\x0F\x69\x30\x2D\x35\x0E"),
+                         [](const auto& info) { return bytesName(info.param); });
 
 TEST(LogoStore, WriteOfTheWrongSizeIsNotUnderstood) {
     Printer printer = freshPrinter();

@@ -1,4 +1,5 @@
 #include "Printer.h"
+#include "TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -111,7 +112,8 @@ TEST_P(EmptyMarkSlot, AnswersWithTheSingleByteZero) {
     EXPECT_EQ(send(printer, markRead(GetParam())).reply, bytes({"\0", 1}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Slots, EmptyMarkSlot, ::testing::Values("01", "12", "85"));
+INSTANTIATE_TEST_SUITE_P(Slots, EmptyMarkSlot, ::testing::Values("01", "12", "85"),
+                         [](const auto& info) { return testName(info.param); });
 
 TEST(MarkStore, CurrentMarkOfAFreshPrinterIsTheDemonstrationMark) {
     Printer printer = freshPrinter();
@@ -166,7 +168,8 @@ TEST_P(BadMarkCommand, GetsNoReply) {
 INSTANTIATE_TEST_SUITE_P(Reads, BadMarkCommand,
                          ::testing::Values("\x0F\x72\x38\x36\x0E", "\x0F\x72\x39\x39\x0E",
                                            "\x0F\x72\x31\x0E", "\x0F\x72\x31\x32\x33\x0E",
-                                           "\x0F\x72\x31\x41\x0E", "\x0F\x62\x31\x0E"));
+                                           "\x0F\x72\x31\x41\x0E", "\x0F\x62\x31\x0E"),
+                         [](const auto& info) { return bytesName(info.param); });
 
 TEST(MarkStore, WriteToANumberBeyond85IsSwallowedAndIgnored) {
     Printer printer = freshPrinter();
@@ -223,7 +226,8 @@ INSTANTIATE_TEST_SUITE_P(
                                        {"\x10\x02\x0D"
                                         "4006381333931",
                                         16}},
-                      FragmentReadCase{"\x11\x31\x32\x0E", {"\0\0\0", 3}}));
+                      FragmentReadCase{"\x11\x31\x32\x0E", {"\0\0\0", 3}}),
+    [](const auto& info) { return bytesName(info.param.command); });
 
 TEST(Fragments, ReadOfAnEmptyMark0AnswersThreeZeroBytes) {
     Printer printer = freshPrinter();
@@ -313,7 +317,8 @@ TEST_P(IgnoredFragmentWrite, LeavesTheMarkAlone) {
 INSTANTIATE_TEST_SUITE_P(BadPositions, IgnoredFragmentWrite,
                          ::testing::Values("\x18\x30\x30\x32\x0E", "\x18\x35\x31\x32\x0E",
                                            "\x18\x31\x39\x32\x0E", "\x18\x31\x30\x32\x0E",
-                                           "\x18\x31\x31\x2F\x0E", "\x18\x31\x31\x0E"));
+                                           "\x18\x31\x31\x2F\x0E", "\x18\x31\x31\x0E"),
+                         [](const auto& info) { return bytesName(info.param); });
 
 class BadFragmentRead : public ::testing::TestWithParam<std::string_view> {};
 
@@ -327,7 +332,8 @@ TEST_P(BadFragmentRead, GetsNoReply) {
 INSTANTIATE_TEST_SUITE_P(Positions, BadFragmentRead,
                          ::testing::Values("\x11\x30\x31\x0E", "\x11\x35\x31\x0E",
                                            "\x11\x31\x30\x0E", "\x11\x31\x39\x0E",
-                                           "\x11\x31\x31\x31\x0E"));
+                                           "\x11\x31\x31\x31\x0E"),
+                         [](const auto& info) { return bytesName(info.param); });
 
 } // namespace
 } // namespace nimbrel::sim

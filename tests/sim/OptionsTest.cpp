@@ -1,4 +1,5 @@
 #include "Options.h"
+#include "TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -80,7 +81,8 @@ INSTANTIATE_TEST_SUITE_P(
         std::vector<std::string>{"--occupy-marks", "1,,2"},
         std::vector<std::string>{"--occupy-logos", "256"},
         std::vector<std::string>{"--occupy-logos", ""}, std::vector<std::string>{"--verbose"},
-        std::vector<std::string>{"T936"}));
+        std::vector<std::string>{"T936"}),
+    [](const auto& info) { return testName(info.param); });
 
 TEST(Options, HelpIsRecognised) {
     const ParsedOptions p = parse({"--help"});

@@ -1,6 +1,7 @@
 #include "Printer.h"
 #include "LogoBlock.h"
 #include "MarkBlock.h"
+#include "TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +56,8 @@ TEST_P(VersionReply, CarriesTheModelCodeAndEndsWithOneZeroByte) {
 
 INSTANTIATE_TEST_SUITE_P(AllModels, VersionReply,
                          ::testing::Values("T236", "T260", "T736", "T760", "T75Z", "T936", "T960",
-                                           "T93Z", "T95Z"));
+                                           "T93Z", "T95Z"),
+                         [](const auto& info) { return testName(info.param); });
 
 TEST(Printer, VersionReplyOfT936IsExact) {
     Printer printer = printerFor("T936");
@@ -103,7 +105,10 @@ INSTANTIATE_TEST_SUITE_P(
         CounterCase{"\x11\x6D\x0E", 0, 105, {"\x06\x00\x00\x00\x00\x01\x05", 7}},
         CounterCase{"\x11\x6D\x0E", 0, 7, {"\x06\x00\x00\x00\x00\x00\x07", 7}},
         CounterCase{"\x11\x6D\x0E", 0, 999999999999, {"\x06\x63\x63\x63\x63\x63\x63", 7}},
-        CounterCase{"\x11\x6D\x0E", 0, 102030405060, {"\x06\x0A\x14\x1E\x28\x32\x3C", 7}}));
+        CounterCase{"\x11\x6D\x0E", 0, 102030405060, {"\x06\x0A\x14\x1E\x28\x32\x3C", 7}}),
+    [](const auto& info) {
+        return testName(bytesName(info.param.command), info.param.hours, info.param.marks);
+    });
 
 TEST(Printer, StartsWithPlausibleCounters) {
     Printer printer = printerFor("T260");
@@ -155,7 +160,10 @@ INSTANTIATE_TEST_SUITE_P(PerModel, SetTextLines,
                                            LinesCase{"T260", "$3", 3}, LinesCase{"T260", "%100", 4},
                                            LinesCase{"T260", "2abc", 2},
                                            LinesCase{"T260", "abc", 1}, LinesCase{"T260", "", 1},
-                                           LinesCase{"T260", "99999999999999999999", 1}));
+                                           LinesCase{"T260", "99999999999999999999", 1}),
+                         [](const auto& info) {
+                             return testName(info.param.model, info.param.text);
+                         });
 
 TEST(Printer, RejectedNumberOfLinesKeepsThePreviousOne) {
     Printer printer = printerFor("T260");
@@ -199,7 +207,8 @@ TEST_P(ImpossibleClockValue, LeavesTheClockAlone) {
 INSTANTIATE_TEST_SUITE_P(BadDigits, ImpossibleClockValue,
                          ::testing::Values("D320519", "D290219", "D001219", "D011319", "D12a456",
                                            "T256199", "T240000", "T126000", "T120060", "T 12000",
-                                           "D12345", "D1234567", "X010120"));
+                                           "D12345", "D1234567", "X010120"),
+                         [](const auto& info) { return testName(info.param); });
 
 TEST(Printer, LeapDayIsAValidDate) {
     Printer printer = printerFor("T936");
@@ -259,7 +268,8 @@ INSTANTIATE_TEST_SUITE_P(
                       std::string_view("\x0F\x7A\x0E"), std::string_view("\x0F\x78\x31\x0E"),
                       std::string_view("\x0C\x58\x32\x0E"),
                       std::string_view("\x1D\x54\x30\x30\x33\x30\x0E"), std::string_view("\x0E"),
-                      std::string_view("")));
+                      std::string_view("")),
+    [](const auto& info) { return bytesName(info.param); });
 
 } // namespace
 } // namespace nimbrel::sim

@@ -1,4 +1,5 @@
 #include "Printer.h"
+#include "TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -186,7 +187,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LayoutCase{"T736", 73, 33, 65}, LayoutCase{"T760", 73, 33, 65},
                       LayoutCase{"T75Z", 73, 33, 65}, LayoutCase{"T936", 73, 33, 65},
                       LayoutCase{"T960", 73, 33, 65}, LayoutCase{"T93Z", 73, 33, 65},
-                      LayoutCase{"T95Z", 73, 33, 65}));
+                      LayoutCase{"T95Z", 73, 33, 65}),
+    [](const auto& info) { return testName(info.param.model); });
 
 class BadDateOffset : public ::testing::TestWithParam<Bytes> {};
 
@@ -203,7 +205,8 @@ INSTANTIATE_TEST_SUITE_P(NotFourDigits, BadDateOffset,
                                            Bytes{0x1D, 0x44, 0x30, 0x30, 0x33, 0x30, 0x30, 0x0E},
                                            Bytes{0x1D, 0x44, 0x30, 0x30, 0x61, 0x31, 0x0E},
                                            Bytes{0x1D, 0x44, 0x2D, 0x30, 0x30, 0x31, 0x0E},
-                                           Bytes{0x1D, 0x44, 0x0E}));
+                                           Bytes{0x1D, 0x44, 0x0E}),
+                         [](const auto& info) { return bytesName(info.param); });
 
 // The defaults must decode to sensible report values, not to "???" or a division by zero.
 TEST(SettingsBlock, DefaultsAreInTheRangesTheReportUnderstands) {

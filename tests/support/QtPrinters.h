@@ -5,7 +5,8 @@
 
 #include <ostream>
 
-// Readable failures: texts with their tabs and line ends made visible.
+// Readable failures: texts with their tabs and line ends made visible. Every suite but the
+// simulator's gets this header before its own code (tests/CMakeLists.txt).
 inline void PrintTo(const QString& text, std::ostream* os) {
     QString shown = text;
     shown.replace(QLatin1Char('\t'), QStringLiteral("\\t"))
