@@ -141,7 +141,7 @@ QByteArray zeroFilled(const QByteArray& reply, int size) {
     return buffer;
 }
 
-ExchangeResult exchange(Line& line, const Request& request) {
+static ExchangeResult exchangeHere(Line& line, const Request& request) {
     ExchangeResult result;
     result.error = sendAll(line, request);
     if (request.dropAnswer) {
@@ -184,6 +184,14 @@ ExchangeResult exchange(Line& line, const Request& request) {
         if (line.state && result.error == ExchangeError::BadLength)
             line.state->lateReplyPossible = true;
     }
+    return result;
+}
+
+ExchangeResult exchange(Line& line, const Request& request) {
+    if (!line.runner)
+        return exchangeHere(line, request);
+    ExchangeResult result;
+    line.runner([&] { result = exchangeHere(line, request); });
     return result;
 }
 
