@@ -75,29 +75,23 @@ TEST_F(ExchangeWorker, WindowGoesOnWhileTheExchangeRunsElsewhere) {
     EXPECT_EQ(dialogs.calls[0].kind, today.kind);
 }
 
-// Work of many exchanges: the box names the step; "Стоп" is let through while an exchange
-// runs, and the work stops before its next step.
+// Work of many exchanges: the box names the step; its "Стоп" is let through while an
+// exchange runs, and the work stops before its next step.
 TEST_F(ExchangeWorker, StopPassesWhileTheWindowIsHeld) {
     app::ProgressBox& progress = window->progressBox();
     progress.begin(QStringLiteral("Резервная Копия Маркиратора"), 86);
     EXPECT_TRUE(progress.next(22, QStringLiteral("Марка #23 из 86")));
-    QProgressDialog* box = progress.dialog();
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->windowTitle(), QStringLiteral("Резервная Копия Маркиратора"));
-    EXPECT_EQ(box->labelText(), QStringLiteral("Марка #23 из 86"));
-    EXPECT_EQ(box->value(), 22);
-    auto* stop = box->findChild<QPushButton*>();
-    ASSERT_NE(stop, nullptr);
-    EXPECT_EQ(stop->text(), QStringLiteral("Стоп"));
+    ASSERT_NE(progress.dialog(), nullptr);
+    EXPECT_EQ(progress.dialog()->labelText(), QStringLiteral("Марка #23 из 86"));
+    auto* stop = progress.dialog()->findChild<QPushButton*>();
+    ASSERT_EQ(stop->text(), QStringLiteral("Стоп"));
 
     QSemaphore clicked;
-    std::atomic<bool> waited{false};
     QTimer::singleShot(0, window.get(), [&] {
         QTest::mouseClick(stop, Qt::LeftButton);
         clicked.release();
     });
-    session.exchangeRunner([&] { waited = clicked.tryAcquire(1, 10000); });
-    EXPECT_TRUE(waited);
+    session.exchangeRunner([&] { clicked.tryAcquire(1, 10000); });
     EXPECT_FALSE(progress.next(23, QStringLiteral("Марка #24 из 86")));
     progress.end();
     EXPECT_EQ(progress.dialog(), nullptr);
