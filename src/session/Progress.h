@@ -19,26 +19,4 @@ public:
     virtual void end() = 0;
 };
 
-// While it lives, the work is shown; the box goes however the work ends.
-class ProgressScope {
-public:
-    ProgressScope(Progress* progress, const QString& title, int steps) : m_progress(progress) {
-        if (m_progress)
-            m_progress->begin(title, steps);
-    }
-    ~ProgressScope() {
-        if (m_progress)
-            m_progress->end();
-    }
-    ProgressScope(const ProgressScope&) = delete;
-    ProgressScope& operator=(const ProgressScope&) = delete;
-
-    bool next(int index, const QString& text) {
-        return !m_progress || m_progress->next(index, text);
-    }
-
-private:
-    Progress* m_progress;
-};
-
 } // namespace nimbrel::session
