@@ -6,6 +6,7 @@
 #include "session/Session.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -73,6 +74,7 @@ GraphicsWindow::GraphicsWindow(QWidget* parent) : QWidget(parent) {
     setWindowIcon(graphicsWindowIcon());
     QStatusBar* bar = nullptr;
     m_canvas = makeCanvas(this, &bar);
+    m_canvas->installEventFilter(this);
 
     m_editor = new LogoImageView;
     m_editor->setObjectName(QStringLiteral("logoEditor"));
@@ -128,6 +130,16 @@ GraphicsWindow::GraphicsWindow(QWidget* parent) : QWidget(parent) {
     addKeys({QKeySequence(Qt::CTRL | Qt::Key_Z)}, session::undoLogoStep);
     addKeys({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
             session::redoLogoStep);
+}
+
+bool GraphicsWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A wider canvas shows more columns of the editor; its height is the grid's own.
+    if (watched == m_canvas && event->type() == QEvent::Resize) {
+        const int width = 780 + canvasGrowth(m_canvas).width();
+        m_editorArea->resize(width, m_editorArea->height());
+        m_editorArea->horizontalScrollBar()->setPageStep(width - 10);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void GraphicsWindow::bind(Session& session) {

@@ -51,6 +51,9 @@ public:
     LogoImageView* logoPicture() const { return m_logo; }
     StatusFields& status() { return *m_status; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // A mouse event on the picture or on the margin around it.
     void editorMouse(QWidget* from, QMouseEvent* event);

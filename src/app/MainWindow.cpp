@@ -26,9 +26,11 @@ MainWindow::MainWindow(Session& session, Dispatcher& dispatcher)
     : m_s(session), m_dispatcher(dispatcher) {
     setWindowTitle(QStringLiteral("'NIMBREL' для T2x/T7x/T9x  версия 5.0"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                   Qt::WindowStaysOnTopHint);
-    setFixedSize(800, 600);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+    // It starts at the size the child windows were laid out for and grows from there.
+    setMinimumSize(800, 600);
+    resize(800, 600);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
@@ -64,6 +66,14 @@ MainWindow::MainWindow(Session& session, Dispatcher& dispatcher)
     m_clock.setInterval(1000);
     connect(&m_clock, &QTimer::timeout, this, [this] { m_dispatcher.tickClock(); });
     m_clock.start();
+    m_portWatch.setInterval(500);
+    connect(&m_portWatch, &QTimer::timeout, this, [this] {
+        if (!m_worker.running() && !m_s.shell.talking)
+            m_dispatcher.watchPort();
+    });
+    m_portWatch.start();
+    m_s.exchangeRunner = m_worker.runner();
+    m_s.progress = &m_progress;
     // Text fields and lists claim Ctrl+C and Ctrl+U for themselves (copy, erase the line);
     // in this window those keys belong to the program, whichever widget has the focus.
     qApp->installEventFilter(this);
@@ -72,6 +82,8 @@ MainWindow::MainWindow(Session& session, Dispatcher& dispatcher)
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
     m_s.shell.changed = nullptr;
+    m_s.exchangeRunner = nullptr;
+    m_s.progress = nullptr;
 }
 
 void MainWindow::buildMenus() {
@@ -170,7 +182,7 @@ void MainWindow::render() {
         else
             QApplication::restoreOverrideCursor();
     }
-    // Commands block the event loop while they talk to the printer; paint now so the link
+    // A command runs outside the event loop between its exchanges; paint now so the link
     // icons show what is going on.
     if (isVisible()) {
         m_mark->status().field(1)->repaint();

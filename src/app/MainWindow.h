@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/ExchangeWorker.h"
 #include "app/GraphicsWindow.h"
 #include "app/MarkWindow.h"
+#include "app/ProgressBox.h"
 #include "session/Dispatcher.h"
 #include "session/MenuDefinitions.h"
 #include "session/Session.h"
@@ -41,6 +43,8 @@ public:
     GraphicsWindow* graphicsWindow() const { return m_graphics; }
     QMdiSubWindow* markSubWindow() const { return m_markSub; }
     QMdiSubWindow* graphicsSubWindow() const { return m_graphicsSub; }
+    const ExchangeWorker& exchangeWorker() const { return m_worker; }
+    ProgressBox& progressBox() { return m_progress; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -65,6 +69,10 @@ private:
     std::map<int, QMenu*> m_topMenus;
     std::vector<QKeySequence> m_shortcutKeys;
     QTimer m_clock;
+    // Asks the port twice a second, between exchanges, whether its device is still there.
+    QTimer m_portWatch;
+    ExchangeWorker m_worker;
+    ProgressBox m_progress{m_worker, this};
     bool m_exiting = false;
     bool m_busyCursor = false;
 };

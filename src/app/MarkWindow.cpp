@@ -88,6 +88,8 @@ MarkWindow::MarkWindow(QWidget* parent) : QWidget(parent) {
     setWindowIcon(markWindowIcon());
     QStatusBar* bar = nullptr;
     QWidget* canvas = makeCanvas(this, &bar);
+    m_canvas = canvas;
+    canvas->installEventFilter(this);
 
     m_table = new QTableView(canvas);
     m_table->setObjectName(QStringLiteral("markTable"));
@@ -203,6 +205,8 @@ void MarkWindow::bindEditor() {
 }
 
 bool MarkWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_canvas && event->type() == QEvent::Resize)
+        fitToCanvas();
     // The lists show their text in a read-only field; a click there opens the list as on
     // any drop-down list.
     if (event->type() == QEvent::MouseButtonPress) {
@@ -213,6 +217,16 @@ bool MarkWindow::eventFilter(QObject* watched, QEvent* event) {
             }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void MarkWindow::fitToCanvas() {
+    const QSize grow = canvasGrowth(m_canvas);
+    m_table->resize(760 + grow.width(), 350 + grow.height());
+    m_typeList->move(25, 390 + grow.height());
+    m_fontList->move(150, 390 + grow.height());
+    m_textField->setGeometry(255, 388 + grow.height(), 420 + grow.width(), 25);
+    m_changeButton->move(695 + grow.width(), 380 + grow.height());
+    m_previewArea->setGeometry(15, 430 + grow.height(), 770 + grow.width(), 110);
 }
 
 void MarkWindow::rowClicked(int row) {

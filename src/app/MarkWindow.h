@@ -63,7 +63,10 @@ private:
     // The parts of the mark state the window shows: preview, selection, editor controls.
     void renderMarks();
     void renderStatusNote();
+    // Table, text field and preview grow with the canvas; the controls below move down.
+    void fitToCanvas();
 
+    QWidget* m_canvas;
     QTableView* m_table;
     QComboBox* m_typeList;
     QComboBox* m_fontList;

@@ -8,6 +8,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace nimbrel::app {
 
 // Controls sit at fixed positions on a canvas above the status bar.
@@ -21,6 +23,14 @@ QWidget* makeCanvas(QWidget* owner, QStatusBar** bar) {
     (*bar)->setSizeGripEnabled(false);
     layout->addWidget(*bar);
     return canvas;
+}
+
+QSize canvasGrowth(const QWidget* canvas) {
+    // The canvas of either child window, maximised in the main window at 800x600.
+    constexpr int kPlacedForWidth = 800;
+    constexpr int kPlacedForHeight = 550;
+    return {std::max(0, canvas->width() - kPlacedForWidth),
+            std::max(0, canvas->height() - kPlacedForHeight)};
 }
 
 QScrollArea* makeScrollArea(QWidget* parent, QRect geometry, QLabel* picture, QSize inner) {

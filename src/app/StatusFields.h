@@ -13,6 +13,10 @@ namespace nimbrel::app {
 
 // Child windows place their controls at fixed positions on a canvas above a status bar.
 QWidget* makeCanvas(QWidget* owner, QStatusBar** bar);
+// How far the canvas is larger than the one its controls were placed for (the main window at
+// its starting size): the table, preview and editor areas grow by it, the controls below
+// them move down by it.
+QSize canvasGrowth(const QWidget* canvas);
 // A scrolling area at `geometry` whose inner widget of size `inner` holds `picture`.
 QScrollArea* makeScrollArea(QWidget* parent, QRect geometry, QLabel* picture, QSize inner);
 

@@ -14,10 +14,12 @@
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSettings>
 #include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char* argv[]) {
     if (const auto text = nimbrel::app::informationOptionText({argv + 1, argv + argc})) {
@@ -40,6 +42,15 @@ int main(int argc, char* argv[]) {
     nimbrel::platform::SystemDeviceLister lister;
     nimbrel::app::QtDialogs dialogs(nullptr);
     nimbrel::session::Session session(port, clock, dialogs, lister);
+    // The last port opened is proposed at the next start: ~/.config/nimbrel/nimbrel.conf.
+    const auto settings = [] {
+        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                           QStringLiteral("nimbrel"), QStringLiteral("nimbrel"));
+    };
+    session.rememberedPort = {settings()->value(QStringLiteral("port/last")).toString(),
+                              [settings](const QString& name) {
+                                  settings()->setValue(QStringLiteral("port/last"), name);
+                              }};
     nimbrel::session::Dispatcher dispatcher(session);
     nimbrel::app::MainWindow window(session, dispatcher);
     dialogs.setParentWidget(&window);

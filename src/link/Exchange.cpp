@@ -188,7 +188,7 @@ bool waitForOutputSent(platform::SerialPort& port, platform::Clock& clock, int l
     return port.bytesWaitingOutput() <= 0;
 }
 
-ExchangeResult exchange(Line& line, const Request& request) {
+static ExchangeResult exchangeHere(Line& line, const Request& request) {
     ExchangeResult result;
     result.error = sendAll(line, request);
     if (request.takeAnswer) {
@@ -205,6 +205,14 @@ ExchangeResult exchange(Line& line, const Request& request) {
         line.state->lateReplyPossible = true;
     if (result.error != ExchangeError::None && result.error != ExchangeError::BadLength)
         result.reply.clear();
+    return result;
+}
+
+ExchangeResult exchange(Line& line, const Request& request) {
+    if (!line.runner)
+        return exchangeHere(line, request);
+    ExchangeResult result;
+    line.runner([&] { result = exchangeHere(line, request); });
     return result;
 }
 

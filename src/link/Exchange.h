@@ -29,6 +29,9 @@ enum class TraceDirection { Sent, Received };
 // Sees every byte that goes out and every reply read, in order (the command-line tool's
 // protocol trace).
 using TraceSink = std::function<void(TraceDirection, const QByteArray&)>;
+// Runs an exchange's body to its end before returning: the window runs it on a worker thread
+// and keeps painting meanwhile.
+using ExchangeRunner = std::function<void(const std::function<void()>& body)>;
 
 // What the line remembers between exchanges: after a reply that never came, its bytes may
 // still be on their way, so the next exchange first watches the line for them; after a reply
@@ -47,6 +50,8 @@ struct Line {
     platform::Clock& clock;
     TraceSink trace;
     LineState* state = nullptr;
+    // Unset: the exchange runs on the caller's thread.
+    ExchangeRunner runner = {};
 };
 
 // How many bytes make a reply whole, told from the bytes read so far; kLengthOpen while they

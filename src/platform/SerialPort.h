@@ -66,6 +66,10 @@ public:
     virtual int bytesWaitingOutput() = 0;
     // Drops whatever the input queue holds.
     virtual void discardInput() = 0;
+    // False once the device behind an open port has gone (hang-up, adapter pulled, the other
+    // end of a pseudo-terminal closed); asked without waiting. A port that cannot tell says
+    // true.
+    virtual bool isAlive() { return isOpen(); }
 };
 
 // "baud=115200 parity=N Data=8 stop=1" (keys in any case, in any order); missing keys keep

@@ -231,6 +231,16 @@ int SerialPortPosix::bytesWaitingOutput() {
     return count;
 }
 
+bool SerialPortPosix::isAlive() {
+    if (m_fd < 0)
+        return false;
+    // Hang-up and errors are told whatever events are asked for; nothing is read.
+    pollfd p{m_fd, 0, 0};
+    if (::poll(&p, 1, 0) < 0)
+        return errno == EINTR;
+    return (p.revents & (POLLHUP | POLLERR | POLLNVAL)) == 0;
+}
+
 void SerialPortPosix::discardInput() {
     if (m_fd >= 0)
         ::tcflush(m_fd, TCIFLUSH);

@@ -27,6 +27,7 @@ public:
     int bytesWaitingInput() override;
     int bytesWaitingOutput() override;
     void discardInput() override;
+    bool isAlive() override;
 
     // Whether the last open could apply its line settings.
     [[nodiscard]] bool settingsApplied() const { return m_settingsApplied; }

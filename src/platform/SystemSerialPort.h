@@ -17,6 +17,7 @@ public:
     int bytesWaitingInput() override { return m_active->bytesWaitingInput(); }
     int bytesWaitingOutput() override { return m_active->bytesWaitingOutput(); }
     void discardInput() override { m_active->discardInput(); }
+    bool isAlive() override { return m_active->isAlive(); }
 
 private:
     SerialPortPosix m_local;

@@ -69,11 +69,20 @@ bool Dispatcher::confirmExit() {
     return true;
 }
 
+void Dispatcher::watchPort() {
+    auto ctx = m_s.context();
+    session::watchPort(ctx);
+}
+
 void Dispatcher::dispatch(int id) {
-    if (isGuarded(id) && !m_s.port.isOpen()) {
+    if (isGuarded(id)) {
         auto ctx = m_s.context();
-        showConnectionCheck(ctx);
-        return;
+        if (!reopenLostPort(ctx, m_s.lister))
+            return;
+        if (!m_s.port.isOpen()) {
+            showConnectionCheck(ctx);
+            return;
+        }
     }
     const CommandRow* row = findCommand(id);
     if (row && row->routine)

@@ -36,6 +36,8 @@ public:
     // "dd.MM.yyyy  hh:mm:ss" for the mark window's status bar.
     static QString pcDateTimeText(const QDateTime& now);
     void tickClock();
+    // A port whose device has gone shows the link error at once (see session::watchPort).
+    void watchPort();
 
 private:
     Session& m_s;

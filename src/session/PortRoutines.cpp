@@ -77,6 +77,24 @@ bool openDevice(Context& ctx, const QString& devicePath) {
     return false;
 }
 
+// The number the port dialog proposes: the open port's, else the last one opened, else 1.
+QString proposedPortNumber(const Context& ctx) {
+    const QString name = ctx.port.isOpen()    ? ctx.conn.portName
+                         : ctx.rememberedPort ? ctx.rememberedPort->portName
+                                              : QString();
+    if (name.startsWith(QLatin1String("COM")) && platform::parseWholeNumber(name.mid(3)) >= 1)
+        return name.mid(3);
+    return QStringLiteral("1");
+}
+
+void rememberPort(Context& ctx, const QString& name) {
+    if (!ctx.rememberedPort || ctx.rememberedPort->portName == name)
+        return;
+    ctx.rememberedPort->portName = name;
+    if (ctx.rememberedPort->save)
+        ctx.rememberedPort->save(name);
+}
+
 } // namespace
 
 void openPort(Context& ctx, platform::DeviceLister& lister) {
@@ -97,7 +115,7 @@ void openPort(Context& ctx, platform::DeviceLister& lister) {
     for (;;) {
         const QString answer = ctx.dialogs.inputDialog(
             QStringLiteral("Открыть СОМ-порт"), conn.portListText,
-            QStringLiteral("ВВЕДИТЕ НОМЕР COM-ПОРТА (1...255)"), QStringLiteral("1"));
+            QStringLiteral("ВВЕДИТЕ НОМЕР COM-ПОРТА (1...255)"), proposedPortNumber(ctx));
         if (answer.isEmpty()) {
             conn.setLinkResult(false);
             return;
@@ -138,6 +156,7 @@ void openPort(Context& ctx, platform::DeviceLister& lister) {
         conn.setLinkResult(true);
         if (!openDevice(ctx, device->devicePath))
             return;
+        rememberPort(ctx, name);
         break;
     }
 
@@ -174,6 +193,32 @@ void changeLineSettings(Context& ctx, int itemId) {
     for (int i = 0; i < static_cast<int>(speeds.size()); ++i)
         ctx.shell.itemChecked[idNumber(CommandId::Line115200) + i] = (i == index);
     ctx.shell.notify();
+}
+
+bool watchPort(Context& ctx) {
+    if (!ctx.port.isOpen() || ctx.port.isAlive())
+        return true;
+    if (ctx.shell.markLinkIcon != LinkIcon::Error ||
+        ctx.shell.graphicsLinkIcon != LinkIcon::Error) {
+        ctx.conn.setLinkResult(false);
+        ctx.shell.setLinkIcon(LinkIcon::Error);
+    }
+    return false;
+}
+
+bool reopenLostPort(Context& ctx, platform::DeviceLister& lister) {
+    if (!ctx.port.isOpen() || ctx.port.isAlive())
+        return true;
+    // The old handle is worth nothing now; a device that has come back (perhaps at another
+    // path under the same name) opens anew, one that has not is told as at any open.
+    releasePort(ctx);
+    ctx.conn.devices = lister.list();
+    if (const platform::SerialDevice* device = findDevice(ctx.conn, ctx.conn.portName))
+        ctx.conn.devicePath = device->devicePath;
+    if (!openDevice(ctx, ctx.conn.devicePath))
+        return false;
+    ctx.conn.setLinkResult(true);
+    return true;
 }
 
 void showConnectionCheck(Context& ctx) {

@@ -34,8 +34,15 @@ struct Session {
     logos::UndoHistory logoUndo;
     marks::MarkState marks;
     QString workingFolder;
+    // Set by the window: exchanges on a worker thread, a progress box, the port kept in the
+    // settings. Left alone, exchanges run in place and nothing outlives the session.
+    link::ExchangeRunner exchangeRunner;
+    Progress* progress = nullptr;
+    RememberedPort rememberedPort;
 
-    session::Context context() { return {port, clock, dialogs, conn, shell}; }
+    session::Context context() {
+        return {port, clock, dialogs, conn, shell, exchangeRunner, progress, &rememberedPort};
+    }
 };
 
 } // namespace nimbrel::session

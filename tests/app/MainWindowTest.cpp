@@ -2,6 +2,7 @@
 #include "AppFixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTableView>
@@ -47,7 +49,10 @@ TEST_F(MainWindowTest, TitleSizeAndStayOnTop) {
     EXPECT_TRUE(
         window->windowTitle().startsWith(QStringLiteral("'NIMBREL' для T2x/T7x/T9x  версия 5.0")));
     EXPECT_EQ(window->size(), QSize(800, 600));
-    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    // It starts at its size and may grow from there.
+    EXPECT_EQ(window->minimumSize(), QSize(800, 600));
+    EXPECT_GT(window->maximumSize().height(), 600);
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(window->markSubWindow()->windowTitle(), QStringLiteral("ТЕКСТ МАРКИ\t(Ctrl+M)"));
     EXPECT_EQ(window->graphicsSubWindow()->windowTitle(), QStringLiteral("ГРАФИКА\t(Ctrl+G)"));
@@ -75,6 +80,27 @@ TEST_F(MainWindowTest, MenuBarTitlesAndEntries) {
                    23, 24, 25, 26, 27, 28, 29, 30, 31,  32,  34,  35,  40,  41,  42, 43, 50,
                    51, 52, 53, 54, 55, 56, 60, 61, 110, 111, 112, 113, 114, 115, 116})
         EXPECT_NE(window->action(id), nullptr) << id;
+}
+
+// Grown, the mark table shows all 32 rows; the controls below it keep their distance to the
+// bottom, and the graphics editor shows more columns.
+TEST_F(MainWindowTest, GrownWindowShowsAllRowsOfTheMark) {
+    dispatcher.dispatch(session::kCmdMarkView);
+    window->render();
+    app::MarkWindow* mark = window->markWindow();
+    const int belowTable = mark->height() - mark->changeButton()->geometry().bottom();
+    const int editorWidth = window->graphicsWindow()->editorArea()->width();
+    EXPECT_LT(mark->table()->viewport()->height(), 32 * 20);
+
+    window->resize(1100, 950);
+    QApplication::processEvents();
+    EXPECT_GE(mark->table()->viewport()->height(), 32 * 20);
+    EXPECT_EQ(mark->height() - mark->changeButton()->geometry().bottom(), belowTable);
+    EXPECT_GT(mark->previewArea()->width(), 770);
+    dispatcher.dispatch(session::kCmdGraphicsView);
+    window->render();
+    QApplication::processEvents();
+    EXPECT_EQ(window->graphicsWindow()->editorArea()->width(), editorWidth + 300);
 }
 
 TEST_F(MainWindowTest, MenusShowTheShellState) {

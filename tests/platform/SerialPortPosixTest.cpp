@@ -186,6 +186,18 @@ TEST_F(SerialPortPosixTest, OpeningAgainReleasesTheEarlierDevice) {
     EXPECT_TRUE(second.open(m_pty.slavePath(), LineSettings{}).ok());
 }
 
+// The other end going away is a hang-up the port tells at once, without reading; the port
+// stays open until it is closed.
+TEST_F(SerialPortPosixTest, HangUpIsToldWithoutReading) {
+    openDefault();
+    EXPECT_TRUE(m_port.isAlive());
+    m_pty.closeMaster();
+    EXPECT_FALSE(m_port.isAlive());
+    EXPECT_TRUE(m_port.isOpen());
+    m_port.close();
+    EXPECT_FALSE(m_port.isAlive());
+}
+
 class SerialPortPosixMissing : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(SerialPortPosixMissing, IsNotFound) {

@@ -35,8 +35,10 @@ public:
         // As the real port: an open closes first, and a line that opens starts with an empty
         // input queue; bytes still on their way arrive as usual.
         m_open = openResult.ok();
-        if (m_open)
+        if (m_open) {
             dropArrived();
+            deviceGone = false;
+        }
         return openResult;
     }
     void close() override {
@@ -118,9 +120,12 @@ public:
                          [](const Byte& a, const Byte& b) { return a.atMs < b.atMs; });
     }
     void setOpen(bool open) { m_open = open; }
+    // The device behind the open port has gone (hang-up) until an open finds it again.
+    bool isAlive() override { return m_open && !deviceGone; }
 
     platform::OpenResult openResult;
     bool failWrites = false;
+    bool deviceGone = false;
     int outputWaiting = 0;
     QString openedPath;
     platform::LineSettings openedSettings;
