@@ -133,7 +133,7 @@ PortList portList(const Invocation& inv) {
     QFile file(inv.portsFile);
     if (!file.open(QIODevice::ReadOnly)) {
         list.error = QStringLiteral("Файл портов ") + inv.portsFile +
-                     QStringLiteral(" прочитать невозможно: ") + file.errorString();
+                     QStringLiteral(" прочитать невозможно.");
         list.unreadable = true;
         return list;
     }
