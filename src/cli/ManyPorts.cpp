@@ -119,6 +119,8 @@ void runOne(PortRun& run, Environment& env, const std::vector<platform::SerialDe
     Job job(own, run.inv);
     run.code = job.finish(runner(job));
     run.error = job.errorName();
+    if (run.code != kExitOk && run.error.isEmpty())
+        run.error = QString::fromLatin1(errorNameOf(run.code));
     out.flush();
     err.flush();
 }
