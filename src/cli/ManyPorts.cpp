@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -96,6 +97,17 @@ void placeFolder(Invocation& inv, const QString& label) {
         inv.words[1] = own;
 }
 
+// A file named for one printer (-o, --trace), DIR/NAME, becomes DIR/<port>/NAME for each; the
+// folder is made here, once, before the printers run.
+QString ownFile(const QString& file, const QString& label) {
+    if (file.isEmpty())
+        return file;
+    const QFileInfo info(file);
+    const QString folder = QDir(info.path()).filePath(portFolderName(label));
+    QDir().mkdir(folder);
+    return QDir(folder).filePath(info.fileName());
+}
+
 void runOne(PortRun& run, Environment& env, const std::vector<platform::SerialDevice>& devices,
             Runner runner, std::mutex& lock) {
     FixedLister lister(devices);
@@ -165,9 +177,13 @@ int runOnMany(const Invocation& inv, Environment& env, Runner runner) {
     if (!list.error.isEmpty())
         return list.unreadable ? caller.fail(kExitFile, "ports-file", list.error)
                                : caller.usage(list.error);
-    if (!inv.output.isEmpty() || !inv.tracePath.isEmpty())
-        return caller.usage(QStringLiteral("-o и --trace относятся к одному порту: с несколькими "
-                                           "портами их указать нельзя"));
+    // Without -o a logo is read into one file in the working folder, which the printers would
+    // write over each other.
+    if (inv.output.isEmpty() && inv.words.size() >= 2 && inv.words[0] == QStringLiteral("logo") &&
+        inv.words[1] == QStringLiteral("read"))
+        return caller.usage(
+            QStringLiteral("с несколькими портами logo read пишет в ПАПКА/порт/ФАЙЛ: "
+                           "укажите -o ПАПКА/ФАЙЛ"));
     if (!env.makePort)
         return caller.usage(QStringLiteral("несколько портов в одном вызове здесь не "
                                            "поддерживаются"));
@@ -189,6 +205,8 @@ int runOnMany(const Invocation& inv, Environment& env, Runner runner) {
         run.inv.ports = QStringList{argument};
         run.inv.portsFile.clear();
         placeFolder(run.inv, run.label);
+        run.inv.output = ownFile(inv.output, run.label);
+        run.inv.tracePath = ownFile(inv.tracePath, run.label);
         runs.push_back(std::move(run));
     }
     // The backups' common folder; one that cannot be made is told by every backup.

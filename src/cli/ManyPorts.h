@@ -28,7 +28,9 @@ QString portFolderName(const QString& portName);
 // Runs one command on every port of the call at once, each with a port, line and console of
 // its own. Text lines come prefixed "COM5: "; under --json standard output has one object a
 // port ({"port", "code", "error" when failed, "result"}) and then the summary ({"ports",
-// "ok", "failed", "code"}). Returns the highest exit code of the ports.
+// "ok", "failed", "code"}). Files named for one printer go to a folder a port: backup DIR to
+// DIR/COM5/, -o and --trace DIR/FILE to DIR/COM5/FILE. Returns the highest exit code of the
+// ports.
 int runOnMany(const Invocation& inv, Environment& env, Runner runner);
 
 } // namespace nimbrel::cli

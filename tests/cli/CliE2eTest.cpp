@@ -223,8 +223,13 @@ TEST_F(CliTest, BackupOfThreePrintersGoesToAFolderEach) {
     EXPECT_EQ(first.size(), 4u); // settings, marks 0 and 4, logo 9
     for (const QString& port : ports)
         EXPECT_EQ(hashes(QDir(path("plant")).filePath(port)), first) << port.toStdString();
-    // A restore from the one folder each came from.
+    // A restore from the one folder each came from; a file read goes to a folder a port too.
     EXPECT_EQ(cli({"restore", path("plant"), "--yes", "--ports", path("ports.txt")}).code, 0);
+    ASSERT_EQ(
+        cli({"logo", "read", "9", "-o", path("plant/l.bin"), "--ports", path("ports.txt")}).code,
+        0);
+    for (const QString& port : ports)
+        EXPECT_TRUE(QFile::exists(path("plant/" + port + "/l.bin"))) << port.toStdString();
 }
 
 TEST_F(CliTest, BusyPortNamesTheOtherProgram) {
