@@ -3,6 +3,7 @@
 // tool's own trace, the line time of the bytes sent and received at 115200 baud plus the
 // reply rule's least wait (the first delay and one pass of two pauses) and the settling
 // pauses. Peak memory is the tool's largest resident set.
+// Also: eight such printers backed up by one call in parallel, beside one of them alone.
 #include "SimProcessQt.h"
 #include "cli/TraceLog.h"
 
@@ -16,6 +17,9 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+
+#include <memory>
+#include <vector>
 
 #include <spawn.h>
 #include <sys/resource.h>
@@ -107,10 +111,8 @@ Run spawnCli(const QStringList& args, const QString& runtime) {
     return run;
 }
 
-void fullBackup(benchmark::State& state, bool paced) {
-    QTemporaryDir runtime;
-    QTemporaryDir work;
-    const QString stateDir = work.filePath(QStringLiteral("state"));
+// A simulator state folder with every mark and writable logo slot full.
+void stockState(const QString& stateDir) {
     QDir().mkpath(stateDir);
     for (int mark = 0; mark <= 85; ++mark)
         writeFile(
@@ -120,6 +122,13 @@ void fullBackup(benchmark::State& state, bool paced) {
         writeFile(
             QDir(stateDir).filePath(QStringLiteral("logo-%1.blk").arg(logo, 3, 10, QChar('0'))),
             fullLogo(logo));
+}
+
+void fullBackup(benchmark::State& state, bool paced) {
+    QTemporaryDir runtime;
+    QTemporaryDir work;
+    const QString stateDir = work.filePath(QStringLiteral("state"));
+    stockState(stateDir);
     // Paced at the line's byte rate, as a printer sends; unpaced, each reply in one piece (a
     // busy machine can stall paced bytes long enough for a reply to look finished early).
     QStringList args{"--model", "T936", "--state", stateDir};
@@ -232,6 +241,50 @@ BENCHMARK(BM_LogoConvertJpeg4000x3000Process)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(10)
     ->UseManualTime();
+
+// Eight full printers at line speed backed up by one call, in parallel, beside one of them
+// alone; the parallel call should take little more than the one printer.
+void BM_EightBackupsPaced(benchmark::State& state) {
+    constexpr int kPrinters = 8;
+    QTemporaryDir runtime;
+    QTemporaryDir work;
+    std::vector<std::unique_ptr<nimbrel::testing::SimProcess>> sims;
+    QStringList ports;
+    for (int i = 0; i < kPrinters; ++i) {
+        const QString stateDir = work.filePath(QStringLiteral("state%1").arg(i));
+        stockState(stateDir);
+        sims.push_back(
+            nimbrel::testing::startSimIn(runtime.path(), {"--model", "T936", "--state", stateDir}));
+        const QString name = nimbrel::testing::portName(*sims.back());
+        if (name.isEmpty()) {
+            state.SkipWithError("simulator not reachable");
+            return;
+        }
+        ports << QStringLiteral("-p") << name;
+    }
+    int round = 0;
+    Run one;
+    Run eight;
+    for (auto _ : state) {
+        one = spawnCli(
+            {"backup", work.filePath(QStringLiteral("one%1").arg(round)), ports[0], ports[1]},
+            runtime.path());
+        eight = spawnCli(
+            QStringList{"backup", work.filePath(QStringLiteral("eight%1").arg(round))} + ports,
+            runtime.path());
+        ++round;
+        if (one.code != 0 || eight.code != 0) {
+            state.SkipWithError("backup failed");
+            return;
+        }
+        state.SetIterationTime(eight.wallMs / 1000.0);
+    }
+    state.counters["one_s"] = one.wallMs / 1000.0;
+    state.counters["eight_s"] = eight.wallMs / 1000.0;
+    state.counters["eight_over_one"] = one.wallMs > 0 ? eight.wallMs / one.wallMs : 0;
+    state.counters["eight_peak_rss_MB"] = eight.peakKb / 1024.0;
+}
+BENCHMARK(BM_EightBackupsPaced)->Unit(benchmark::kSecond)->Iterations(1)->UseManualTime();
 
 } // namespace
 

@@ -3,10 +3,12 @@
 #include "nimbrel/Version.h"
 
 #include "cli/Job.h"
+#include "cli/ManyPorts.h"
 #include "cli/PortChoice.h"
 #include "link/PortControl.h"
 #include "logos/LogoFiles.h"
 
+#include <QJsonObject>
 #include <QRegularExpression>
 
 #include <map>
@@ -14,8 +16,6 @@
 namespace nimbrel::cli {
 
 namespace {
-
-using Runner = int (*)(Job&);
 
 const std::map<QString, Runner>& commands() {
     static const std::map<QString, Runner> table{
@@ -34,7 +34,78 @@ QString stderrLine(const QString& message) {
     return QStringLiteral("nimbrel-cli: ") + message + QLatin1Char('\n');
 }
 
+const char* openErrorName(platform::OpenError error) {
+    switch (error) {
+    case platform::OpenError::NotFound:
+        return "port-not-found";
+    case platform::OpenError::Busy:
+        return "port-busy";
+    case platform::OpenError::NoPermission:
+        return "port-permission";
+    case platform::OpenError::None:
+    case platform::OpenError::Other:
+        break;
+    }
+    return "port-failed";
+}
+
+const char* exchangeErrorName(link::ExchangeError error) {
+    switch (error) {
+    case link::ExchangeError::NotOpen:
+        return "not-open";
+    case link::ExchangeError::WriteFailed:
+        return "write-failed";
+    case link::ExchangeError::NoReply:
+        return "no-reply";
+    case link::ExchangeError::ReadFailed:
+        return "read-failed";
+    case link::ExchangeError::BadLength:
+        return "bad-length";
+    case link::ExchangeError::LineBusy:
+        return "line-busy";
+    case link::ExchangeError::None:
+        break;
+    }
+    return "link";
+}
+
+// A refused command line, before any job: JSON under --json (looked for by hand when the
+// parse itself failed).
+int refuse(const QStringList& arguments, Environment& env, const QString& message) {
+    const QString text = message + QStringLiteral(" (справка: nimbrel-cli --help)");
+    if (arguments.contains(QStringLiteral("--json")))
+        env.console.err(errorJson(QString(), kExitUsage, QStringLiteral("usage"), text));
+    else
+        env.console.err(stderrLine(text));
+    return kExitUsage;
+}
+
 } // namespace
+
+const char* errorNameOf(int code) {
+    switch (code) {
+    case kExitUsage:
+        return "usage";
+    case kExitPort:
+        return "port";
+    case kExitLink:
+        return "link";
+    case kExitVerify:
+        return "verify";
+    case kExitFile:
+        return "file";
+    default:
+        return "error";
+    }
+}
+
+QString errorJson(const QString& port, int code, const QString& error, const QString& message) {
+    const QJsonObject o{{QStringLiteral("port"), port.isEmpty() ? QJsonValue() : QJsonValue(port)},
+                        {QStringLiteral("code"), code},
+                        {QStringLiteral("error"), error},
+                        {QStringLiteral("message"), message}};
+    return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) + QLatin1Char('\n');
+}
 
 std::optional<int> numberArgument(const QString& text, int low, int high) {
     static const QRegularExpression digits(QStringLiteral("^[0-9]{1,6}$"));
@@ -61,12 +132,14 @@ int Job::connect() {
     m_portName = choice.portName;
     m_devicePath = choice.devicePath;
     if (!choice.ok())
-        return fail(choice.usageError ? kExitUsage : kExitPort, choice.error);
+        return choice.usageError ? fail(kExitUsage, "usage", choice.error)
+                                 : fail(kExitPort, "port-not-found", choice.error);
     platform::LineSettings settings;
     settings.baud = m_inv.baud;
     const platform::OpenResult opened = m_env.port.open(m_devicePath, settings);
     if (!opened.ok())
-        return fail(kExitPort, oneLine(link::openFailureText(m_portName, m_devicePath, opened)));
+        return fail(kExitPort, openErrorName(opened.error),
+                    oneLine(link::openFailureText(m_portName, m_devicePath, opened)));
     link::TraceSink sink;
     if (!m_inv.tracePath.isEmpty()) {
         m_trace.note(m_env.clock.now().time(),
@@ -89,30 +162,42 @@ int Job::finish(int code) {
         return code;
     const QString error = logos::writeLogoFile(m_inv.tracePath, m_trace.text());
     if (!error.isEmpty()) {
-        m_env.console.err(stderrLine(oneLine(error)));
-        return code == kExitOk ? kExitFile : code;
+        const int failed = fail(kExitFile, "trace-file", oneLine(error));
+        return code == kExitOk ? failed : code;
     }
     return code;
 }
 
 int Job::fail(int code, const QString& message) {
+    return fail(code, errorNameOf(code), message);
+}
+
+int Job::fail(int code, const char* error, const QString& message) {
     endProgress();
-    m_env.console.err(stderrLine(message));
+    m_errorName = QString::fromLatin1(error);
+    if (m_inv.json)
+        m_env.console.err(
+            errorJson(m_portName.isEmpty() ? m_inv.port : m_portName, code, m_errorName, message));
+    else
+        m_env.console.err(stderrLine(message));
     return code;
 }
 
 int Job::usage(const QString& message) {
-    return fail(kExitUsage, message + QStringLiteral(" (справка: nimbrel-cli --help)"));
+    return fail(kExitUsage, "usage", message + QStringLiteral(" (справка: nimbrel-cli --help)"));
 }
 
 int Job::linkFailure(link::ExchangeError error) {
     const QString where = QStringLiteral(" Устройство ") + m_devicePath;
+    const char* name = exchangeErrorName(error);
     if (error == link::ExchangeError::NotOpen || error == link::ExchangeError::WriteFailed)
-        return fail(kExitLink, link::writeErrorText(m_portName) + where +
-                                   QStringLiteral(": проверьте кабель и что порт не отключён."));
-    return fail(kExitLink, link::readErrorText(m_portName) + where +
-                               QStringLiteral(": проверьте, что Маркиратор включён и подключён к "
-                                              "этому порту."));
+        return fail(kExitLink, name,
+                    link::writeErrorText(m_portName) + where +
+                        QStringLiteral(": проверьте кабель и что порт не отключён."));
+    return fail(kExitLink, name,
+                link::readErrorText(m_portName) + where +
+                    QStringLiteral(": проверьте, что Маркиратор включён и подключён к "
+                                   "этому порту."));
 }
 
 int Job::writeCheckCode(const link::WriteCheck& check, const QString& unchecked) {
@@ -120,7 +205,8 @@ int Job::writeCheckCode(const link::WriteCheck& check, const QString& unchecked)
     case link::WriteOutcome::NotSent:
         return linkFailure(check.error);
     case link::WriteOutcome::Unanswered:
-        return fail(kExitLink, unchecked + QStringLiteral(" Устройство ") + m_devicePath);
+        return fail(kExitLink, "unanswered-check",
+                    unchecked + QStringLiteral(" Устройство ") + m_devicePath);
     case link::WriteOutcome::Differs:
         return kExitVerify;
     case link::WriteOutcome::Confirmed:
@@ -140,7 +226,8 @@ void Job::printJson(const QJsonDocument& doc) {
 }
 
 void Job::progress(const QString& text) {
-    if (!m_env.console.progress)
+    // Under --json standard error holds only the failure objects.
+    if (!m_env.console.progress || m_inv.json)
         return;
     // Clears the rest of the line the previous text may have left.
     m_env.console.err(QStringLiteral("\r") + text + QStringLiteral("\x1b[K"));
@@ -156,11 +243,8 @@ void Job::endProgress() {
 
 int runCli(const QStringList& arguments, Environment& env) {
     const ParsedInvocation parsed = parseInvocation(arguments);
-    if (!parsed.invocation) {
-        env.console.err(
-            stderrLine(parsed.error + QStringLiteral(" (справка: nimbrel-cli --help)")));
-        return kExitUsage;
-    }
+    if (!parsed.invocation)
+        return refuse(arguments, env, parsed.error);
     const Invocation& inv = *parsed.invocation;
     if (inv.help) {
         env.console.out(helpText());
@@ -171,17 +255,16 @@ int runCli(const QStringList& arguments, Environment& env) {
                         QLatin1Char('\n'));
         return kExitOk;
     }
-    if (inv.words.isEmpty()) {
-        env.console.err(
-            stderrLine(QStringLiteral("не указана команда (справка: nimbrel-cli --help)")));
-        return kExitUsage;
-    }
+    if (inv.words.isEmpty())
+        return refuse(arguments, env, QStringLiteral("не указана команда"));
     const auto command = commands().find(inv.words.first());
-    if (command == commands().end()) {
-        env.console.err(stderrLine(QStringLiteral("неизвестная команда '") + inv.words.first() +
-                                   QStringLiteral("' (справка: nimbrel-cli --help)")));
-        return kExitUsage;
-    }
+    if (command == commands().end())
+        return refuse(arguments, env,
+                      QStringLiteral("неизвестная команда '") + inv.words.first() +
+                          QStringLiteral("'"));
+    // The list of ports needs no printer: it runs once, whatever -p says.
+    if (command->second != runPorts && (inv.ports.size() > 1 || !inv.portsFile.isEmpty()))
+        return runOnMany(inv, env, command->second);
     Job job(env, inv);
     return job.finish(command->second(job));
 }

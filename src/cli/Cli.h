@@ -7,6 +7,9 @@
 
 #include <QStringList>
 
+#include <functional>
+#include <memory>
+
 namespace nimbrel::cli {
 
 // What the tool runs on: the real ones in main(), others in tests.
@@ -15,6 +18,8 @@ struct Environment {
     platform::SerialPort& port;
     platform::Clock& clock;
     Console& console;
+    // A port of its own for each printer when a command runs on several; none: one only.
+    std::function<std::unique_ptr<platform::SerialPort>()> makePort = {};
 };
 
 // Runs one command line (without the program name) and returns the exit code.

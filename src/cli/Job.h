@@ -32,8 +32,13 @@ public:
     // The trace file, written when the job ends (also after a failure).
     int finish(int code);
 
-    // A message for people, one line on standard error, and the exit code to return.
+    // A message for people, one line on standard error, and the exit code to return. Under
+    // --json the line is an object with the port, the code, the error's stable name (see
+    // `errorNameOf`) and the message. Without a name, the code's general one is given.
     int fail(int code, const QString& message);
+    int fail(int code, const char* error, const QString& message);
+    // The name of the failure told last; empty while none was.
+    const QString& errorName() const { return m_errorName; }
     // The link failure of an exchange, with the port, the device and what to do.
     int linkFailure(link::ExchangeError error);
     // The exit code of a write proven by reading back: a failed write and an unanswered check
@@ -56,7 +61,13 @@ private:
     link::LineState m_lineState;
     std::optional<link::Line> m_line;
     bool m_progressShown = false;
+    QString m_errorName;
 };
+
+// The general error name of an exit code: "usage", "port", "link", "verify", "file".
+const char* errorNameOf(int code);
+// A failure as a script reads it: one line of JSON, the port null when none was chosen.
+QString errorJson(const QString& port, int code, const QString& error, const QString& message);
 
 // The program's report texts for a terminal: its "\n\r" and "\r\n" line ends become "\n".
 QString terminalText(const QString& report);

@@ -17,7 +17,11 @@ const std::vector<OptionRow>& optionRows() {
         {{QStringLiteral("p"), QStringLiteral("port")},
          QStringLiteral("ПОРТ"),
          QStringLiteral("порт Маркиратора: COM5, 5, путь устройства /dev/ttyUSB0\nили сетевой "
-                        "порт rfc2217://УЗЕЛ:ПОРТ, tcp://УЗЕЛ:ПОРТ")},
+                        "порт rfc2217://УЗЕЛ:ПОРТ, tcp://УЗЕЛ:ПОРТ; можно несколько раз")},
+        {{QStringLiteral("ports")},
+         QStringLiteral("ФАЙЛ"),
+         QStringLiteral("файл портов, по одному в строке (# комментарий):\nкоманда "
+                        "выполняется на всех Маркираторах сразу")},
         {{QStringLiteral("baud")},
          QStringLiteral("СКОРОСТЬ"),
          QStringLiteral("скорость линии, бод (по умолчанию 115200)")},
@@ -97,6 +101,8 @@ ParsedInvocation parseInvocation(const QStringList& arguments) {
     Invocation inv;
     inv.words = parser.positionalArguments();
     inv.port = parser.value(QStringLiteral("port"));
+    inv.ports = parser.values(QStringLiteral("port"));
+    inv.portsFile = parser.value(QStringLiteral("ports"));
     inv.json = parser.isSet(QStringLiteral("json"));
     inv.tracePath = parser.value(QStringLiteral("trace"));
     inv.output = parser.value(QStringLiteral("output"));
@@ -171,7 +177,16 @@ QString helpText() {
                        "  3  порт не открывается (не найден, занят, нет прав)\n"
                        "  4  Маркиратор не отвечает или ошибка связи\n"
                        "  5  проверка чтением не пройдена\n"
-                       "  6  ошибка файла (не читается, отвергнут, не записан) или пустой слот\n");
+                       "  6  ошибка файла (не читается, отвергнут, не записан) или пустой слот\n"
+                       "\n"
+                       "Несколько Маркираторов (-p несколько раз или --ports ФАЙЛ): команда\n"
+                       "выполняется на всех параллельно, каждая строка вывода начинается с имени\n"
+                       "порта, в конце итог; код завершения наибольший из кодов портов.\n"
+                       "backup ПАПКА кладёт копии в ПАПКА/COM5/ и т. д.; restore ПАПКА берёт\n"
+                       "ПАПКА/manifest.json для всех или, если его нет, ПАПКА/COM5/;\n"
+                       "-o ПАПКА/ФАЙЛ и --trace ПАПКА/ФАЙЛ пишутся в ПАПКА/COM5/ФАЙЛ.\n"
+                       "С --json: по объекту JSON на порт в строке, затем итог; ошибка -\n"
+                       "объект {\"port\", \"code\", \"error\", \"message\"} в stderr.\n");
     return text;
 }
 

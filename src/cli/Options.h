@@ -10,7 +10,9 @@ namespace nimbrel::cli {
 // The command line, parsed: the command words and their arguments, and the options.
 struct Invocation {
     QStringList words; // "mark", "read", "05"
-    QString port;      // "COM5", "5", "/dev/ttyUSB0"; empty when not given
+    QString port;      // "COM5", "5", "/dev/ttyUSB0"; empty when not given (the last -p)
+    QStringList ports; // every -p, in order
+    QString portsFile; // --ports: a file of ports, one a line
     int baud = 115200;
     bool json = false;
     QString tracePath;

@@ -24,5 +24,6 @@ int main(int argc, char** argv) {
     };
     console.progress = isatty(STDERR_FILENO) == 1;
     nimbrel::cli::Environment env{lister, port, clock, console};
+    env.makePort = [] { return std::make_unique<nimbrel::platform::SystemSerialPort>(); };
     return nimbrel::cli::runCli(app.arguments().mid(1), env);
 }

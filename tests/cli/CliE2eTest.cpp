@@ -3,6 +3,7 @@
 #include "platform/SerialPortPosix.h"
 
 #include <QDirIterator>
+#include <QRegularExpression>
 
 namespace nimbrel::testing {
 namespace {
@@ -105,6 +106,131 @@ INSTANTIATE_TEST_SUITE_P(
                  "отключено. Выберите другой порт."},
         ExitCase{"FragmentText", kT936, {"fragment", "write", "1", "1", "Ωmega"}, 2, "'Ω'"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+struct JsonErrorCase {
+    const char* name;
+    QStringList simArgs; // empty: no simulator, the port named in args
+    QStringList args;
+    int code;
+    const char* error;
+};
+
+class CliJsonErrorTest : public CliFixture, public ::testing::WithParamInterface<JsonErrorCase> {};
+
+// A script reads every failure as one object on standard error; standard output stays empty.
+TEST_P(CliJsonErrorTest, OneObjectOnStandardError) {
+    const JsonErrorCase& c = GetParam();
+    QFile mrt(path("m.mrt"));
+    ASSERT_TRUE(mrt.open(QIODevice::WriteOnly));
+    mrt.write("11\x18"
+              "02LOT 7\r\n");
+    mrt.close();
+    QString port = QStringLiteral("COM250");
+    CliRun run;
+    if (c.simArgs.isEmpty()) {
+        run = cli(c.args + QStringList{"--json"});
+    } else {
+        SimProcess& sim = startSim(c.simArgs);
+        port = portName(sim);
+        run = on(sim, c.args + QStringList{"--json"});
+    }
+    EXPECT_EQ(run.code, c.code);
+    EXPECT_EQ(run.out, QString());
+    ASSERT_EQ(run.err.count(QLatin1Char('\n')), 1) << run.err.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(run.err.toUtf8()).object();
+    EXPECT_EQ(o.value("port").toString(), port) << run.err.toStdString();
+    EXPECT_EQ(o.value("code").toInt(), c.code);
+    EXPECT_EQ(o.value("error").toString(), QString::fromUtf8(c.error));
+    EXPECT_FALSE(o.value("message").toString().isEmpty());
+    EXPECT_FALSE(o.value("message").toString().startsWith("nimbrel-cli"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, CliJsonErrorTest,
+    ::testing::Values(
+        JsonErrorCase{"NoSuchPort", {}, {"info", "-p", "250"}, 3, "port-not-found"},
+        JsonErrorCase{
+            "NoReply", kT936 + QStringList{"--fault", "no-reply"}, {"info"}, 4, "no-reply"},
+        JsonErrorCase{"Differs",
+                      kT936 + QStringList{"--alter-writes"},
+                      {"mark", "write", "5", "m.mrt"},
+                      5,
+                      "verify"},
+        JsonErrorCase{"Unchecked",
+                      kT936 + QStringList{"--fault", "cut=60@r", "--fault", "cut=4@i"},
+                      {"mark", "write", "5", "m.mrt"},
+                      4,
+                      "unanswered-check"},
+        JsonErrorCase{"EmptyMark", kT936, {"mark", "read", "12"}, 6, "file"},
+        JsonErrorCase{"MarkNumber", kT936, {"mark", "read", "86"}, 2, "usage"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Three printers in one call, one of them silent: each answers for itself, the worst code
+// is the call's.
+TEST_F(CliTest, ThreePrintersAtOnceTheWorstCodeWins) {
+    const QStringList good{portName(startSim(kT936)), portName(startSim(kT936))};
+    const QString silent = portName(startSim(kT936 + QStringList{"--fault", "no-reply"}));
+    const QStringList ports{"-p", good[0], "-p", good[1], "-p", silent};
+
+    const CliRun text = cli(QStringList{"info"} + ports);
+    EXPECT_EQ(text.code, 4);
+    QStringList lines = text.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.takeLast(), QStringLiteral("Итого: портов 3, успешно 2, с ошибкой 1: ") +
+                                    silent + QStringLiteral(" (код 4)."));
+    EXPECT_EQ(lines.size(), 10); // five lines of info from each good printer
+    for (const QString& port : good)
+        EXPECT_EQ(lines.filter(QRegularExpression("^" + port + ": ")).size(), 5);
+    EXPECT_TRUE(text.err.startsWith(silent + QStringLiteral(": nimbrel-cli: Ошибка при чтении")))
+        << text.err.toStdString();
+
+    const CliRun json = cli(QStringList{"info", "--json"} + ports);
+    EXPECT_EQ(json.code, 4);
+    const QStringList objects = json.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(objects.size(), 4) << json.out.toStdString();
+    for (int i = 0; i < 2; ++i) {
+        const QJsonObject o = QJsonDocument::fromJson(objects[i].toUtf8()).object();
+        EXPECT_EQ(o.value("port").toString(), good[i]);
+        EXPECT_EQ(o.value("code").toInt(), 0);
+        EXPECT_EQ(o.value("result").toObject().value("model").toString(), "T936");
+    }
+    EXPECT_EQ(QJsonDocument::fromJson(objects[2].toUtf8()).object(),
+              (QJsonObject{{"port", silent}, {"code", 4}, {"error", "no-reply"}}));
+    EXPECT_EQ(QJsonDocument::fromJson(objects[3].toUtf8()).object(),
+              (QJsonObject{{"ports", 3}, {"ok", 2}, {"failed", 1}, {"code", 4}}));
+    const QJsonObject error = QJsonDocument::fromJson(json.err.toUtf8()).object();
+    EXPECT_EQ(error.value("port").toString(), silent) << json.err.toStdString();
+    EXPECT_EQ(error.value("error").toString(), "no-reply");
+}
+
+TEST_F(CliTest, BackupOfThreePrintersGoesToAFolderEach) {
+    const QStringList stocked{"--model", "T936", "--occupy-marks", "4", "--occupy-logos", "9"};
+    QStringList ports;
+    for (int i = 0; i < 3; ++i)
+        ports << portName(startSim(stocked));
+    QFile list(path("ports.txt"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write(("# line 1\n" + ports.join("\n") + "  # last\n").toUtf8());
+    list.close();
+    const CliRun run = cli({"backup", path("plant"), "--ports", path("ports.txt")});
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_EQ(QDir(path("plant")).entryList(QDir::Dirs | QDir::NoDotAndDotDot), [&] {
+        QStringList s = ports;
+        s.sort();
+        return s;
+    }());
+    const auto first = hashes(QDir(path("plant")).filePath(ports[0]));
+    EXPECT_EQ(first.size(), 4u); // settings, marks 0 and 4, logo 9
+    for (const QString& port : ports)
+        EXPECT_EQ(hashes(QDir(path("plant")).filePath(port)), first) << port.toStdString();
+    // A restore from the one folder each came from; a file read goes to a folder a port too.
+    EXPECT_EQ(cli({"restore", path("plant"), "--yes", "--ports", path("ports.txt")}).code, 0);
+    ASSERT_EQ(
+        cli({"logo", "read", "9", "-o", path("plant/l.bin"), "--ports", path("ports.txt")}).code,
+        0);
+    for (const QString& port : ports)
+        EXPECT_TRUE(QFile::exists(path("plant/" + port + "/l.bin"))) << port.toStdString();
+}
 
 TEST_F(CliTest, BusyPortNamesTheOtherProgram) {
     SimProcess& sim = startSim(kT936);

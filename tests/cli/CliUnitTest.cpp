@@ -2,10 +2,13 @@
 #include "cli/Job.h"
 #include "cli/LogoTransfer.h"
 #include "cli/Manifest.h"
+#include "cli/ManyPorts.h"
 #include "cli/Options.h"
 #include "cli/PortChoice.h"
 #include "cli/TraceLog.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace nimbrel::cli {
@@ -203,7 +206,8 @@ INSTANTIATE_TEST_SUITE_P(
         ConversionCase{{"--height", "0"}, "'0'", 0, 0, false, false},
         ConversionCase{{"--height", "32", "--threshold", "256"}, "'256'", 0, 0, false, false},
         ConversionCase{{"--height", "32", "--threshold", "-1"}, "'-1'", 0, 0, false, false},
-        ConversionCase{{"--height", "32", "--threshold", "Auto"}, "'Auto'", 0, 0, false, false}));
+        ConversionCase{{"--height", "32", "--threshold", "Auto"}, "'Auto'", 0, 0, false, false}),
+    [](const auto& info) { return testName(info.param.args); });
 
 TEST(Options, StoredMarkAndSplitAreTaken) {
     const ParsedInvocation parsed =
@@ -213,6 +217,66 @@ TEST(Options, StoredMarkAndSplitAreTaken) {
     EXPECT_TRUE(parsed.invocation->split);
     EXPECT_EQ(parsed.invocation->words, QStringList({"fragment", "write", "1", "1", "LOT"}));
     EXPECT_FALSE(parseInvocation({"fragment", "read", "1", "1", "--mark"}).invocation);
+}
+
+struct PortListCase {
+    QStringList args;  // "FILE" stands for the ports file
+    const char* file;  // its text; nullptr: no file at all
+    QStringList ports; // what the call runs on
+    bool ok;           // no error
+};
+
+class PortListTest : public ::testing::TestWithParam<PortListCase> {};
+
+TEST_P(PortListTest, EveryPortOnceInOrder) {
+    const PortListCase& c = GetParam();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ports"));
+    if (c.file != nullptr) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(c.file);
+    }
+    QStringList args = c.args;
+    args.replaceInStrings(QStringLiteral("FILE"), path);
+    const ParsedInvocation parsed = parseInvocation(args);
+    ASSERT_TRUE(parsed.invocation) << parsed.error.toStdString();
+    const PortList list = portList(*parsed.invocation);
+    EXPECT_EQ(list.error.isEmpty(), c.ok) << list.error.toStdString();
+    if (c.ok) {
+        EXPECT_EQ(list.ports, c.ports);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, PortListTest,
+    ::testing::Values(PortListCase{{"info", "-p", "5"}, nullptr, {"5"}, true},
+                      PortListCase{{"info"}, nullptr, {}, true},
+                      PortListCase{{"info", "-p", "5", "--port", "COM6", "-p", "/dev/ttyUSB0"},
+                                   nullptr,
+                                   {"5", "COM6", "/dev/ttyUSB0"},
+                                   true},
+                      PortListCase{{"info", "--ports", "FILE"},
+                                   "COM5 # line 1\n\n  6  \n# spare\r\nrfc2217://10.1.2.3:4001\r\n",
+                                   {"COM5", "6", "rfc2217://10.1.2.3:4001"},
+                                   true},
+                      PortListCase{{"info", "-p", "7", "--ports", "FILE"},
+                                   "tcp://h:23",
+                                   {"7", "tcp://h:23"},
+                                   true},
+                      PortListCase{{"info", "--ports", "FILE"}, "# none yet\n\n", {}, false},
+                      PortListCase{{"info", "--ports", "FILE"}, nullptr, {}, false}));
+
+TEST(ManyPorts, FolderNamesAndErrorObjects) {
+    EXPECT_EQ(portFolderName("COM12"), "COM12");
+    EXPECT_EQ(portFolderName("rfc2217://10.1.2.3:4001"), "rfc2217___10.1.2.3_4001");
+    EXPECT_EQ(portFolderName("/dev/ttyUSB0"), "_dev_ttyUSB0");
+    EXPECT_EQ(errorJson("COM5", 4, "no-reply", QStringLiteral("Нет ответа")),
+              QStringLiteral(R"({"code":4,"error":"no-reply","message":"Нет ответа","port":"COM5"})"
+                             "\n"));
+    EXPECT_EQ(errorJson("", 2, "usage", "x"),
+              QStringLiteral(R"({"code":2,"error":"usage","message":"x","port":null})"
+                             "\n"));
 }
 
 TEST(Options, HelpNamesEveryExitCode) {
