@@ -127,6 +127,37 @@ TEST(Manifest, RefusesNamesLeadingOutOfTheFolder) {
     EXPECT_FALSE(parseManifest(R"({"format": 2, "model": "T936"})").manifest);
 }
 
+struct ManifestCase {
+    const char* name;
+    std::vector<ManifestFile> files;
+    const char* error; // empty when the manifest is accepted
+};
+
+class ManifestTwice : public ::testing::TestWithParam<ManifestCase> {};
+
+TEST_P(ManifestTwice, RefusesASlotOrAFileNamedTwice) {
+    const ManifestRead read = parseManifest(manifestJson({"T936", "", "", "", "", GetParam().files}));
+    EXPECT_EQ(read.error, QString::fromUtf8(GetParam().error));
+    EXPECT_EQ(read.manifest.has_value(), read.error.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ManifestTwice,
+    ::testing::Values(
+        ManifestCase{"MarkSlotTwice",
+                     {{"mark", 5, "mark05.mrt", "00"}, {"mark", 5, "mark06.mrt", "00"}},
+                     "manifest.json: марка #5 названа дважды"},
+        ManifestCase{"LogoSlotTwice",
+                     {{"logo", 7, "a.bin", "00"}, {"logo", 7, "b.bin", "00"}},
+                     "manifest.json: логотип #7 назван дважды"},
+        ManifestCase{"FileTwice",
+                     {{"mark", 5, "x.mrt", "00"}, {"mark", 6, "x.mrt", "00"}},
+                     "manifest.json: файл 'x.mrt' назван дважды"},
+        ManifestCase{"SameNumberMarkAndLogo",
+                     {{"mark", 5, "mark05.mrt", "00"}, {"logo", 5, "logo005.bin", "00"}},
+                     ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(Manifest, HashesFamiliesAndNames) {
     EXPECT_EQ(sha256Hex("abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
     EXPECT_EQ(modelFamily("T936"), modelFamily("T95Z"));
