@@ -54,7 +54,7 @@ ManifestRead parseManifest(const QByteArray& bytes) {
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_.-]+$"));
     // One slot written twice would leave only the second and still be reported as restored.
     QSet<QString> names;
-    QSet<QString> slots;
+    QSet<QString> takenSlots;
     for (const QJsonValue& v : root.value(QStringLiteral("files")).toArray()) {
         const QJsonObject o = v.toObject();
         ManifestFile f{o.value(QStringLiteral("kind")).toString(),
@@ -69,12 +69,12 @@ ManifestRead parseManifest(const QByteArray& bytes) {
                     QStringLiteral("manifest.json: файл '") + f.file + "' назван дважды"};
         names.insert(f.file);
         const QString slot = f.kind + QLatin1Char(' ') + QString::number(f.slot);
-        if (f.slot >= 0 && slots.contains(slot))
+        if (f.slot >= 0 && takenSlots.contains(slot))
             return {std::nullopt,
                     f.kind == QStringLiteral("mark")
                         ? QStringLiteral("manifest.json: марка #%1 названа дважды").arg(f.slot)
                         : QStringLiteral("manifest.json: логотип #%1 назван дважды").arg(f.slot)};
-        slots.insert(slot);
+        takenSlots.insert(slot);
         m.files.push_back(f);
     }
     if (m.model.isEmpty())

@@ -60,12 +60,13 @@ TEST_P(AtomicFileOver, NonRegularTargetIsWrittenInPlaceNotReplaced) {
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("target"));
     const QString path = GetParam().link ? dir.filePath(QStringLiteral("link")) : target;
-    if (GetParam().fifo)
-        ASSERT_EQ(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
-    else
-        ASSERT_TRUE(platform::writeFileAtomically(target, "old").ok());
-    if (GetParam().link)
+    const bool made = GetParam().fifo
+                          ? ::mkfifo(QFile::encodeName(target).constData(), 0600) == 0
+                          : platform::writeFileAtomically(target, "old").ok();
+    ASSERT_TRUE(made);
+    if (GetParam().link) {
         ASSERT_TRUE(QFile::link(target, path));
+    }
     QByteArray received;
     std::thread reader;
     if (GetParam().fifo)
