@@ -133,8 +133,8 @@ void removeAbandonedFolders(const QString& parent, const QString& prefix) {
         if (!form.match(name).hasMatch())
             continue;
         const QString path = dir.filePath(name);
-        const int fd =
-            ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        const int fd = ::open(QFile::encodeName(path).constData(),
+                              O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0)
             continue;
         // A run still filling its folder holds the lock: that folder is not abandoned.

@@ -46,18 +46,30 @@ INSTANTIATE_TEST_SUITE_P(
         PortCase{"/dev/ttyUSB0", "COM33", "/dev/ttyUSB0", true, false},
         PortCase{"/dev/ttyACM2", "COM67", "/dev/ttyACM2", true, false},
         PortCase{"/dev/pts/4", "COM200", "/dev/pts/4", true, false},
-        PortCase{"7", "", "", false, false}, PortCase{"0", "", "", false, true},
-        PortCase{"256", "", "", false, true}, PortCase{"COMX", "", "", false, true},
+        PortCase{"СОМ33", "COM33", "/dev/ttyUSB0", true, false},
+        PortCase{"сОм200", "COM200", "/dev/pts/4", true, false},
+        PortCase{"7", "", "", false, false}, PortCase{"0", "", "", false, false},
+        PortCase{"256", "", "", false, false}, PortCase{"COMX", "", "", false, false},
         PortCase{"", "", "", false, true},
         PortCase{"12", "COM12", "rfc2217://10.1.2.3:4001", true, false},
         PortCase{"rfc2217://10.1.2.3:4001", "COM12", "rfc2217://10.1.2.3:4001", true, false},
         PortCase{"tcp://10.1.2.4:23", "tcp://10.1.2.4:23", "tcp://10.1.2.4:23", true, false},
         PortCase{"tcp://10.1.2.4", "", "", false, true}));
 
-TEST(PortChoice, MissingPortIsNamedWithWhereToLook) {
-    EXPECT_EQ(choosePort("7", kDevices).error,
-              QStringLiteral("ПОРТ COM7 НЕДОСТУПЕН: такого устройства нет. Список портов: "
-                             "nimbrel-cli ports"));
+TEST(PortChoice, MissingPortHasOneMessageHoweverNamed) {
+    const QString tail = QStringLiteral(
+        " НЕ ОБНАРУЖЕН: устройство отсутствует или отключено. Список портов: nimbrel-cli ports");
+    for (const auto& [typed, named] : std::vector<std::pair<QString, QString>>{{"7", "COM7"},
+                                                                               {"com7", "COM7"},
+                                                                               {"СОМ7", "COM7"},
+                                                                               {"COMX", "COMX"},
+                                                                               {"СОМX", "COMX"},
+                                                                               {"0", "COM0"},
+                                                                               {"COM256", "COM256"},
+                                                                               {"ttyS0", "ttyS0"}})
+        EXPECT_EQ(choosePort(typed, kDevices).error, QStringLiteral("ПОРТ ") + named + tail)
+            << typed.toStdString();
+    EXPECT_EQ(noSuchPortText("COM40", "/dev/ttyUSB7"), "ПОРТ COM40 (/dev/ttyUSB7)" + tail);
 }
 
 TEST(PortChoice, ProgramMessagesBecomeOneLine) {
@@ -136,7 +148,8 @@ struct ManifestCase {
 class ManifestTwice : public ::testing::TestWithParam<ManifestCase> {};
 
 TEST_P(ManifestTwice, RefusesASlotOrAFileNamedTwice) {
-    const ManifestRead read = parseManifest(manifestJson({"T936", "", "", "", "", GetParam().files}));
+    const ManifestRead read =
+        parseManifest(manifestJson({"T936", "", "", "", "", GetParam().files}));
     EXPECT_EQ(read.error, QString::fromUtf8(GetParam().error));
     EXPECT_EQ(read.manifest.has_value(), read.error.isEmpty());
 }
