@@ -34,8 +34,8 @@ class CliBackupEnd : public CliFixture, public ::testing::WithParamInterface<End
 
 TEST_P(CliBackupEnd, SignalMidBackupLeavesNoPartialFolder) {
     // Paced at the line's rate with every mark stored: the backup runs for many seconds.
-    sims.push_back(startSimIn(runtime.path(), {"--model", "T936", "--occupy-marks",
-                                               everyMark().join(QLatin1Char(','))}));
+    sims.push_back(startSimIn(
+        runtime.path(), {"--model", "T936", "--occupy-marks", everyMark().join(QLatin1Char(','))}));
     ASSERT_FALSE(portName(*sims.back()).isEmpty()) << sims.back()->stderrText();
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -114,7 +114,8 @@ TEST_P(CliOutput, OutputSurvivesWhatStandsThereAndTheLimit) {
         const rlimit r{limit, limit};
         ::setrlimit(RLIMIT_FSIZE, &r);
     });
-    p.start(QStringLiteral(NIMBREL_CLI_PATH), {"mark", "read", "5", "-o", out, "-p", portName(sim)});
+    p.start(QStringLiteral(NIMBREL_CLI_PATH),
+            {"mark", "read", "5", "-o", out, "-p", portName(sim)});
     ASSERT_TRUE(p.waitForFinished(60000));
     EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(p.exitCode(), c.code) << p.readAllStandardError().toStdString();
@@ -130,11 +131,11 @@ TEST_P(CliOutput, OutputSurvivesWhatStandsThereAndTheLimit) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Outputs, CliOutput,
-    ::testing::Values(OutputCase{"PastTheSizeLimit", "m.mrt", 100, 6, false},
-                      OutputCase{"DevNullAsRoot", "/dev/null", RLIM_INFINITY, 0, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Outputs, CliOutput,
+                         ::testing::Values(OutputCase{"PastTheSizeLimit", "m.mrt", 100, 6, false},
+                                           OutputCase{"DevNullAsRoot", "/dev/null", RLIM_INFINITY,
+                                                      0, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace nimbrel::testing
