@@ -60,9 +60,8 @@ TEST_P(AtomicFileOver, NonRegularTargetIsWrittenInPlaceNotReplaced) {
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("target"));
     const QString path = GetParam().link ? dir.filePath(QStringLiteral("link")) : target;
-    const bool made = GetParam().fifo
-                          ? ::mkfifo(QFile::encodeName(target).constData(), 0600) == 0
-                          : platform::writeFileAtomically(target, "old").ok();
+    const bool made = GetParam().fifo ? ::mkfifo(QFile::encodeName(target).constData(), 0600) == 0
+                                      : platform::writeFileAtomically(target, "old").ok();
     ASSERT_TRUE(made);
     if (GetParam().link) {
         ASSERT_TRUE(QFile::link(target, path));
