@@ -160,7 +160,7 @@ QString commandHelpText(const QString& command) {
     QStringList names;
     for (const QString& line : lines)
         if (!line.startsWith(QStringLiteral("   ")))
-            names << line.section(QLatin1Char(' '), 2, 2, QString::SectionSkipEmpty);
+            names << line.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
     // The options that name no command belong to all; the others to the commands they name.
     QString options;
     for (const OptionRow& row : optionRows()) {

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace nimbrel::cli {
 namespace {
 
@@ -170,6 +172,21 @@ INSTANTIATE_TEST_SUITE_P(
                      {{"mark", 5, "mark05.mrt", "00"}, {"logo", 5, "logo005.bin", "00"}},
                      ""}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CommandHelp, ShowsItsOwnCommandAndOptionsOnly) {
+    const std::vector<std::tuple<QString, QStringList, QStringList>> cases{
+        {"logo", {"  logo write ", "--yes"}, {"  mark read ", "--time", "--force"}},
+        {"restore", {"  restore ", "--force", "--marks"}, {"  backup ", "--font"}},
+        {"clock", {"  clock set ", "--time", "--port"}, {"  offset ", "--yes"}}};
+    for (const auto& [command, shown, hidden] : cases) {
+        const QString text = commandHelpText(command);
+        for (const QString& part : shown)
+            EXPECT_TRUE(text.contains(part)) << command.toStdString() << part.toStdString();
+        for (const QString& part : hidden)
+            EXPECT_FALSE(text.contains(part)) << command.toStdString() << part.toStdString();
+    }
+    EXPECT_EQ(commandHelpText("nonsense"), helpText());
+}
 
 TEST(Manifest, HashesFamiliesAndNames) {
     EXPECT_EQ(sha256Hex("abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
