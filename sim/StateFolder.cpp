@@ -5,11 +5,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace nimbrel::sim {
@@ -144,13 +146,15 @@ bool StateFolder::save(const PrinterState& state, const StoreChange& change,
         return true;
     }
     // Written beside the file and renamed over it: whenever the simulator stops, the file is the
-    // old block or the new one, never a part of either.
-    const std::string temporary = path + ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // old block or the new one, never a part of either. The temporary name is new and made with
+    // O_EXCL (mkostemp), so a link planted at a foreseeable name is never followed.
+    std::string temporary = path + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
         error = systemError("cannot write", temporary);
         return false;
     }
+    ::fchmod(fd, 0644);
     const bool written = writeAll(fd, slot->second);
     if (!written) {
         error = systemError("cannot write", temporary);

@@ -3,6 +3,7 @@
 #include "cli/MarkTransfer.h"
 #include "cli/PortChoice.h"
 #include "logos/LogoFiles.h"
+#include "platform/PartialFolder.h"
 #include "printer/AreaReports.h"
 #include "printer/Counters.h"
 #include "printer/PrinterOperations.h"
@@ -13,6 +14,8 @@
 #include <QFileInfo>
 #include <QJsonObject>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 namespace nimbrel::cli {
 
@@ -119,11 +122,10 @@ int BackupRun::commit(const QString& temporary) {
         QDir(temporary).filePath(QStringLiteral("manifest.json")), manifestJson(m_manifest));
     if (!manifestError.isEmpty())
         return m_job.fail(kExitFile, oneLine(manifestError));
-    // The temporary folder is private while it is filled; the backup is an ordinary folder.
-    QFile::setPermissions(temporary, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                         QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-                                         QFileDevice::ExeGroup | QFileDevice::ReadOther |
-                                         QFileDevice::ExeOther);
+    // The temporary folder is private while it is filled; the backup is an ordinary folder with
+    // the permissions the user's umask gives.
+    ::chmod(QFile::encodeName(temporary).constData(),
+            static_cast<mode_t>(platform::newFolderMode()));
     // An empty folder of that name gives way; one with content was refused before.
     QDir().rmdir(m_folder);
     if (!QDir().rename(temporary, m_folder))
@@ -148,13 +150,17 @@ int BackupRun::run() {
     if (const int code = m_job.connect())
         return code;
     // Written beside the final folder and renamed at the end: an interrupted backup leaves
-    // nothing under the final name.
-    QTemporaryDir temporary(parent.filePath(QStringLiteral(".") + target.fileName() +
-                                            QStringLiteral(".partial-XXXXXX")));
+    // nothing under the final name, and SIGINT or SIGTERM take the partial folder with them.
+    // One left by a killed run is removed here.
+    const QString partialPrefix =
+        QStringLiteral(".") + target.fileName() + QStringLiteral(".partial-");
+    platform::removeAbandonedFolders(parent.path(), partialPrefix);
+    QTemporaryDir temporary(parent.filePath(partialPrefix + QStringLiteral("XXXXXX")));
     if (!temporary.isValid())
         return m_job.fail(kExitFile, QStringLiteral("Папку в ") + parent.path() +
                                          QStringLiteral(" создать невозможно: ") +
                                          temporary.errorString());
+    const platform::PartialFolder partial(temporary.path());
     m_temporary = temporary.path();
     if (const int code = readSummary())
         return code;

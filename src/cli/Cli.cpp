@@ -128,7 +128,10 @@ QString terminalText(const QString& report) {
 }
 
 int Job::connect() {
-    const PortChoice choice = choosePort(m_inv.port, m_env.lister.list());
+    const std::vector<platform::SerialDevice> devices = m_env.lister.list();
+    if (const QString problem = m_env.lister.folderProblem(); !problem.isEmpty())
+        m_env.console.err(stderrLine(problem));
+    const PortChoice choice = choosePort(m_inv.port, devices);
     m_portName = choice.portName;
     m_devicePath = choice.devicePath;
     if (!choice.ok())
@@ -137,6 +140,8 @@ int Job::connect() {
     platform::LineSettings settings;
     settings.baud = m_inv.baud;
     const platform::OpenResult opened = m_env.port.open(m_devicePath, settings);
+    if (opened.error == platform::OpenError::NotFound)
+        return fail(kExitPort, noSuchPortText(m_portName, m_devicePath));
     if (!opened.ok())
         return fail(kExitPort, openErrorName(opened.error),
                     oneLine(link::openFailureText(m_portName, m_devicePath, opened)));
@@ -247,7 +252,7 @@ int runCli(const QStringList& arguments, Environment& env) {
         return refuse(arguments, env, parsed.error);
     const Invocation& inv = *parsed.invocation;
     if (inv.help) {
-        env.console.out(helpText());
+        env.console.out(inv.words.isEmpty() ? helpText() : commandHelpText(inv.words.first()));
         return kExitOk;
     }
     if (inv.version) {

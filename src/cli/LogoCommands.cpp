@@ -63,6 +63,9 @@ int readLogoCommand(Job& job, int slot) {
     else
         job.print(QStringLiteral("LOGO#") + ddd + QStringLiteral(" (Файл '") + path +
                   QStringLiteral("') XY-размер: ") + size);
+    // A name the user did not choose is said in full, with the folder it went to.
+    if (!job.inv().json && job.inv().output.isEmpty())
+        job.print(QStringLiteral("Логотип записан в файл ") + QFileInfo(path).absoluteFilePath());
     return kExitOk;
 }
 

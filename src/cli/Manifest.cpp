@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QSet>
 
 namespace nimbrel::cli {
 
@@ -51,6 +52,9 @@ ManifestRead parseManifest(const QByteArray& bytes) {
     m.printed = root.value(QStringLiteral("printed")).toString();
     // A name is a plain file inside the folder: never a path that leads out of it.
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_.-]+$"));
+    // One slot written twice would leave only the second and still be reported as restored.
+    QSet<QString> names;
+    QSet<QString> takenSlots;
     for (const QJsonValue& v : root.value(QStringLiteral("files")).toArray()) {
         const QJsonObject o = v.toObject();
         ManifestFile f{o.value(QStringLiteral("kind")).toString(),
@@ -60,6 +64,17 @@ ManifestRead parseManifest(const QByteArray& bytes) {
         if (!plain.match(f.file).hasMatch() || f.file.startsWith(QLatin1Char('.')))
             return {std::nullopt,
                     QStringLiteral("manifest.json: недопустимое имя файла '") + f.file + "'"};
+        if (names.contains(f.file))
+            return {std::nullopt,
+                    QStringLiteral("manifest.json: файл '") + f.file + "' назван дважды"};
+        names.insert(f.file);
+        const QString slot = f.kind + QLatin1Char(' ') + QString::number(f.slot);
+        if (f.slot >= 0 && takenSlots.contains(slot))
+            return {std::nullopt,
+                    f.kind == QStringLiteral("mark")
+                        ? QStringLiteral("manifest.json: марка #%1 названа дважды").arg(f.slot)
+                        : QStringLiteral("manifest.json: логотип #%1 назван дважды").arg(f.slot)};
+        takenSlots.insert(slot);
         m.files.push_back(f);
     }
     if (m.model.isEmpty())

@@ -2,6 +2,8 @@
 
 #include <QCommandLineParser>
 
+#include <algorithm>
+
 namespace nimbrel::cli {
 
 namespace {
@@ -132,12 +134,10 @@ ParsedInvocation parseInvocation(const QStringList& arguments) {
     return {inv, QString()};
 }
 
-QString helpText() {
-    QString text = QStringLiteral(
-        "Использование: nimbrel-cli КОМАНДА [АРГУМЕНТЫ] [-p ПОРТ] [ПАРАМЕТРЫ]\n"
-        "Работа с Маркиратором T2x/T7x/T9x из командной строки.\n"
-        "\n"
-        "Команды:\n"
+namespace {
+
+QString commandLines() {
+    return QStringLiteral(
         "  ports                          последовательные порты с номерами COM\n"
         "  info                           модель, версия, наработка, число отпечатков\n"
         "  settings                       уставки системы печати\n"
@@ -161,14 +161,68 @@ QString helpText() {
         "  bitmap -o ФАЙЛ.bmp             бит-карта печатаемой марки\n"
         "  backup ПАПКА                   марки, логотипы, уставки и manifest.json в папку\n"
         "  restore ПАПКА [--marks] [--logos] --yes\n"
-        "                                 записать содержимое копии и проверить чтением\n"
-        "\n"
-        "Параметры:\n");
+        "                                 записать содержимое копии и проверить чтением\n");
+}
+
+QString optionLine(const OptionRow& row) {
+    return QStringLiteral("  ") + optionLabel(row).leftJustified(30) + QLatin1Char(' ') +
+           QString(row.description)
+               .replace(QLatin1Char('\n'), QStringLiteral("\n") + QString(33, ' ')) +
+           QLatin1Char('\n');
+}
+
+// The command's lines of the list: its own, and the continuation lines under them.
+QString linesOf(const QString& command, const QStringList& lines) {
+    QString out;
+    bool inCommand = false;
+    for (const QString& line : lines) {
+        if (!line.startsWith(QStringLiteral("   ")))
+            inCommand = line.startsWith(QStringLiteral("  ") + command + QLatin1Char(' '));
+        if (inCommand)
+            out += line + QLatin1Char('\n');
+    }
+    return out;
+}
+
+} // namespace
+
+QString commandHelpText(const QString& command) {
+    const QStringList lines = commandLines().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QString own = linesOf(command, lines);
+    if (own.isEmpty())
+        return helpText();
+    QStringList names;
+    for (const QString& line : lines)
+        if (!line.startsWith(QStringLiteral("   ")))
+            names << line.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+    // The options that name no command belong to all; the others to the commands they name.
+    QString options;
+    for (const OptionRow& row : optionRows()) {
+        const bool general = std::none_of(names.begin(), names.end(), [&](const QString& name) {
+            return row.description.contains(name + QLatin1Char(' ')) ||
+                   row.description.contains(name + QLatin1Char(':'));
+        });
+        if (general || row.description.contains(command + QLatin1Char(' ')) ||
+            row.description.contains(command + QLatin1Char(':')) ||
+            row.description.endsWith(command))
+            options += optionLine(row);
+    }
+    return QStringLiteral("Использование: nimbrel-cli ") + command +
+           QStringLiteral(" [АРГУМЕНТЫ] [-p ПОРТ] [ПАРАМЕТРЫ]\n\n") + own +
+           QStringLiteral("\nПараметры:\n") + options;
+}
+
+QString helpText() {
+    // The blank line keeps the usage line a paragraph of its own in the manual page.
+    QString text = QStringLiteral("Использование: nimbrel-cli КОМАНДА [АРГУМЕНТЫ] [-p ПОРТ] "
+                                  "[ПАРАМЕТРЫ]\n"
+                                  "\n"
+                                  "Работа с Маркиратором T2x/T7x/T9x из командной строки.\n"
+                                  "\n"
+                                  "Команды:\n") +
+                   commandLines() + QStringLiteral("\nПараметры:\n");
     for (const OptionRow& row : optionRows())
-        text += QStringLiteral("  ") + optionLabel(row).leftJustified(30) + QLatin1Char(' ') +
-                QString(row.description)
-                    .replace(QLatin1Char('\n'), QStringLiteral("\n") + QString(33, ' ')) +
-                QLatin1Char('\n');
+        text += optionLine(row);
     text +=
         QStringLiteral("\n"
                        "Коды завершения:\n"

@@ -48,4 +48,8 @@ ParsedInvocation parseInvocation(const QStringList& arguments);
 // The whole --help text, Russian, exit codes included.
 QString helpText();
 
+// `nimbrel-cli COMMAND --help`: that command's lines and the options it takes; the whole text
+// for a command it does not know.
+QString commandHelpText(const QString& command);
+
 } // namespace nimbrel::cli

@@ -1,5 +1,6 @@
 #include "cli/PortChoice.h"
 
+#include "platform/DeviceList.h"
 #include "platform/NetworkPorts.h"
 
 #include <QRegularExpression>
@@ -13,6 +14,15 @@ QString oneLine(const QString& text) {
     out.replace(QLatin1Char('\n'), QLatin1Char(' '));
     out.replace(QLatin1Char('\r'), QLatin1Char(' '));
     return out.simplified();
+}
+
+QString noSuchPortText(const QString& portName, const QString& devicePath) {
+    const QString where = devicePath.isEmpty() || devicePath == portName
+                              ? QString()
+                              : QStringLiteral(" (") + devicePath + QLatin1Char(')');
+    return QStringLiteral("ПОРТ ") + portName + where +
+           QStringLiteral(" НЕ ОБНАРУЖЕН: устройство отсутствует или отключено. Список портов: "
+                          "nimbrel-cli ports");
 }
 
 PortChoice choosePort(const QString& argument, const std::vector<platform::SerialDevice>& devices) {
@@ -48,24 +58,21 @@ PortChoice choosePort(const QString& argument, const std::vector<platform::Seria
                 choice.portName = d.portName;
         return choice;
     }
+    // "СОМ" typed on a Russian layout looks the same and means the same.
+    const QString typed = platform::latinComPrefix(argument);
     static const QRegularExpression form(QStringLiteral("^(?:[Cc][Oo][Mm])?([0-9]+)$"));
-    const QRegularExpressionMatch m = form.match(argument);
+    const QRegularExpressionMatch m = form.match(typed);
     const int number = m.hasMatch() ? m.captured(1).toInt() : 0;
-    if (!m.hasMatch() || number < 1 || number > 255) {
-        choice.usageError = true;
-        choice.error = QStringLiteral("ПОРТ СОМ") + argument +
-                       QStringLiteral(" НЕ СУЩЕСТВУЕТ: укажите номер 1..255, имя COM5 или путь "
-                                      "устройства");
-        return choice;
+    // Digits keep their COM prefix in the message; anything else is named as typed.
+    choice.portName = m.hasMatch() ? QStringLiteral("COM") + m.captured(1) : typed;
+    if (number >= 1 && number <= 255) {
+        choice.portName = QStringLiteral("COM%1").arg(number);
+        for (const platform::SerialDevice& d : devices)
+            if (d.portName == choice.portName)
+                choice.devicePath = d.devicePath;
     }
-    choice.portName = QStringLiteral("COM%1").arg(number);
-    for (const platform::SerialDevice& d : devices)
-        if (d.portName == choice.portName)
-            choice.devicePath = d.devicePath;
     if (choice.devicePath.isEmpty())
-        choice.error = QStringLiteral("ПОРТ ") + choice.portName +
-                       QStringLiteral(" НЕДОСТУПЕН: такого устройства нет. Список портов: "
-                                      "nimbrel-cli ports");
+        choice.error = noSuchPortText(choice.portName, QString());
     return choice;
 }
 

@@ -63,6 +63,8 @@ int runPorts(Job& job) {
     if (job.inv().words.size() != 1)
         return job.usage(QStringLiteral("ports не принимает аргументов"));
     const std::vector<platform::SerialDevice> devices = job.env().lister.list();
+    if (const QString problem = job.env().lister.folderProblem(); !problem.isEmpty())
+        job.env().console.err(QStringLiteral("nimbrel-cli: ") + problem + QLatin1Char('\n'));
     if (job.inv().json) {
         QJsonArray list;
         for (const platform::SerialDevice& d : devices)

@@ -6,8 +6,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 namespace nimbrel::cli {
 
@@ -122,6 +124,13 @@ int RestoreRun::run() {
     if (!m_job.inv().yes)
         return m_job.usage(QStringLiteral("восстановление перезаписывает марки и логотипы "
                                           "Маркиратора: подтвердите параметром --yes"));
+    // A backup's partial folder may hold a manifest already (killed just before its rename):
+    // it is never taken for a finished copy.
+    static const QRegularExpression partial(QStringLiteral("^\\..+\\.partial-.{6}$"));
+    if (partial.match(QFileInfo(QDir::cleanPath(m_folder)).fileName()).hasMatch())
+        return m_job.fail(kExitFile, QStringLiteral("Папка ") + m_folder +
+                                         QStringLiteral(" — незавершённая резервная копия: "
+                                                        "восстановление не начато."));
     const QString manifestPath = QDir(m_folder).filePath(QStringLiteral("manifest.json"));
     QFile file(manifestPath);
     if (!file.open(QIODevice::ReadOnly))

@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "platform/AtomicFile.h"
 #include "platform/SystemSerialPort.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,7 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    nimbrel::platform::ignoreFileSizeSignal();
     nimbrel::platform::SystemDeviceLister lister;
     nimbrel::platform::SystemSerialPort port;
     nimbrel::platform::SystemClock clock;

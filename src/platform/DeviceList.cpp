@@ -5,11 +5,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSerialPortInfo>
 #include <QStringList>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <map>
 #include <optional>
 #include <sys/stat.h>
@@ -60,6 +62,17 @@ QString comName(int number) {
 }
 
 } // namespace
+
+QString latinComPrefix(const QString& text) {
+    if (text.size() < 3)
+        return text;
+    // Each letter in its Latin and Cyrillic forms, both cases.
+    static const std::array<QStringView, 3> kLetters{u"CcСс", u"OoОо", u"MmМм"};
+    for (int i = 0; i < 3; ++i)
+        if (!kLetters[static_cast<size_t>(i)].contains(text[i]))
+            return text;
+    return QStringLiteral("COM") + text.mid(3);
+}
 
 int comNumberOfName(const QString& name) {
     if (!name.startsWith(QLatin1String("COM")))
@@ -161,6 +174,29 @@ std::vector<SerialDevice> assignPortNames(std::vector<SystemDevice> system,
     return out;
 }
 
+QString virtualPortFolderProblem(const QString& folder) {
+    const QString cleaned = QDir::cleanPath(folder);
+    for (const QString& path : {cleaned, QFileInfo(cleaned).path()}) {
+        struct stat st {};
+        if (::lstat(QFile::encodeName(path).constData(), &st) != 0) {
+            if (errno == ENOENT)
+                return {};
+            break;
+        }
+        QString why;
+        if (!S_ISDIR(st.st_mode))
+            why = path + QStringLiteral(" — не папка");
+        else if (st.st_uid != ::getuid())
+            why = path + QStringLiteral(" принадлежит другому пользователю");
+        else if ((st.st_mode & (S_IWGRP | S_IWOTH)) != 0)
+            why = QStringLiteral("в ") + path + QStringLiteral(" могут писать другие пользователи");
+        if (!why.isEmpty())
+            return QStringLiteral("Папка виртуальных портов не используется: ") + why +
+                   QLatin1Char('.');
+    }
+    return {};
+}
+
 std::vector<VirtualPort> readVirtualPorts(const QString& folder) {
     std::map<int, VirtualPort> byNumber;
     const QDir dir(folder);
@@ -193,8 +229,11 @@ std::vector<SerialDevice> SystemDeviceLister::list() {
         system.push_back(
             {info.systemLocation(), info.description(), info.manufacturer(), info.serialNumber()});
 
+    const QString folder = virtualPortFolder();
+    m_folderProblem = virtualPortFolderProblem(folder);
     std::vector<SerialDevice> devices =
-        assignPortNames(std::move(system), readVirtualPorts(virtualPortFolder()));
+        assignPortNames(std::move(system), m_folderProblem.isEmpty() ? readVirtualPorts(folder)
+                                                                     : std::vector<VirtualPort>{});
     for (SerialDevice& d : devices)
         d.settings = readDeviceSettings(d.devicePath);
     // A network port's settings are the server's; it is not asked while listing.

@@ -38,6 +38,9 @@ class DeviceLister {
 public:
     virtual ~DeviceLister() = default;
     virtual std::vector<SerialDevice> list() = 0;
+    // Why the last list() left the virtual-port folder out, one Russian sentence; empty when it
+    // was used or is absent.
+    virtual QString folderProblem() const { return {}; }
 };
 
 // $XDG_RUNTIME_DIR/nimbrel/ports, or /tmp/nimbrel-<uid>/ports.
@@ -47,6 +50,10 @@ QString virtualPortFolder();
 // 0 for anything else.
 int comNumberForPath(const QString& path);
 
+// "СОМ7" typed with Cyrillic letters (any case, or mixed with Latin ones) -> "COM7"; anything
+// else as it stands.
+QString latinComPrefix(const QString& text);
+
 // "COM7" -> 7; 0 for anything that is not exactly a COM name in 1..255.
 int comNumberOfName(const QString& name);
 
@@ -55,6 +62,11 @@ int comNumberOfName(const QString& name);
 std::vector<SerialDevice> assignPortNames(std::vector<SystemDevice> system,
                                           const std::vector<VirtualPort>& links);
 
+// Another user's links would send this user's commands to that user's device: the folder (and
+// the one it stands in) must be a real folder of this user that no one else may write to.
+// Returns why it is not, or empty (also when it does not exist).
+QString virtualPortFolderProblem(const QString& folder);
+
 // Reads the virtual-port folder: every symbolic link named COM1 ... COM255.
 std::vector<VirtualPort> readVirtualPorts(const QString& folder);
 
@@ -62,6 +74,10 @@ std::vector<VirtualPort> readVirtualPorts(const QString& folder);
 class SystemDeviceLister final : public DeviceLister {
 public:
     std::vector<SerialDevice> list() override;
+    QString folderProblem() const override { return m_folderProblem; }
+
+private:
+    QString m_folderProblem;
 };
 
 } // namespace nimbrel::platform

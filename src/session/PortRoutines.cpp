@@ -1,6 +1,7 @@
 #include "session/PortRoutines.h"
 
 #include "link/PortControl.h"
+#include "platform/DeviceList.h"
 #include "platform/NumberText.h"
 #include "session/CommandTable.h"
 #include "session/Talk.h"
@@ -103,11 +104,18 @@ void openPort(Context& ctx, platform::DeviceLister& lister) {
     conn.devices = lister.list();
     for (const auto& d : conn.devices)
         conn.portListText += link::portListLine(d);
+    // A virtual-port folder left out is said where the ports are listed.
+    const QString folderProblem = lister.folderProblem();
+    if (!folderProblem.isEmpty())
+        conn.portListText += folderProblem + QLatin1Char('\n');
 
     if (conn.devices.empty()) {
         showNoPortState(ctx, LinkIcon::Error);
-        ctx.dialogs.message(kSystemTitle, QStringLiteral("  ДОСТУПНЫЕ COM-ПОРТЫ НЕ ОБНАРУЖЕНЫ!  "),
-                            platform::kError);
+        ctx.dialogs.message(
+            kSystemTitle,
+            QStringLiteral("  ДОСТУПНЫЕ COM-ПОРТЫ НЕ ОБНАРУЖЕНЫ!  ") +
+                (folderProblem.isEmpty() ? QString() : QStringLiteral("\n\r") + folderProblem),
+            platform::kError);
         conn.setLinkResult(false);
         return;
     }
@@ -120,11 +128,15 @@ void openPort(Context& ctx, platform::DeviceLister& lister) {
             conn.setLinkResult(false);
             return;
         }
-        const long long n = platform::parseWholeNumber(answer);
+        // "COM5" or "СОМ5" (Cyrillic) typed in full means 5; the message adds its own prefix.
+        const QString typed = platform::latinComPrefix(answer.trimmed());
+        const QString number =
+            typed.startsWith(QLatin1String("COM"), Qt::CaseInsensitive) ? typed.mid(3) : answer;
+        const long long n = platform::parseWholeNumber(number);
         if (n < 1 || n > 255) {
             const int again =
                 ctx.dialogs.message(errorTitle(),
-                                    QStringLiteral("ПОРТ СОМ") + answer +
+                                    QStringLiteral("ПОРТ СОМ") + number +
                                         QStringLiteral(" НЕ СУЩЕСТВУЕТ. ВЫБРАТЬ ДРУГОЙ ПОРТ?"),
                                     platform::kErrorQuestion);
             if (again == platform::kYes)
@@ -132,7 +144,7 @@ void openPort(Context& ctx, platform::DeviceLister& lister) {
             conn.setLinkResult(false);
             return;
         }
-        const QString name = QStringLiteral("COM") + answer;
+        const QString name = QStringLiteral("COM") + number;
         const platform::SerialDevice* device = findDevice(conn, name);
         if (!device) {
             // A port that is already open stays open and keeps its name.

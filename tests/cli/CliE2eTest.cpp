@@ -97,13 +97,13 @@ INSTANTIATE_TEST_SUITE_P(
         ExitCase{
             "MarkNumber", kT936, {"mark", "read", "86"}, 2, "Недопустимый Номер Марки '86': 0..85"},
         ExitCase{"UnknownCommand", {}, {"frobnicate"}, 2, "неизвестная команда 'frobnicate'"},
-        ExitCase{"NoSuchPort", {}, {"info", "-p", "250"}, 3, "ПОРТ COM250 НЕДОСТУПЕН"},
+        ExitCase{"NoSuchPort", {}, {"info", "-p", "250"}, 3, "ПОРТ COM250 НЕ ОБНАРУЖЕН"},
         ExitCase{"NoSuchDevice",
                  {},
                  {"info", "-p", "/dev/ttyUSB7"},
                  3,
-                 "COM-ПОРТ COM40 (/dev/ttyUSB7) НЕ ОБНАРУЖЕН: устройство отсутствует или "
-                 "отключено. Выберите другой порт."},
+                 "ПОРТ COM40 (/dev/ttyUSB7) НЕ ОБНАРУЖЕН: устройство отсутствует или "
+                 "отключено. Список портов: nimbrel-cli ports"},
         ExitCase{"FragmentText", kT936, {"fragment", "write", "1", "1", "Ωmega"}, 2, "'Ω'"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -309,6 +309,10 @@ TEST_F(CliTest, MapsAndLogoPicturesRoundTrip) {
     ASSERT_EQ(on(sim, {"logo", "write", "5", path("l.bmp")}).code, 0);
     ASSERT_EQ(on(sim, {"logo", "read", "5", "-o", path("a.bin")}).code, 0);
     ASSERT_EQ(on(sim, {"logo", "read", "127", "-o", path("b.bin")}).code, 0);
+    const CliRun unnamed = on(sim, {"logo", "read", "127"});
+    EXPECT_TRUE(unnamed.out.endsWith(QStringLiteral("Логотип записан в файл ") +
+                                     path("logo127.bin") + QLatin1Char('\n')))
+        << unnamed.out.toStdString();
     QFile a(path("a.bin"));
     QFile b(path("b.bin"));
     ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));

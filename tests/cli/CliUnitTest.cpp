@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace nimbrel::cli {
 namespace {
 
@@ -51,8 +53,10 @@ INSTANTIATE_TEST_SUITE_P(
         PortCase{"/dev/ttyUSB0", "COM33", "/dev/ttyUSB0", true, false},
         PortCase{"/dev/ttyACM2", "COM67", "/dev/ttyACM2", true, false},
         PortCase{"/dev/pts/4", "COM200", "/dev/pts/4", true, false},
-        PortCase{"7", "", "", false, false}, PortCase{"0", "", "", false, true},
-        PortCase{"256", "", "", false, true}, PortCase{"COMX", "", "", false, true},
+        PortCase{"СОМ33", "COM33", "/dev/ttyUSB0", true, false},
+        PortCase{"сОм200", "COM200", "/dev/pts/4", true, false},
+        PortCase{"7", "", "", false, false}, PortCase{"0", "", "", false, false},
+        PortCase{"256", "", "", false, false}, PortCase{"COMX", "", "", false, false},
         PortCase{"", "", "", false, true},
         PortCase{"12", "COM12", "rfc2217://10.1.2.3:4001", true, false},
         PortCase{"rfc2217://10.1.2.3:4001", "COM12", "rfc2217://10.1.2.3:4001", true, false},
@@ -61,10 +65,20 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) {
     return testName(info.param.argument); });
 
-TEST(PortChoice, MissingPortIsNamedWithWhereToLook) {
-    EXPECT_EQ(choosePort("7", kDevices).error,
-              QStringLiteral("ПОРТ COM7 НЕДОСТУПЕН: такого устройства нет. Список портов: "
-                             "nimbrel-cli ports"));
+TEST(PortChoice, MissingPortHasOneMessageHoweverNamed) {
+    const QString tail = QStringLiteral(
+        " НЕ ОБНАРУЖЕН: устройство отсутствует или отключено. Список портов: nimbrel-cli ports");
+    for (const auto& [typed, named] : std::vector<std::pair<QString, QString>>{{"7", "COM7"},
+                                                                               {"com7", "COM7"},
+                                                                               {"СОМ7", "COM7"},
+                                                                               {"COMX", "COMX"},
+                                                                               {"СОМX", "COMX"},
+                                                                               {"0", "COM0"},
+                                                                               {"COM256", "COM256"},
+                                                                               {"ttyS0", "ttyS0"}})
+        EXPECT_EQ(choosePort(typed, kDevices).error, QStringLiteral("ПОРТ ") + named + tail)
+            << typed.toStdString();
+    EXPECT_EQ(noSuchPortText("COM40", "/dev/ttyUSB7"), "ПОРТ COM40 (/dev/ttyUSB7)" + tail);
 }
 
 TEST(PortChoice, ProgramMessagesBecomeOneLine) {
@@ -133,6 +147,53 @@ TEST(Manifest, RefusesNamesLeadingOutOfTheFolder) {
     }
     EXPECT_FALSE(parseManifest("{not json").manifest);
     EXPECT_FALSE(parseManifest(R"({"format": 2, "model": "T936"})").manifest);
+}
+
+struct ManifestCase {
+    const char* name;
+    std::vector<ManifestFile> files;
+    const char* error; // empty when the manifest is accepted
+};
+
+class ManifestTwice : public ::testing::TestWithParam<ManifestCase> {};
+
+TEST_P(ManifestTwice, RefusesASlotOrAFileNamedTwice) {
+    const ManifestRead read =
+        parseManifest(manifestJson({"T936", "", "", "", "", GetParam().files}));
+    EXPECT_EQ(read.error, QString::fromUtf8(GetParam().error));
+    EXPECT_EQ(read.manifest.has_value(), read.error.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ManifestTwice,
+    ::testing::Values(
+        ManifestCase{"MarkSlotTwice",
+                     {{"mark", 5, "mark05.mrt", "00"}, {"mark", 5, "mark06.mrt", "00"}},
+                     "manifest.json: марка #5 названа дважды"},
+        ManifestCase{"LogoSlotTwice",
+                     {{"logo", 7, "a.bin", "00"}, {"logo", 7, "b.bin", "00"}},
+                     "manifest.json: логотип #7 назван дважды"},
+        ManifestCase{"FileTwice",
+                     {{"mark", 5, "x.mrt", "00"}, {"mark", 6, "x.mrt", "00"}},
+                     "manifest.json: файл 'x.mrt' назван дважды"},
+        ManifestCase{"SameNumberMarkAndLogo",
+                     {{"mark", 5, "mark05.mrt", "00"}, {"logo", 5, "logo005.bin", "00"}},
+                     ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CommandHelp, ShowsItsOwnCommandAndOptionsOnly) {
+    const std::vector<std::tuple<QString, QStringList, QStringList>> cases{
+        {"logo", {"  logo write ", "--yes"}, {"  mark read ", "--time", "--force"}},
+        {"restore", {"  restore ", "--force", "--marks"}, {"  backup ", "--font"}},
+        {"clock", {"  clock set ", "--time", "--port"}, {"  offset ", "--yes"}}};
+    for (const auto& [command, shown, hidden] : cases) {
+        const QString text = commandHelpText(command);
+        for (const QString& part : shown)
+            EXPECT_TRUE(text.contains(part)) << command.toStdString() << part.toStdString();
+        for (const QString& part : hidden)
+            EXPECT_FALSE(text.contains(part)) << command.toStdString() << part.toStdString();
+    }
+    EXPECT_EQ(commandHelpText("nonsense"), helpText());
 }
 
 TEST(Manifest, HashesFamiliesAndNames) {

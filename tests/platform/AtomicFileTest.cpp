@@ -2,11 +2,15 @@
 #include "LimitedWrites.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -41,6 +45,55 @@ TEST(AtomicFile, MissingFolderIsAFailureWithAReason) {
     const auto r = platform::writeFileAtomically(dir.filePath(QStringLiteral("no/x.bin")), "x");
     EXPECT_FALSE(r.ok());
     EXPECT_FALSE(r.error.isEmpty());
+}
+
+// What stands at the output name, and what it must still be after the write.
+struct Existing {
+    const char* name;
+    bool fifo;
+    bool link;
+};
+
+class AtomicFileOver : public ::testing::TestWithParam<Existing> {};
+
+TEST_P(AtomicFileOver, NonRegularTargetIsWrittenInPlaceNotReplaced) {
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("target"));
+    const QString path = GetParam().link ? dir.filePath(QStringLiteral("link")) : target;
+    const bool made = GetParam().fifo ? ::mkfifo(QFile::encodeName(target).constData(), 0600) == 0
+                                      : platform::writeFileAtomically(target, "old").ok();
+    ASSERT_TRUE(made);
+    if (GetParam().link) {
+        ASSERT_TRUE(QFile::link(target, path));
+    }
+    QByteArray received;
+    std::thread reader;
+    if (GetParam().fifo)
+        reader = std::thread([&] { received = contents(target); });
+    const auto r = platform::writeFileAtomically(path, "new bytes");
+    if (reader.joinable())
+        reader.join();
+    EXPECT_TRUE(r.ok()) << r.error.toStdString();
+    struct stat st {};
+    ASSERT_EQ(::lstat(QFile::encodeName(target).constData(), &st), 0);
+    EXPECT_EQ(S_ISFIFO(st.st_mode), GetParam().fifo);
+    EXPECT_EQ(QFileInfo(path).isSymLink(), GetParam().link);
+    EXPECT_EQ(GetParam().fifo ? received : contents(target), QByteArray("new bytes"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, AtomicFileOver,
+                         ::testing::Values(Existing{"Fifo", true, false},
+                                           Existing{"LinkToFifo", true, true},
+                                           Existing{"LinkToFile", false, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AtomicFile, DevNullStaysADeviceWhenRoot) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root may replace /dev/null";
+    ASSERT_TRUE(platform::writeFileAtomically(QStringLiteral("/dev/null"), "x").ok());
+    struct stat st {};
+    ASSERT_EQ(::lstat("/dev/null", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
 }
 
 class AtomicFileLimited : public ::testing::TestWithParam<DiskLimit> {};

@@ -7,11 +7,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <set>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace nimbrel::platform {
@@ -343,6 +346,72 @@ TEST(SystemDeviceLister, ListsVirtualPortsWithTheirSettings) {
     for (size_t i = 1; i < devices.size(); ++i)
         EXPECT_LT(devices[i - 1].portName.mid(3).toInt(), devices[i].portName.mid(3).toInt());
 }
+
+// The folder as it stands: its mode, its owner, the mode of the folder above it.
+struct FolderCase {
+    const char* name;
+    mode_t mode;
+    bool foreign; // chowned to another user (root only)
+    bool link;    // the folder is a link to a real one
+    mode_t parentMode;
+    const char* problem; // {f} the folder, {p} the one above; empty: used
+};
+
+class PortFolder : public ::testing::TestWithParam<FolderCase> {};
+
+TEST_P(PortFolder, UsedOnlyWhenTheUsersOwnAndClosedToOthers) {
+    const FolderCase& c = GetParam();
+    if (c.foreign && ::geteuid() != 0)
+        GTEST_SKIP() << "only root can give a folder to another user";
+    QTemporaryDir runtime;
+    RuntimeDir env(QFile::encodeName(runtime.path()).constData());
+    const QString folder = virtualPortFolder();
+    const QString parent = QFileInfo(folder).path();
+    ASSERT_TRUE(QDir().mkpath(parent));
+    const QString real = c.link ? runtime.filePath(QStringLiteral("elsewhere")) : folder;
+    ASSERT_TRUE(QDir().mkdir(real));
+    if (c.link) {
+        ASSERT_TRUE(QFile::link(real, folder));
+    }
+    ASSERT_EQ(::chmod(QFile::encodeName(real).constData(), c.mode), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(parent).constData(), c.parentMode), 0);
+    if (c.foreign) {
+        ASSERT_EQ(::chown(QFile::encodeName(real).constData(), 65534, 65534), 0);
+    }
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), real + QStringLiteral("/COM250")));
+
+    SystemDeviceLister lister;
+    const std::vector<SerialDevice> devices = lister.list();
+    const QString want = QString::fromUtf8(c.problem)
+                             .replace(QStringLiteral("{f}"), folder)
+                             .replace(QStringLiteral("{p}"), parent);
+    EXPECT_EQ(lister.folderProblem(), want);
+    const bool listed = std::any_of(devices.begin(), devices.end(), [](const SerialDevice& d) {
+        return d.portName == QStringLiteral("COM250");
+    });
+    EXPECT_EQ(listed, want.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PortFolder,
+    ::testing::Values(
+        FolderCase{"Private", 0700, false, false, 0700, ""},
+        FolderCase{"ReadableByOthers", 0755, false, false, 0755, ""},
+        FolderCase{"GroupWritable", 0770, false, false, 0700,
+                   "Папка виртуальных портов не используется: в {f} могут писать другие "
+                   "пользователи."},
+        FolderCase{"WritableByAll", 01777, false, false, 0700,
+                   "Папка виртуальных портов не используется: в {f} могут писать другие "
+                   "пользователи."},
+        FolderCase{"ParentWritableByAll", 0700, false, false, 0777,
+                   "Папка виртуальных портов не используется: в {p} могут писать другие "
+                   "пользователи."},
+        FolderCase{"Link", 0700, false, true, 0700,
+                   "Папка виртуальных портов не используется: {f} — не папка."},
+        FolderCase{"Foreign", 0700, true, false, 0700,
+                   "Папка виртуальных портов не используется: {f} принадлежит другому "
+                   "пользователю."}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace nimbrel::platform

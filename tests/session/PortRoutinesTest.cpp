@@ -102,8 +102,11 @@ INSTANTIATE_TEST_SUITE_P(
                       RejectedAnswer{"04", "ПОРТ COM04 НЕДОСТУПЕН. ВЫБРАТЬ ДРУГОЙ ПОРТ?"},
                       RejectedAnswer{"0", "ПОРТ СОМ0 НЕ СУЩЕСТВУЕТ. ВЫБРАТЬ ДРУГОЙ ПОРТ?"},
                       RejectedAnswer{"300", "ПОРТ СОМ300 НЕ СУЩЕСТВУЕТ. ВЫБРАТЬ ДРУГОЙ ПОРТ?"},
-                      RejectedAnswer{"abc", "ПОРТ СОМabc НЕ СУЩЕСТВУЕТ. ВЫБРАТЬ ДРУГОЙ ПОРТ?"}),
-    [](const auto& info) { return testName(info.param.answer); });
+                      RejectedAnswer{"abc", "ПОРТ СОМabc НЕ СУЩЕСТВУЕТ. ВЫБРАТЬ ДРУГОЙ ПОРТ?"},
+                      RejectedAnswer{"COMX", "ПОРТ СОМX НЕ СУЩЕСТВУЕТ. ВЫБРАТЬ ДРУГОЙ ПОРТ?"},
+                      RejectedAnswer{"СОМ5", "ПОРТ COM5 НЕДОСТУПЕН. ВЫБРАТЬ ДРУГОЙ ПОРТ?"})),
+    [](const auto& info) {
+    return testName(info.param.answer); });
 
 TEST_F(PortOpen, YesAsksForTheNumberAgainWithTheSameList) {
     dialogs.answer("5");

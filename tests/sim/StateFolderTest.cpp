@@ -131,6 +131,22 @@ TEST_F(StateFolderTest, ReplacingAFileLeavesNoTemporaryBehind) {
     EXPECT_EQ(fileBytes("mark-01.blk")[0], 0x1C);
 }
 
+TEST_F(StateFolderTest, ALinkPlantedAtTheOldTemporaryNameIsNotFollowed) {
+    StateFolder state(folder());
+    std::string error;
+    ASSERT_TRUE(state.prepare(error));
+    const std::string victim = m_root + "/victim";
+    std::ofstream(victim) << "keep";
+    fs::create_symlink(victim, folder() + "/mark-02.blk.tmp");
+    PrinterState printer;
+    printer.marks[2] = markBlock(0x18);
+    ASSERT_TRUE(state.save(printer, {Store::Marks, 2}, error)) << error;
+    std::ifstream in(victim);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "keep");
+    EXPECT_EQ(fileBytes("mark-02.blk")[0], 0x18);
+    EXPECT_TRUE(fs::is_symlink(folder() + "/mark-02.blk.tmp"));
+}
+
 TEST_F(StateFolderTest, SaveIntoAMissingFolderSaysWhy) {
     StateFolder state(folder() + "/gone");
     PrinterState printer;
