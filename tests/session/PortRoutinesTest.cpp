@@ -104,9 +104,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RejectedAnswer{"300", "ПОРТ СОМ300 НЕ СУЩЕСТВУЕТ. ВЫБРАТЬ ДРУГОЙ ПОРТ?"},
                       RejectedAnswer{"abc", "ПОРТ СОМabc НЕ СУЩЕСТВУЕТ. ВЫБРАТЬ ДРУГОЙ ПОРТ?"},
                       RejectedAnswer{"COMX", "ПОРТ СОМX НЕ СУЩЕСТВУЕТ. ВЫБРАТЬ ДРУГОЙ ПОРТ?"},
-                      RejectedAnswer{"СОМ5", "ПОРТ COM5 НЕДОСТУПЕН. ВЫБРАТЬ ДРУГОЙ ПОРТ?"})),
-    [](const auto& info) {
-    return testName(info.param.answer); });
+                      RejectedAnswer{"СОМ5", "ПОРТ COM5 НЕДОСТУПЕН. ВЫБРАТЬ ДРУГОЙ ПОРТ?"}),
+    [](const auto& info) { return testName(info.param.answer); });
 
 TEST_F(PortOpen, YesAsksForTheNumberAgainWithTheSameList) {
     dialogs.answer("5");
