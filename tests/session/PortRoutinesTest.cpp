@@ -12,7 +12,9 @@ namespace {
 class ListedDevices : public platform::DeviceLister {
 public:
     std::vector<platform::SerialDevice> devices;
+    QString problem;
     std::vector<platform::SerialDevice> list() override { return devices; }
+    QString folderProblem() const override { return problem; }
 };
 
 struct PortOpen : LinkFixture {
@@ -126,6 +128,22 @@ TEST_F(PortOpen, CancelledDialogChangesNothingAndSaysNothing) {
     EXPECT_EQ(shell.portText, QStringLiteral("COM?"));
     EXPECT_EQ(shell.markLinkIcon, session::LinkIcon::Idle);
     EXPECT_EQ(port.openCount, 0);
+}
+
+TEST_F(PortOpen, AFolderLeftOutIsSaidInThePortList) {
+    lister.problem = QStringLiteral("Папка виртуальных портов не используется: x.");
+    session::openPort(ctx, lister);
+    ASSERT_EQ(dialogs.calls.size(), 1u);
+    EXPECT_TRUE(dialogs.calls[0].text.endsWith(
+        QStringLiteral("/dev/ttyS6\nПапка виртуальных портов не используется: x.\n")));
+    dialogs.calls.clear();
+    lister.devices.clear();
+    session::openPort(ctx, lister);
+    ASSERT_EQ(dialogs.calls.size(), 1u);
+    EXPECT_EQ(
+        dialogs.calls[0].text,
+        QStringLiteral("  ДОСТУПНЫЕ COM-ПОРТЫ НЕ ОБНАРУЖЕНЫ!  \n\rПапка виртуальных портов не "
+                       "используется: x."));
 }
 
 TEST_F(PortOpen, NoDevicesGivesTheSystemMessage) {
