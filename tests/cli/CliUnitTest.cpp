@@ -61,9 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
         PortCase{"12", "COM12", "rfc2217://10.1.2.3:4001", true, false},
         PortCase{"rfc2217://10.1.2.3:4001", "COM12", "rfc2217://10.1.2.3:4001", true, false},
         PortCase{"tcp://10.1.2.4:23", "tcp://10.1.2.4:23", "tcp://10.1.2.4:23", true, false},
-        PortCase{"tcp://10.1.2.4", "", "", false, true})),
-    [](const auto& info) {
-    return testName(info.param.argument); });
+        PortCase{"tcp://10.1.2.4", "", "", false, true}),
+    [](const auto& info) { return testName(info.param.argument); });
 
 TEST(PortChoice, MissingPortHasOneMessageHoweverNamed) {
     const QString tail = QStringLiteral(
