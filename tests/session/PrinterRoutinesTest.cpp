@@ -256,36 +256,6 @@ TEST_F(InfoCommandsTest, LogoAreaReport) {
 // A report is built from the whole reply of its known length, never from part of one (a cut
 // line) or more than one (a late reply run into the next): one byte short or one byte over is
 // the read error and no report.
-TEST_F(InfoCommandsTest, ReplyShortOfItsLengthIsAReadError) {
-    struct Case {
-        const char* model;
-        void (*run)(session::Context&);
-        int length;
-    };
-    const Case cases[] = {{"T260", showWorkingHours, 5},
-                          {"T260", showPrintedCount, 7},
-                          {"T236", session::showSettingsReport, 47},
-                          {"T936", session::showSettingsReport, 73},
-                          {"T260", session::showPrintModeReport, 2},
-                          {"T260", session::showMarkAreaReport, 85},
-                          {"T260", session::showLogoAreaReport, 128}};
-    for (const Case& c : cases) {
-        for (int length : {c.length - 1}) {
-            dialogs.calls.clear();
-            conn.printerModel = QString::fromLatin1(c.model);
-            QByteArray reply(length, '\0');
-            reply[0] = 0x06;
-            port.queueReply(reply);
-            c.run(ctx);
-            const auto shown = dialogs.messages();
-            ASSERT_FALSE(shown.empty()) << c.model << " " << length;
-            for (const auto& m : shown)
-                EXPECT_EQ(m.text, readError()) << c.model << " " << length;
-            EXPECT_TRUE(conn.linkFailed());
-        }
-    }
-}
-
 // The area reports repeat the transaction's message after it.
 class AreaFailureTest : public InfoCommandsTest,
                         public ::testing::WithParamInterface<void (*)(session::Context&)> {};
