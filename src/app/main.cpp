@@ -5,6 +5,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/Clock.h"
 #include "platform/DeviceList.h"
+#include "platform/Language.h"
 #include "platform/SystemSerialPort.h"
 #include "session/Dispatcher.h"
 #include "session/Session.h"
@@ -12,11 +13,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QSettings>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 #include <memory>
@@ -29,12 +27,9 @@ int main(int argc, char* argv[]) {
     nimbrel::platform::ignoreFileSizeSignal();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nimbrel"));
+    // The program's texts and Qt's own (file dialogs, context menus) in the user's language.
+    nimbrel::platform::useLanguage(nimbrel::platform::environmentLanguage());
     // Arial's metrics, which the fixed control and status-field sizes were laid out for.
-    // Qt's own texts (file dialogs, context menus) in Russian, like everything else.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
 
     nimbrel::platform::SystemClock clock;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace nimbrel::platform {
+
+// The languages the programs speak. Every text is written in Russian; the English ones come
+// from the translation compiled into the programs (translations/nimbrel_en.ts).
+enum class Language { Russian, English };
+
+// "ru" or "en" (any case, a region may follow: "en_GB"); nothing for any other code.
+std::optional<Language> languageFromCode(const QString& code);
+QString languageCode(Language language);
+
+// The language the user's environment asks for, by the locale rule: the first of LANGUAGE
+// (a colon list), LC_ALL, LC_MESSAGES and LANG that is set decides, "C" and "POSIX" deciding
+// nothing; without one, the system's UI languages. English when it names English, Russian for
+// every other language.
+Language environmentLanguage();
+// The same rule over the values given, in that order (LANGUAGE's list split already); nothing
+// when none of them names a language.
+std::optional<Language> languageOf(const QStringList& preferences);
+
+// From here on QCoreApplication::translate answers in `language`, for the program's texts and
+// Qt's own (file dialogs, buttons). Needs the application object. False when the English
+// texts could not be loaded: the program then stays in Russian.
+bool useLanguage(Language language);
+Language currentLanguage();
+
+} // namespace nimbrel::platform
