@@ -195,7 +195,6 @@ BackupResult BackupRun::run() {
     std::vector<Slot> toRead;
     if (!readSummary(toRead))
         return m_result;
-    m_result.inSlots = true;
     const int total = static_cast<int>(toRead.size());
     for (int i = 0; i < total; ++i) {
         if (m_steps && !m_steps->next(i, total, toRead[i])) {

@@ -21,15 +21,14 @@ struct BackupResult {
         Saved,
         Stopped, // the steps said stop
         Version, // the version read failed, or its answer names no model: see `version`
-        Link,    // an exchange failed: `linkError`, at `slot` once the slots are read
+        Link,    // an exchange failed: `linkError`
         BadLogo, // a logo slot answered with a size no logo has: `slot`, `answer`
         File,    // a file or the folder could not be written: `fileError`
     };
     End end = End::Saved;
     printer::VersionResult version;
     link::ExchangeError linkError = link::ExchangeError::None;
-    Slot slot;
-    bool inSlots = false; // the failure came while reading the slots
+    Slot slot; // the slot read last
     logos::LogoAnswer answer;
     QString fileError;
     // The file error is the message of a file write (which may have several lines), not one of

@@ -67,7 +67,7 @@ OpenResult openBackup(const QString& folder, const RestoreChoice& choice) {
     const ManifestRead read = parseManifest(manifestFile.readAll());
     if (!read.manifest)
         return refused(OpenRefusal::Kind::ManifestBad, manifestPath, read.error);
-    OpenedBackup out{folder, *read.manifest, {}};
+    OpenedBackup out{*read.manifest, {}};
     logos::LogoState work;
     for (const ManifestFile& f : out.manifest.files) {
         const bool mark = f.kind == QStringLiteral("mark");

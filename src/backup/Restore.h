@@ -23,7 +23,6 @@ struct RestoreItem {
 };
 
 struct OpenedBackup {
-    QString folder;
     Manifest manifest;
     std::vector<RestoreItem> items; // in the manifest's order
     int marks() const;
@@ -94,7 +93,6 @@ struct RestoreResult {
     std::vector<SlotRestore> tried;
     bool stopped = false; // the steps said stop before the slot after the last one tried
     bool broken() const { return !tried.empty() && tried.back().broken(); }
-    bool complete() const { return static_cast<int>(tried.size()) == total && !broken(); }
 };
 
 // Writes every item of `backup` and reads it back.
