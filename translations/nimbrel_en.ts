@@ -1,4 +1,313 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
+<context>
+    <name>Backup</name>
+    <message>
+        <source>Папку %1 создать невозможно: копия не сохранена.</source>
+        <translation>The folder %1 cannot be created: the backup was not saved.</translation>
+    </message>
+    <message>
+        <source>Папку в %1 создать невозможно: %2</source>
+        <translation>No folder can be created in %1: %2</translation>
+    </message>
+    <message>
+        <source>Папка %1 уже существует и не пуста: укажите новую папку для копии.</source>
+        <translation>The folder %1 exists and is not empty: give a new folder for the backup.</translation>
+    </message>
+    <message>
+        <source>Папка %1 не существует.</source>
+        <translation>The folder %1 does not exist.</translation>
+    </message>
+</context>
+<context>
+    <name>BackupRoutines</name>
+    <message>
+        <source>Резервная Копия Маркиратора</source>
+        <translation>Printer Backup</translation>
+    </message>
+    <message>
+        <source>Восстановление Маркиратора</source>
+        <translation>Printer Restore</translation>
+    </message>
+    <message>
+        <source>Марка #%1 из %2</source>
+        <translation>Mark #%1 of %2</translation>
+    </message>
+    <message>
+        <source>Логотип #%1 из %2</source>
+        <translation>Logo #%1 of %2</translation>
+    </message>
+    <message>
+        <source>Выбрать другую папку?</source>
+        <translation>Choose another folder?</translation>
+    </message>
+    <message>
+        <source>(возможно Маркиратор не включен или не подключен)</source>
+        <translation>(the printer may be switched off or not connected)</translation>
+    </message>
+    <message>
+        <source>Ответ Маркиратора не распознан.</source>
+        <translation>The printer&apos;s answer was not recognised.</translation>
+    </message>
+    <message>
+        <source>Резервная копия не сохранена.</source>
+        <translation>The backup was not saved.</translation>
+    </message>
+    <message>
+        <source>Резервная копия остановлена и не сохранена.</source>
+        <translation>The backup was stopped and not saved.</translation>
+    </message>
+    <message>
+        <source>Маркиратор %1 сохранён в папке:
+<byte value="xd"/>%2
+<byte value="xd"/>Марок: %3, логотипов: %4.</source>
+        <translation>Printer %1 saved in the folder:
+<byte value="xd"/>%2
+<byte value="xd"/>Marks: %3, logos: %4.</translation>
+    </message>
+    <message>
+        <source>марка</source>
+        <translation>mark</translation>
+    </message>
+    <message>
+        <source>марки</source>
+        <translation>marks</translation>
+    </message>
+    <message>
+        <source>логотип</source>
+        <translation>logo</translation>
+    </message>
+    <message>
+        <source>логотипы</source>
+        <translation>logos</translation>
+    </message>
+    <message>
+        <source>Восстановление прервано: нет связи с Маркиратором.</source>
+        <translation>Restore broken off: no link to the printer.</translation>
+    </message>
+    <message>
+        <source>Восстановление остановлено.</source>
+        <translation>Restore stopped.</translation>
+    </message>
+    <message>
+        <source>Восстановление завершено.</source>
+        <translation>Restore finished.</translation>
+    </message>
+    <message>
+        <source>Записано и проверено</source>
+        <translation>Written and verified</translation>
+    </message>
+    <message>
+        <source>Отличается от записанного</source>
+        <translation>Differs from what was written</translation>
+    </message>
+    <message>
+        <source>Записано, но без ответа на проверку</source>
+        <translation>Written, check read unanswered</translation>
+    </message>
+    <message>
+        <source>Пропущено, только для чтения</source>
+        <translation>Passed over, read-only</translation>
+    </message>
+    <message>
+        <source>Не записано</source>
+        <translation>Not written</translation>
+    </message>
+    <message>
+        <source>Папка для Резервной Копии</source>
+        <translation>Folder for the Backup</translation>
+    </message>
+    <message>
+        <source>Картинку нужно сначала преобразовать в логотип.</source>
+        <translation>The picture must first be converted into a logo.</translation>
+    </message>
+    <message>
+        <source>Папка Резервной Копии</source>
+        <translation>Backup Folder</translation>
+    </message>
+    <message>
+        <source>Копия Маркиратора %1 от %2:
+<byte value="xd"/>марок %3, логотипов %4.
+<byte value="xd"/>Марки и логотипы Маркиратора будут заменены.
+<byte value="xd"/>Восстановить?</source>
+        <translation>Backup of printer %1 of %2:
+<byte value="xd"/>%3 marks, %4 logos.
+<byte value="xd"/>The printer&apos;s marks and logos will be replaced.
+<byte value="xd"/>Restore?</translation>
+    </message>
+    <message>
+        <source>Восстановление не начато.</source>
+        <translation>Restore not started.</translation>
+    </message>
+    <message>
+        <source>Копия сделана с %1, а подключён %2 другого семейства.
+<byte value="xd"/>Всё равно восстановить?</source>
+        <translation>The backup was made from %1, but %2 of another family is connected.
+<byte value="xd"/>Restore anyway?</translation>
+    </message>
+</context>
+<context>
+    <name>CliBackup</name>
+    <message>
+        <source>Резервная копия: %1/%2, %3</source>
+        <translation>Backup: %1/%2, %3</translation>
+    </message>
+    <message>
+        <source>нужно: backup ПАПКА</source>
+        <translation>usage: backup FOLDER</translation>
+    </message>
+    <message>
+        <source>Резервная копия %1 (%2) в папке %3: марок %4, логотипов %5.</source>
+        <translation>Backup of %1 (%2) in the folder %3: %4 marks, %5 logos.</translation>
+    </message>
+</context>
+<context>
+    <name>CliRestore</name>
+    <message>
+        <source>Восстановление: %1/%2, %3</source>
+        <translation>Restore: %1/%2, %3</translation>
+    </message>
+    <message>
+        <source>только для чтения, пропущен</source>
+        <translation>read-only, passed over</translation>
+    </message>
+    <message>
+        <source>записана, проверена</source>
+        <translation>written, verified</translation>
+    </message>
+    <message>
+        <source>записан, проверен</source>
+        <translation>written, verified</translation>
+    </message>
+    <message>
+        <source>ПРОВЕРКА НЕ ПРОЙДЕНА</source>
+        <translation>CHECK FAILED</translation>
+    </message>
+    <message>
+        <source>Копия сделана с %1, а к %2 подключён %3 другого семейства: восстановление не начато (--force записывает всё равно).</source>
+        <translation>The backup was made from %1, but %3 of another family is connected to %2: restore not started (--force writes anyway).</translation>
+    </message>
+    <message>
+        <source>нужно: restore ПАПКА [--marks] [--logos] --yes</source>
+        <translation>usage: restore FOLDER [--marks] [--logos] --yes</translation>
+    </message>
+    <message>
+        <source>восстановление перезаписывает марки и логотипы Маркиратора: подтвердите параметром --yes</source>
+        <translation>a restore overwrites the printer&apos;s marks and logos: confirm with --yes</translation>
+    </message>
+    <message>
+        <source>проверка чтением не пройдена для %1 из %2</source>
+        <translation>check read failed for %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandTable</name>
+    <message>
+        <source>Резервная Копия Маркиратора...</source>
+        <translation>Printer Backup...</translation>
+    </message>
+    <message>
+        <source>Восстановить Маркиратор из Копии...</source>
+        <translation>Restore Printer from Backup...</translation>
+    </message>
+</context>
+<context>
+    <name>LogoFileLoad</name>
+    <message>
+        <source>Файл типа &apos;%1&apos; открыть невозможно: нужен BIN, PBM, BMP или картинка.</source>
+        <translation>A file of type &apos;%1&apos; cannot be opened: BIN, PBM, BMP or a picture is needed.</translation>
+    </message>
+</context>
+<context>
+    <name>LogoTransfer</name>
+    <message>
+        <source>Картинку нужно сначала преобразовать: nimbrel-cli logo convert.</source>
+        <translation>The picture must be converted first: nimbrel-cli logo convert.</translation>
+    </message>
+</context>
+<context>
+    <name>Manifest</name>
+    <message>
+        <source>manifest.json не читается: %1</source>
+        <translation>manifest.json cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>manifest.json другого формата</source>
+        <translation>manifest.json of another format</translation>
+    </message>
+    <message>
+        <source>manifest.json: недопустимое имя файла &apos;%1&apos;</source>
+        <translation>manifest.json: file name &apos;%1&apos; not allowed</translation>
+    </message>
+    <message>
+        <source>manifest.json: файл &apos;%1&apos; назван дважды</source>
+        <translation>manifest.json: file &apos;%1&apos; named twice</translation>
+    </message>
+    <message>
+        <source>manifest.json: марка #%1 названа дважды</source>
+        <translation>manifest.json: mark #%1 named twice</translation>
+    </message>
+    <message>
+        <source>manifest.json: логотип #%1 назван дважды</source>
+        <translation>manifest.json: logo #%1 named twice</translation>
+    </message>
+    <message>
+        <source>manifest.json: не указана модель</source>
+        <translation>manifest.json: no model given</translation>
+    </message>
+</context>
+<context>
+    <name>MarkFileBlock</name>
+    <message>
+        <source>ЭТО НЕ ФАЙЛ МАРКИ или ОШИБКА В ДАННЫХ!</source>
+        <translation>THIS IS NO MARK FILE or THE DATA ARE WRONG!</translation>
+    </message>
+    <message>
+        <source>Фрагмент # %1: текст длиннее 44 символов. Марка не записана.</source>
+        <translation>Fragment # %1: text longer than 44 characters. Mark not written.</translation>
+    </message>
+</context>
+<context>
+    <name>Restore</name>
+    <message>
+        <source>номер марки вне 0..85</source>
+        <translation>mark number outside 0..85</translation>
+    </message>
+    <message>
+        <source>номер логотипа вне 0..255</source>
+        <translation>logo number outside 0..255</translation>
+    </message>
+    <message>
+        <source>Папка %1 — незавершённая резервная копия: восстановление не начато.</source>
+        <translation>The folder %1 is an unfinished backup: restore not started.</translation>
+    </message>
+    <message>
+        <source>Файл %1 не читается: это не папка резервной копии?</source>
+        <translation>The file %1 cannot be read: is this no backup folder?</translation>
+    </message>
+    <message>
+        <source>Файл %1 не читается: восстановление не начато.</source>
+        <translation>The file %1 cannot be read: restore not started.</translation>
+    </message>
+    <message>
+        <source>Файл %1 изменён после копирования (SHA-256 не совпадает): восстановление не начато.</source>
+        <translation>The file %1 changed after the backup (SHA-256 differs): restore not started.</translation>
+    </message>
+    <message>
+        <source>Файл %1: %2 Восстановление не начато.</source>
+        <translation>File %1: %2 Restore not started.</translation>
+    </message>
+</context>
+<context>
+    <name>Slots</name>
+    <message>
+        <source>марка #%1</source>
+        <translation>mark #%1</translation>
+    </message>
+    <message>
+        <source>логотип #%1</source>
+        <translation>logo #%1</translation>
+    </message>
+</context>
 </TS>

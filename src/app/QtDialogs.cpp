@@ -242,6 +242,16 @@ QString QtDialogs::saveFileName(const QString& title, const QStringList& filters
     });
 }
 
+QString QtDialogs::folderName(const QString& title, const QString& directory) {
+    return runFileDialog(m_parent, [&](QFileDialog& dialog) {
+        dialog.setWindowTitle(title);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        dialog.setDirectory(QDir(directory).absolutePath());
+    });
+}
+
 std::optional<platform::ConversionOptions> QtDialogs::pictureConversion(const QImage& picture,
                                                                         const QString& name) {
     QPointer<PictureConversionDialog> dialog = new PictureConversionDialog(picture, name, m_parent);

@@ -33,6 +33,7 @@ public:
                          const QString& directory) override;
     QString saveFileName(const QString& title, const QStringList& filters, const QString& directory,
                          const QString& proposedName) override;
+    QString folderName(const QString& title, const QString& directory) override;
     std::optional<platform::ConversionOptions> pictureConversion(const QImage& picture,
                                                                  const QString& name) override;
 

@@ -6,6 +6,7 @@
 #include "cli/TraceLog.h"
 #include "link/Exchange.h"
 #include "link/WriteCheck.h"
+#include "printer/PrinterOperations.h"
 
 #include <QJsonDocument>
 #include <QString>
@@ -74,6 +75,8 @@ QString terminalText(const QString& report);
 
 // Reads the version (which tells the model); an exit code other than 0 after reporting why not.
 int readVersion(Job& job, QByteArray& reply);
+// The same for a version read already: a failure, an empty answer or one that names no model.
+int versionCode(Job& job, const printer::VersionResult& version);
 
 // Commands, by first word.
 int runPorts(Job& job);

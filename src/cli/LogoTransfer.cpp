@@ -1,12 +1,18 @@
 #include "cli/LogoTransfer.h"
 
-#include "logos/LogoEditor.h"
-#include "logos/LogoFiles.h"
 #include "logos/LogoOperations.h"
 
-#include <QFileInfo>
+#include <QCoreApplication>
 
 namespace nimbrel::cli {
+
+QString logoDataErrorText(int slot, const logos::LogoAnswer& answer) {
+    const QString dataError =
+        QStringLiteral("Logo#") + logos::logoNumberDigits(slot) + QStringLiteral(" Data Error: ");
+    return answer.kind == logos::LogoAnswer::Kind::BadWidth
+               ? dataError + QStringLiteral("Illegal Logo X-size (%1)!").arg(answer.width)
+               : dataError + QStringLiteral("Illegal Logo Y-size (%1)!").arg(answer.bytesPerColumn);
+}
 
 LogoRead readLogoSlot(Job& job, int slot) {
     LogoRead out;
@@ -20,24 +26,9 @@ LogoRead readLogoSlot(Job& job, int slot) {
     if (out.empty)
         return out;
     out.answer = r.answer;
-    const QString dataError =
-        QStringLiteral("Logo#") + logos::logoNumberDigits(slot) + QStringLiteral(" Data Error: ");
-    switch (out.answer.kind) {
-    case logos::LogoAnswer::Kind::Empty:
-        break;
-    case logos::LogoAnswer::Kind::BadWidth:
-        out.code =
-            job.fail(kExitLink,
-                     dataError + QStringLiteral("Illegal Logo X-size (%1)!").arg(out.answer.width));
-        break;
-    case logos::LogoAnswer::Kind::BadRows:
-        out.code = job.fail(
-            kExitLink,
-            dataError + QStringLiteral("Illegal Logo Y-size (%1)!").arg(out.answer.bytesPerColumn));
-        break;
-    case logos::LogoAnswer::Kind::Logo:
-        break;
-    }
+    if (out.answer.kind == logos::LogoAnswer::Kind::BadWidth ||
+        out.answer.kind == logos::LogoAnswer::Kind::BadRows)
+        out.code = job.fail(kExitLink, logoDataErrorText(slot, out.answer));
     return out;
 }
 
@@ -66,62 +57,20 @@ ConversionChoice conversionChoiceOf(const Invocation& inv) {
     return out;
 }
 
+QString pictureRefusalText() {
+    return QCoreApplication::translate("LogoTransfer",
+                                       "Картинку нужно сначала преобразовать: nimbrel-cli logo "
+                                       "convert.");
+}
+
 QString loadLogoFile(const QString& path, logos::LogoState& work,
                      const std::optional<logos::ConversionOptions>& options) {
-    switch (logos::logoFileKind(path)) {
-    case logos::LogoFileKind::Bmp: {
-        const logos::PictureResult picture = logos::readBmpFile(path);
-        if (!picture.ok())
-            return picture.error;
-        logos::showPicture(work, picture.picture);
-        return QString();
-    }
-    case logos::LogoFileKind::Bin:
-    case logos::LogoFileKind::Pbm: {
-        const logos::FileBytes file = logos::readFileHead(path);
-        if (!file.ok())
-            return file.error;
-        const logos::ColumnPictureResult decoded =
-            logos::decodeBinPbm(file.bytes, logos::logoFileKind(path) == logos::LogoFileKind::Bin);
-        if (!decoded.ok())
-            return decoded.error;
-        logos::unpackColumns(work, decoded.picture.columns, decoded.picture.width,
-                             decoded.picture.bytesPerColumn);
-        return QString();
-    }
-    case logos::LogoFileKind::Picture: {
-        if (!options)
-            return QStringLiteral("Картинку нужно сначала преобразовать: nimbrel-cli logo "
-                                  "convert.");
-        const logos::PictureRead read = logos::readPicture(path);
-        if (!read.ok())
-            return read.error;
-        const logos::ConvertedLogo converted = logos::convertPicture(read.picture, *options);
-        if (!converted.ok())
-            return converted.error;
-        logos::loadConvertedLogo(work, converted);
-        return QString();
-    }
-    case logos::LogoFileKind::Unknown:
-        break;
-    }
-    return QStringLiteral("Файл типа '") + QFileInfo(path).suffix() +
-           QStringLiteral("' открыть невозможно: нужен BIN, PBM, BMP или картинка.");
+    return logos::loadLogoFile(path, work, options, pictureRefusalText());
 }
 
 LogoFileBlock logoBlockFromFile(const QString& path, logos::LogoState& work,
                                 const std::optional<logos::ConversionOptions>& options) {
-    LogoFileBlock out;
-    out.error = loadLogoFile(path, work, options);
-    if (!out.error.isEmpty())
-        return out;
-    out.block = logos::encodeLogoBlock(work);
-    if (out.block.size() > logos::kMaxBlockLength) {
-        out.error =
-            logos::blockTooLongText(work.width, work.height, static_cast<int>(out.block.size()));
-        out.block.clear();
-    }
-    return out;
+    return logos::logoBlockFromFile(path, work, options, pictureRefusalText());
 }
 
 int writeLogoVerified(Job& job, int slot, const QByteArray& block) {

@@ -2,6 +2,7 @@
 
 #include "cli/Job.h"
 #include "logos/LogoBlock.h"
+#include "logos/LogoFileLoad.h"
 #include "logos/LogoState.h"
 #include "logos/PictureConversion.h"
 
@@ -16,6 +17,8 @@ struct LogoRead {
     logos::LogoAnswer answer;
 };
 LogoRead readLogoSlot(Job& job, int slot);
+// "Logo#005 Data Error: Illegal Logo X-size (300)!" for an answer of a size no logo has.
+QString logoDataErrorText(int slot, const logos::LogoAnswer& answer);
 
 // --height, --threshold, --dither and --invert as the conversion dialog's answer; `error`
 // (a usage message) when one is wrong or --height is missing.
@@ -30,12 +33,12 @@ ConversionChoice conversionChoiceOf(const Invocation& inv);
 QString loadLogoFile(const QString& path, logos::LogoState& work,
                      const std::optional<logos::ConversionOptions>& options = std::nullopt);
 
-// The file as the block the program would send for it (see loadLogoFile). `error` says why
-// the file is refused.
-struct LogoFileBlock {
-    QByteArray block;
-    QString error;
-};
+using logos::LogoFileBlock;
+
+// nimbrel-cli's answer to a picture given without conversion options.
+QString pictureRefusalText();
+
+// The file as the block the program would send for it (see loadLogoFile).
 LogoFileBlock
 logoBlockFromFile(const QString& path, logos::LogoState& work,
                   const std::optional<logos::ConversionOptions>& options = std::nullopt);

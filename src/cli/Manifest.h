@@ -1,46 +1,18 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
-
-#include <optional>
-#include <vector>
+#include "backup/Manifest.h"
 
 namespace nimbrel::cli {
 
-// manifest.json of a backup folder: what the printer was, and every file with its slot and
-// SHA-256.
-struct ManifestFile {
-    QString kind; // "mark", "logo", "settings"
-    int slot = -1;
-    QString file; // name inside the folder
-    QString sha256;
-};
-
-struct Manifest {
-    QString model;
-    QString version;
-    QString time; // ISO 8601, local time with its offset
-    QString hours;
-    QString printed;
-    std::vector<ManifestFile> files;
-};
-
-QByteArray manifestJson(const Manifest& manifest);
-
-struct ManifestRead {
-    std::optional<Manifest> manifest;
-    QString error;
-};
-ManifestRead parseManifest(const QByteArray& bytes);
-
-QString sha256Hex(const QByteArray& bytes);
-
-// "T2", "T7" or "T9": marks and logos move freely inside a family.
-QString modelFamily(const QString& model);
-
-// "mark05.mrt", "logo005.bin"
-QString markFileName(int mark);
-QString logoFileName(int logo);
+// The backup's manifest, as nimbrel-cli has always named it.
+using backup::logoFileName;
+using backup::Manifest;
+using backup::ManifestFile;
+using backup::manifestJson;
+using backup::ManifestRead;
+using backup::markFileName;
+using backup::modelFamily;
+using backup::parseManifest;
+using backup::sha256Hex;
 
 } // namespace nimbrel::cli

@@ -38,8 +38,7 @@ int readMap(Job& job, bool marks, QByteArray& reply) {
 
 } // namespace
 
-int readVersion(Job& job, QByteArray& reply) {
-    const printer::VersionResult v = printer::readVersion(job.line());
+int versionCode(Job& job, const printer::VersionResult& v) {
     if (!v.ok())
         return job.linkFailure(v.error);
     if (v.empty())
@@ -55,6 +54,13 @@ int readVersion(Job& job, QByteArray& reply) {
                                        QStringLiteral(")! Ответ Маркиратора не распознан. "
                                                       "Устройство ") +
                                        job.devicePath());
+    return kExitOk;
+}
+
+int readVersion(Job& job, QByteArray& reply) {
+    const printer::VersionResult v = printer::readVersion(job.line());
+    if (const int code = versionCode(job, v))
+        return code;
     reply = v.reply;
     return kExitOk;
 }

@@ -50,6 +50,9 @@ public:
                                  const QString& directory) = 0;
     virtual QString saveFileName(const QString& title, const QStringList& filters,
                                  const QString& directory, const QString& proposedName) = 0;
+    // A folder, starting in `directory`; one may be made there in the dialog. The empty text
+    // when cancelled.
+    virtual QString folderName(const QString& title, const QString& directory) = 0;
 
     // Asks how a picture becomes a logo, showing the result as it will be; nothing when
     // cancelled. `name` is the picture's file name as the user knows it.

@@ -47,6 +47,8 @@ enum class CommandId : int {
     ReadFragment = 56,
     WorkingHours = 60,
     PrintedCount = 61,
+    BackUpPrinter = 70,
+    RestorePrinter = 71,
     // Shortcuts without a menu item of their own.
     GraphicsViewKey = 100,
     MarkViewKey = 101,

@@ -3,6 +3,7 @@
 #include "printer/Counters.h"
 #include "printer/PrinterOperations.h"
 
+#include "session/BackupRoutines.h"
 #include "session/HelpTexts.h"
 #include "session/LogoRoutines.h"
 #include "session/MarkRoutines.h"
@@ -51,6 +52,12 @@ template <void (*F)(LogoContext&)> void logo(Session& s) {
     F(ctx);
     s.logoUndo.end(s.logos);
     s.shell.notify();
+}
+
+// The backup commands start their folder dialogs in the working folder.
+template <void (*F)(Context&, const QString&)> void inFolder(Session& s) {
+    auto ctx = s.context();
+    F(ctx, s.workingFolder);
 }
 
 template <C Id> void help(Session& s) {
@@ -177,6 +184,19 @@ std::vector<CommandRow> build() {
          .menuText = "ГРАФИКА\t(Ctrl+G)",
          .startEnabled = true,
          .routine = showGraphicsWindow},
+        {.id = C::BackUpPrinter,
+         .menu = M::Functions,
+         .separatorBefore = true,
+         .menuText = QT_TRANSLATE_NOOP("CommandTable", "Резервная Копия Маркиратора..."),
+         .guarded = true,
+         .port = P::OnWhenOpen,
+         .routine = inFolder<backUpPrinter>},
+        {.id = C::RestorePrinter,
+         .menu = M::Functions,
+         .menuText = QT_TRANSLATE_NOOP("CommandTable", "Восстановить Маркиратор из Копии..."),
+         .guarded = true,
+         .port = P::OnWhenOpen,
+         .routine = inFolder<restorePrinter>},
 
         {.id = C::NewMark,
          .menu = M::Mark,

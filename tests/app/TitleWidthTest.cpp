@@ -1,8 +1,11 @@
 #include "DialogTestSupport.h"
+#include "app/ExchangeWorker.h"
+#include "app/ProgressBox.h"
 
 #include <QFontInfo>
 
 #include <algorithm>
+#include <optional>
 
 using namespace nimbrel::app;
 using namespace nimbrel::app::dialogtest;
@@ -18,7 +21,7 @@ int neededWidth(const QString& title) {
     return QFontMetrics(font).horizontalAdvance(title) + 3 * 24 + 40;
 }
 
-enum class Box { Message, Requester, Question, Input };
+enum class Box { Message, Requester, Question, Input, Progress };
 
 struct Title {
     Box box;
@@ -53,6 +56,8 @@ const Title kTitles[] = {
     {Box::Message, "ПОДКЛЮЧЕНИЕ ПК К МАРКИРАТОРУ"},
     {Box::Message, "Форматы Графических Файлов для Маркиратора"},
     {Box::Message, "КОМАНДЫ БЫСТРОГО ДОСТУПА"},
+    {Box::Message, "Резервная Копия Маркиратора"},
+    {Box::Message, "Восстановление Маркиратора"},
     {Box::Requester, "Установка Смещения Даты (ПостДата)"},
     {Box::Requester, "Чтение Фрагмента Марки"},
     {Box::Requester, "Read Printer LOGO#"},
@@ -65,6 +70,8 @@ const Title kTitles[] = {
     {Box::Question, "НАСТРОЙКА МАРКИРАТОРА  T260"},
     {Box::Question, "Изменение Размеров Логотипа"},
     {Box::Input, "Открыть СОМ-порт"},
+    {Box::Progress, "Резервная Копия Маркиратора"},
+    {Box::Progress, "Восстановление Маркиратора"},
 };
 
 TEST(Titles, EveryTitleReadsWholeUnderACommonWindowManager) {
@@ -72,14 +79,19 @@ TEST(Titles, EveryTitleReadsWholeUnderACommonWindowManager) {
     dejaVu.setPixelSize(11);
     ASSERT_EQ(QFontInfo(dejaVu).family(), QStringLiteral("DejaVu Sans"));
     QtDialogs dialogs(nullptr);
+    ExchangeWorker worker;
+    ProgressBox progress(worker, nullptr);
     dialogs.questionSound = [] {};
     for (const Title& row : kTitles) {
         const QString title = u(row.title);
         int width = 0;
-        OnNextModal driver([&width](QDialog* d) {
-            width = d->width();
-            d->done(0);
-        });
+        // The progress box is shown, not run: it waits for no answer.
+        std::optional<OnNextModal> driver;
+        if (row.box != Box::Progress)
+            driver.emplace([&width](QDialog* d) {
+                width = d->width();
+                d->done(0);
+            });
         switch (row.box) {
         case Box::Message:
             dialogs.message(title, u("Текст"), 4);
@@ -92,6 +104,12 @@ TEST(Titles, EveryTitleReadsWholeUnderACommonWindowManager) {
             break;
         case Box::Input:
             dialogs.inputDialog(title, "COM3:\t9600,n,8,1\t\tx\n", u("Номер"), "1");
+            break;
+        case Box::Progress:
+            progress.begin(title, 86);
+            progress.next(23, u("Марка #23 из 86"));
+            width = progress.dialog()->width();
+            progress.end();
             break;
         }
         EXPECT_GE(width, std::max(neededWidth(title), row.seenNeeded)) << row.title;

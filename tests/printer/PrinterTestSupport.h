@@ -65,6 +65,9 @@ public:
                          const QString& proposedName) override {
         return after(m_inner.saveFileName(title, filters, directory, proposedName));
     }
+    QString folderName(const QString& title, const QString& directory) override {
+        return after(m_inner.folderName(title, directory));
+    }
     std::optional<platform::ConversionOptions> pictureConversion(const QImage& picture,
                                                                  const QString& name) override {
         return after(m_inner.pictureConversion(picture, name));

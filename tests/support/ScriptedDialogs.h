@@ -15,7 +15,7 @@ namespace nimbrel::testing {
 // "No" (or "Cancel" where offered) and plain boxes "OK".
 class ScriptedDialogs final : public platform::Dialogs {
 public:
-    enum class Type { Input, Question, Requester, Message, OpenFile, SaveFile, Picture };
+    enum class Type { Input, Question, Requester, Message, OpenFile, SaveFile, Folder, Picture };
     struct Call {
         Type type;
         QString title;
@@ -68,6 +68,10 @@ public:
     QString saveFileName(const QString& title, const QStringList& filters, const QString& directory,
                          const QString& proposedName) override {
         calls.push_back({Type::SaveFile, title, proposedName, {}, directory, -1, filters});
+        return nextText();
+    }
+    QString folderName(const QString& title, const QString& directory) override {
+        calls.push_back({Type::Folder, title, {}, {}, directory, -1, {}});
         return nextText();
     }
     // The picture's name is recorded as the title; the next scripted options answer, none

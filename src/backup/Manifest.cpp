@@ -1,5 +1,6 @@
-#include "cli/Manifest.h"
+#include "backup/Manifest.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -7,7 +8,7 @@
 #include <QRegularExpression>
 #include <QSet>
 
-namespace nimbrel::cli {
+namespace nimbrel::backup {
 
 namespace {
 
@@ -40,10 +41,13 @@ ManifestRead parseManifest(const QByteArray& bytes) {
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
     if (doc.isNull() || !doc.isObject())
-        return {std::nullopt, QStringLiteral("manifest.json не читается: ") + error.errorString()};
+        return {std::nullopt,
+                QCoreApplication::translate("Manifest", "manifest.json не читается: %1")
+                    .arg(error.errorString())};
     const QJsonObject root = doc.object();
     if (root.value(QStringLiteral("format")).toInt() != kFormat)
-        return {std::nullopt, QStringLiteral("manifest.json другого формата")};
+        return {std::nullopt,
+                QCoreApplication::translate("Manifest", "manifest.json другого формата")};
     Manifest m;
     m.model = root.value(QStringLiteral("model")).toString();
     m.version = root.value(QStringLiteral("version")).toString();
@@ -62,23 +66,29 @@ ManifestRead parseManifest(const QByteArray& bytes) {
                        o.value(QStringLiteral("file")).toString(),
                        o.value(QStringLiteral("sha256")).toString()};
         if (!plain.match(f.file).hasMatch() || f.file.startsWith(QLatin1Char('.')))
-            return {std::nullopt,
-                    QStringLiteral("manifest.json: недопустимое имя файла '") + f.file + "'"};
+            return {std::nullopt, QCoreApplication::translate(
+                                      "Manifest", "manifest.json: недопустимое имя файла '%1'")
+                                      .arg(f.file)};
         if (names.contains(f.file))
-            return {std::nullopt,
-                    QStringLiteral("manifest.json: файл '") + f.file + "' назван дважды"};
+            return {std::nullopt, QCoreApplication::translate(
+                                      "Manifest", "manifest.json: файл '%1' назван дважды")
+                                      .arg(f.file)};
         names.insert(f.file);
         const QString slot = f.kind + QLatin1Char(' ') + QString::number(f.slot);
         if (f.slot >= 0 && takenSlots.contains(slot))
-            return {std::nullopt,
-                    f.kind == QStringLiteral("mark")
-                        ? QStringLiteral("manifest.json: марка #%1 названа дважды").arg(f.slot)
-                        : QStringLiteral("manifest.json: логотип #%1 назван дважды").arg(f.slot)};
+            return {std::nullopt, f.kind == QStringLiteral("mark")
+                                      ? QCoreApplication::translate(
+                                            "Manifest", "manifest.json: марка #%1 названа дважды")
+                                            .arg(f.slot)
+                                      : QCoreApplication::translate(
+                                            "Manifest", "manifest.json: логотип #%1 назван дважды")
+                                            .arg(f.slot)};
         takenSlots.insert(slot);
         m.files.push_back(f);
     }
     if (m.model.isEmpty())
-        return {std::nullopt, QStringLiteral("manifest.json: не указана модель")};
+        return {std::nullopt,
+                QCoreApplication::translate("Manifest", "manifest.json: не указана модель")};
     return {m, QString()};
 }
 
@@ -98,4 +108,4 @@ QString logoFileName(int logo) {
     return QStringLiteral("logo%1.bin").arg(logo, 3, 10, QLatin1Char('0'));
 }
 
-} // namespace nimbrel::cli
+} // namespace nimbrel::backup
