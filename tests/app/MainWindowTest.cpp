@@ -71,7 +71,8 @@ TEST_F(MainWindowTest, MenuBarTitlesAndEntries) {
                            "Проверка Области Текстовых Марок"}));
     EXPECT_EQ(menuTexts(window->topMenu(session::kTopHelp)),
               (QStringList{"Сведения о Программе", "-", "Подключение Компьютера к Маркиратору",
-                           "Быстрые команды", "Используемые Форматы Графики"}));
+                           "Быстрые команды", "Используемые Форматы Графики", "-",
+                           "Язык / Language"}));
     EXPECT_EQ(window->action(2)->text(), QStringLiteral("ОТКРЫТЬ COM-ПОРТ\t(Ctrl+C)"));
     EXPECT_EQ(window->action(55)->text(), QStringLiteral("ИНФО: УСТАВКИ СИСТЕМЫ ПЕЧАТИ\t(Ctrl+U)"));
     EXPECT_EQ(window->action(51)->text(), QStringLiteral("Установка Смешения Даты (дней)"));

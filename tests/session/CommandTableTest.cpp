@@ -21,7 +21,7 @@ TEST(CommandTable, EveryMenuItemHasExactlyOneRowWithItsText) {
     std::vector<int> ids;
     for (const auto& top : session::menuBarDefinition())
         collect(top.nodes, ids);
-    EXPECT_EQ(ids.size(), 49u);
+    EXPECT_EQ(ids.size(), 51u);
     EXPECT_EQ(std::set<int>(ids.begin(), ids.end()).size(), ids.size());
     for (int id : ids) {
         const auto* row = session::findCommand(id);
@@ -146,6 +146,10 @@ TEST(CommandTable, MenuBarIsMadeFromTheRowsInOrder) {
   41 Подключение Компьютера к Маркиратору
   43 Быстрые команды
   42 Используемые Форматы Графики
+  --
+  Язык / Language >
+    120 Русский
+    121 English
 )"));
 }
 
