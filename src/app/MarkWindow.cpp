@@ -90,6 +90,17 @@ QString shownTypeName(const QString& name) {
     return name;
 }
 
+// The editor keeps a font as the Russian list words it ("Шрифт#05", "Шрифт# 05" after a row
+// click); the list shows it in the language in use.
+const QString kFontWord = QStringLiteral("Шрифт#");
+
+QString shownFontText(const QString& fontText) {
+    if (!fontText.startsWith(kFontWord))
+        return fontText;
+    return QCoreApplication::translate("MarkWindow", "Шрифт#%1")
+        .arg(fontText.mid(kFontWord.size()));
+}
+
 QString printable(const QString& characters) {
     QString out;
     for (QChar c : characters)
@@ -165,9 +176,10 @@ void MarkWindow::retranslate() {
     for (const QString& name : marks::typeNames())
         m_typeList->addItem(shownTypeName(name), name);
     m_fontList->clear();
-    for (int i = 0; i < kFontEntries; ++i)
-        m_fontList->addItem(
-            QCoreApplication::translate("MarkWindow", "Шрифт#%1").arg(i, 2, 10, QLatin1Char('0')));
+    for (int i = 0; i < kFontEntries; ++i) {
+        const QString number = QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
+        m_fontList->addItem(shownFontText(kFontWord + number), kFontWord + number);
+    }
     m_typeList->setCurrentIndex(type);
     m_fontList->setCurrentIndex(font);
     renderMarks();
@@ -225,7 +237,7 @@ void MarkWindow::bindEditor() {
     });
     connect(m_fontList, &QComboBox::activated, this, [this](int index) {
         m_marks->editor.fontIndex = index;
-        m_marks->editor.fontText = m_fontList->itemText(index);
+        m_marks->editor.fontText = m_fontList->itemData(index).toString();
     });
     m_textField->setValidator(new FragmentTextValidator(
         m_textField, [this] { return barcode(); },
@@ -350,7 +362,7 @@ void MarkWindow::renderMarks() {
     // A type the list has shows as the list words it; any other text ("?") as it is.
     const int type = static_cast<int>(marks::typeNames().indexOf(editor.typeText));
     showText(m_typeList, type, type < 0 ? editor.typeText : m_typeList->itemText(type));
-    showText(m_fontList, editor.fontIndex, editor.fontText);
+    showText(m_fontList, editor.fontIndex, shownFontText(editor.fontText));
     if (m_textField->text() != editor.text) {
         m_textField->setText(editor.text);
         // The field refuses what a fragment cannot hold, also from a table cell.
