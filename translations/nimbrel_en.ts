@@ -202,6 +202,27 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Использование: nimbrel [--version | --help]
+Программа для работы с текстовыми марками и логотипами маркираторов
+T2x/T7x/T9x через последовательный порт. Порт выбирается по номеру COM
+в окне, которое открывается при запуске (см. man nimbrel).
+
+  --version  показать версию и выйти
+  --help     показать эту справку и выйти
+</source>
+        <translation>Usage: nimbrel [--version | --help]
+Works with the text marks and logos of T2x/T7x/T9x marking printers
+over a serial port. The port is chosen by its COM number in the
+window that opens at start (see man nimbrel).
+
+  --version  show the version and exit
+  --help     show this help and exit
+</translation>
+    </message>
+</context>
+<context>
     <name>CommandTable</name>
     <message>
         <source>Резервная Копия Маркиратора...</source>
@@ -210,6 +231,429 @@
     <message>
         <source>Восстановить Маркиратор из Копии...</source>
         <translation>Restore Printer from Backup...</translation>
+    </message>
+    <message>
+        <source>ОТКРЫТЬ COM-ПОРТ	(Ctrl+C)</source>
+        <translation>OPEN COM PORT	(Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>ЗАКРЫТЬ COM-ПОРТ</source>
+        <translation>CLOSE COM PORT</translation>
+    </message>
+    <message>
+        <source>Версия Системы Печати Маркиратора</source>
+        <translation>Printer Print System Version</translation>
+    </message>
+    <message>
+        <source>Установка Часов (Дата+Время)</source>
+        <translation>Set Clock (Date+Time)</translation>
+    </message>
+    <message>
+        <source>Установка Смешения Даты (дней)</source>
+        <translation>Set Date Offset (days)</translation>
+    </message>
+    <message>
+        <source>Установка Числа Текстовых Строк</source>
+        <translation>Set Number of Text Lines</translation>
+    </message>
+    <message>
+        <source>ИНФО: Уставки Режима Печати</source>
+        <translation>INFO: Print Mode Settings</translation>
+    </message>
+    <message>
+        <source>ИНФО: УСТАВКИ СИСТЕМЫ ПЕЧАТИ	(Ctrl+U)</source>
+        <translation>INFO: PRINT SYSTEM SETTINGS	(Ctrl+U)</translation>
+    </message>
+    <message>
+        <source>ИНФО: Время работы Маркиратора</source>
+        <translation>INFO: Printer Working Hours</translation>
+    </message>
+    <message>
+        <source>ИНФО: Число отпечатанных марок</source>
+        <translation>INFO: Number of Marks Printed</translation>
+    </message>
+    <message>
+        <source>ВЫХОД (ЗАКРЫТЬ ПРОГРАММУ)</source>
+        <translation>EXIT (CLOSE THE PROGRAM)</translation>
+    </message>
+    <message>
+        <source>ТЕКСТ МАРКИ	(Ctrl+M)</source>
+        <translation>MARK TEXT	(Ctrl+M)</translation>
+    </message>
+    <message>
+        <source>ГРАФИКА	(Ctrl+G)</source>
+        <translation>GRAPHICS	(Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>Создать Новую Марку</source>
+        <translation>New Mark</translation>
+    </message>
+    <message>
+        <source>Открыть Файл Марки</source>
+        <translation>Open Mark File</translation>
+    </message>
+    <message>
+        <source>Сохранить Изменения</source>
+        <translation>Save Changes</translation>
+    </message>
+    <message>
+        <source>Сохранить Марку как...</source>
+        <translation>Save Mark As...</translation>
+    </message>
+    <message>
+        <source>Чтение фрагмента Текущей Марки</source>
+        <translation>Read Fragment of Current Mark</translation>
+    </message>
+    <message>
+        <source>Записать Фрагмент в Текущую Марку</source>
+        <translation>Write Fragment to Current Mark</translation>
+    </message>
+    <message>
+        <source>ЧТЕНИЕ ТЕКУЩЕЙ МАРКИ</source>
+        <translation>READ CURRENT MARK</translation>
+    </message>
+    <message>
+        <source>ЧТЕНИЕ МАРКИ #00..85</source>
+        <translation>READ MARK #00..85</translation>
+    </message>
+    <message>
+        <source>ЗАПИСАТЬ МАРКУ В МАРКИРАТОР...</source>
+        <translation>WRITE MARK TO PRINTER...</translation>
+    </message>
+    <message>
+        <source>Проверка Области Текстовых Марок</source>
+        <translation>Check Text Mark Area</translation>
+    </message>
+    <message>
+        <source>Создать Новый Логотип</source>
+        <translation>New Logo</translation>
+    </message>
+    <message>
+        <source>Открыть Файл Логотипа</source>
+        <translation>Open Logo File</translation>
+    </message>
+    <message>
+        <source>Сохранить изменение в файле</source>
+        <translation>Save Changes to File</translation>
+    </message>
+    <message>
+        <source>Сохранить Логотип как..</source>
+        <translation>Save Logo As..</translation>
+    </message>
+    <message>
+        <source>Чтение Логотипа из Маркиратора</source>
+        <translation>Read Logo from Printer</translation>
+    </message>
+    <message>
+        <source>Записать Логотип в Маркиратор</source>
+        <translation>Write Logo to Printer</translation>
+    </message>
+    <message>
+        <source>Удалить Логотип..</source>
+        <translation>Delete Logo..</translation>
+    </message>
+    <message>
+        <source>ЧТЕНИЕ БИТ-КАРТЫ ТЕКУЩЕЙ МАРКИ</source>
+        <translation>READ BITMAP OF CURRENT MARK</translation>
+    </message>
+    <message>
+        <source>ЗАПИСАТЬ ГРАФИЧЕСКУЮ МАРКУ</source>
+        <translation>WRITE GRAPHIC MARK</translation>
+    </message>
+    <message>
+        <source>Проверка Графической Области</source>
+        <translation>Check Graphics Area</translation>
+    </message>
+    <message>
+        <source>Изменить X-размер</source>
+        <translation>Change X Size</translation>
+    </message>
+    <message>
+        <source>Изменить Y-размер</source>
+        <translation>Change Y Size</translation>
+    </message>
+    <message>
+        <source>Инверсия Цвета</source>
+        <translation>Invert Colors</translation>
+    </message>
+    <message>
+        <source>Очистка Область Редактирования</source>
+        <translation>Clear Editing Area</translation>
+    </message>
+    <message>
+        <source>Инфо: Число активных капель в бит-карте</source>
+        <translation>Info: Number of Active Drops in Bitmap</translation>
+    </message>
+    <message>
+        <source>Сведения о Программе</source>
+        <translation>About the Program</translation>
+    </message>
+    <message>
+        <source>Подключение Компьютера к Маркиратору</source>
+        <translation>Connecting the Computer to the Printer</translation>
+    </message>
+    <message>
+        <source>Быстрые команды</source>
+        <translation>Keyboard Shortcuts</translation>
+    </message>
+    <message>
+        <source>Используемые Форматы Графики</source>
+        <translation>Graphics Formats Used</translation>
+    </message>
+</context>
+<context>
+    <name>Dispatcher</name>
+    <message>
+        <source>ЗАВЕРШЕНИЕ РАБОТЫ</source>
+        <translation>EXIT</translation>
+    </message>
+    <message>
+        <source>ЗАВЕРШИТЬ РАБОТУ ПРОГРАММЫ?</source>
+        <translation>EXIT THE PROGRAM?</translation>
+    </message>
+</context>
+<context>
+    <name>FragmentRoutines</name>
+    <message>
+        <source>Чтение Фрагмента Марки</source>
+        <translation>Read Mark Fragment</translation>
+    </message>
+    <message>
+        <source>Введите Номер Строки (1...4)</source>
+        <translation>Enter Line Number (1...4)</translation>
+    </message>
+    <message>
+        <source>Введите Номер Фрагмента в Строке (1...8)</source>
+        <translation>Enter Fragment Number in the Line (1...8)</translation>
+    </message>
+    <message>
+        <source>Информация Системы Печати</source>
+        <translation>Print System Information</translation>
+    </message>
+    <message>
+        <source>Текст фрагмента длиннее 44 символов (%1).
+<byte value="xd"/>Фрагмент не записан.</source>
+        <translation>Fragment text longer than 44 characters (%1).
+<byte value="xd"/>Fragment not written.</translation>
+    </message>
+    <message>
+        <source>Изменение Печатной Марки</source>
+        <translation>Change of the Printed Mark</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicsWindow</name>
+    <message>
+        <source>ГРАФИКА	(Ctrl+G)</source>
+        <translation>GRAPHICS	(Ctrl+G)</translation>
+    </message>
+</context>
+<context>
+    <name>HelpTexts</name>
+    <message>
+        <source>Программа &apos;Nimbrel 5.0&apos;</source>
+        <translation>Program &apos;Nimbrel 5.0&apos;</translation>
+    </message>
+    <message>
+        <source>   Программа предназначена для выполнения операций с 
+<byte value="xd"/>текстовыми марками и логотипами для маркираторов &apos;ЗОЛМ&apos;
+<byte value="xd"/>(только для моделей &apos;T236/T260/T736/T760/T936/T960&apos;).
+<byte value="xd"/>
+<byte value="xd"/>ВЕРСИЯ:   Nimbrel  5.0  для ОС &apos;Windows XP/Vista/Win7/Win8&apos;.
+<byte value="xd"/>
+<byte value="xd"/>Команда разработчиков Nimbrel, выпуск: декабрь 2026.
+<byte value="xd"/>Сайт: nimbrel.example   E-mail: support@nimbrel.example</source>
+        <translation>   The program works with the text marks and logos 
+<byte value="xd"/>of &apos;ZOLM&apos; marking printers
+<byte value="xd"/>(models &apos;T236/T260/T736/T760/T936/T960&apos; only).
+<byte value="xd"/>
+<byte value="xd"/>VERSION:   Nimbrel  5.0  for &apos;Windows XP/Vista/Win7/Win8&apos;.
+<byte value="xd"/>
+<byte value="xd"/>The Nimbrel developers, release: December 2026.
+<byte value="xd"/>Website: nimbrel.example   E-mail: support@nimbrel.example</translation>
+    </message>
+    <message>
+        <source>ПОДКЛЮЧЕНИЕ ПК К МАРКИРАТОРУ</source>
+        <translation>CONNECTING THE PC TO THE PRINTER</translation>
+    </message>
+    <message>
+        <source>1. ВЫКЛЮЧИТЕ ПИТАНИЕ МАРКИРАТОРА!
+<byte value="xd"/>2. Подключите соединительный кабель к ПК и маркиратору
+<byte value="xd"/>    НЕОБХОДИМ КАБЕЛЬ ТИПА &apos;Z-МОДЕМ&apos;!
+<byte value="xd"/>3. Проверьте установки порта для выбранного СОМ-порта
+<byte value="xd"/>    (должны быть: 115200,8,N,1):
+<byte value="xd"/>      &gt;&gt; Панель Управления &gt;&gt; Диспетчер Устройств &gt;&gt;
+<byte value="xd"/>      &gt;&gt; Порты (COM и LPT) &gt;&gt; Выбранный Порт (USB) &gt;&gt;
+<byte value="xd"/>      &gt;&gt; Свойства &gt;&gt; Параметры Порта &gt;&gt; &apos;Дополнительно&apos;
+<byte value="xd"/>4. ВКЛЮЧИТЕ ПИТАНИЕ МАРКИРАТОРА.
+<byte value="xd"/>5. Выполните в программе &apos;Nimbrel&apos; команду:
+<byte value="xd"/>	ПОДКЛЮЧЕНИЕ &gt;&gt; ОТКРЫТЬ COM-ПОРТ &gt;&gt;
+<byte value="xd"/>	 &gt;&gt; Введите Номер Выбранного Порта.
+<byte value="xd"/>При правильно выполненных операциях появится сообщение
+<byte value="xd"/>с ВЕРСИЕЙ ПРОГРАММЫ Системы Печати Маркиратора.<byte value="xd"/>
+
+ПРИМЕЧАНИЕ:  В современных ноутбуках и нетбуках СОМ-порт
+<byte value="xd"/>отсутствует. В этом случае потребуется переходник USB&lt;&gt;COM.</source>
+        <translation>1. SWITCH THE PRINTER OFF!
+<byte value="xd"/>2. Connect the cable between the PC and the printer
+<byte value="xd"/>    A &apos;Z-MODEM&apos; TYPE CABLE IS REQUIRED!
+<byte value="xd"/>3. Check the settings of the chosen COM port
+<byte value="xd"/>    (they must be: 115200,8,N,1):
+<byte value="xd"/>      &gt;&gt; Control Panel &gt;&gt; Device Manager &gt;&gt;
+<byte value="xd"/>      &gt;&gt; Ports (COM &amp; LPT) &gt;&gt; Chosen Port (USB) &gt;&gt;
+<byte value="xd"/>      &gt;&gt; Properties &gt;&gt; Port Settings &gt;&gt; &apos;Advanced&apos;
+<byte value="xd"/>4. SWITCH THE PRINTER ON.
+<byte value="xd"/>5. Run this command in &apos;Nimbrel&apos;:
+<byte value="xd"/>	CONNECTION &gt;&gt; OPEN COM PORT &gt;&gt;
+<byte value="xd"/>	 &gt;&gt; Enter the Number of the Chosen Port.
+<byte value="xd"/>When all has been done right, a message shows
+<byte value="xd"/>the SOFTWARE VERSION of the Printer&apos;s Print System.<byte value="xd"/>
+
+NOTE:  Modern laptops and netbooks have no COM port.
+<byte value="xd"/>In that case a USB&lt;&gt;COM adapter is needed.</translation>
+    </message>
+    <message>
+        <source>Форматы Графических Файлов для Маркиратора</source>
+        <translation>Graphics File Formats for the Printer</translation>
+    </message>
+    <message>
+        <source>ФОРМАТ &apos;BMP&apos; ( ГРАФИЧЕСКИЙ ФАЙЛ )
+<byte value="xd"/>Файлы &apos;.BMP&apos; создаются стандартной программой Windows &apos;PAINT&apos;.
+<byte value="xd"/>Для записи в маркиратор они должны быть в черно-белом формате.
+<byte value="xd"/>Особенностью является ограничение максимального размера данных
+<byte value="xd"/>(для Y=32 значение X=1..63, для Y=16 значение X=1..126).
+<byte value="xd"/>
+<byte value="xd"/>ФОРМАТ &apos;BIN&apos; ( ЛОГОТИП )
+<byte value="xd"/>Созданные с помощью программы &apos;Scribbon&apos; или этой программы
+<byte value="xd"/>файлы &apos;*.BIN&apos; являются логотипами, т.е. могут быть записаны в
+<byte value="xd"/>маркиратор без дополнительных преобразований. Особенностью
+<byte value="xd"/>является ограничение максимального размера данных до 252 байт
+<byte value="xd"/>(для Y=32 значение X=1..63, для Y=16 значение X=1..126).
+<byte value="xd"/>
+<byte value="xd"/>ФОРМАТ &apos;PBM&apos; ( ГРАФИЧЕСКИЙ ФАЙЛ )
+<byte value="xd"/>Файлы &apos;.PBM&apos; создаются программой &apos;Scribbon&apos; при некоторых видах
+<byte value="xd"/>операций, например формировании Штрих-кода. Размер таких файлов,
+<byte value="xd"/>как правило, превышает допустимый размер для логотипа.
+<byte value="xd"/>Могут быть записаны в маркиратор ТОЛЬКО после разделения на
+<byte value="xd"/>несколько файлов &apos;*.BIN&apos;  (предлагается при открытии файла).
+<byte value="xd"/>ПРИМЕЧАНИЕ: Файлы &apos;.PBM&apos; также могут быть записаны в маркираторы,
+<byte value="xd"/>имеющие ОПЦИЮ прямой печати графической марки.</source>
+        <translation>FORMAT &apos;BMP&apos; ( GRAPHICS FILE )
+<byte value="xd"/>&apos;.BMP&apos; files are made with the standard Windows program &apos;PAINT&apos;.
+<byte value="xd"/>To be written to the printer they must be black and white.
+<byte value="xd"/>Their particular limit is the largest size of their data
+<byte value="xd"/>(for Y=32 X=1..63, for Y=16 X=1..126).
+<byte value="xd"/>
+<byte value="xd"/>FORMAT &apos;BIN&apos; ( LOGO )
+<byte value="xd"/>&apos;*.BIN&apos; files made with the program &apos;Scribbon&apos; or with this
+<byte value="xd"/>program are logos, i.e. they can be written to the printer
+<byte value="xd"/>without any conversion. Their particular limit is the
+<byte value="xd"/>largest size of their data: 252 bytes
+<byte value="xd"/>(for Y=32 X=1..63, for Y=16 X=1..126).
+<byte value="xd"/>
+<byte value="xd"/>FORMAT &apos;PBM&apos; ( GRAPHICS FILE )
+<byte value="xd"/>&apos;.PBM&apos; files are made by the program &apos;Scribbon&apos; in some
+<byte value="xd"/>operations, for example when it makes a barcode. Such files
+<byte value="xd"/>are as a rule larger than a logo may be.
+<byte value="xd"/>They can be written to the printer ONLY after being split into
+<byte value="xd"/>several &apos;*.BIN&apos; files  (offered when the file is opened).
+<byte value="xd"/>NOTE: &apos;.PBM&apos; files can also be written to printers
+<byte value="xd"/>that have the OPTION of printing graphic marks directly.</translation>
+    </message>
+    <message>
+        <source>КОМАНДЫ БЫСТРОГО ДОСТУПА</source>
+        <translation>KEYBOARD SHORTCUTS</translation>
+    </message>
+    <message>
+        <source>&lt;CTRL+C&gt;	Подключение к Маркиратору
+<byte value="xd"/>&lt;CTRL+G&gt;	ГРАФИКА
+<byte value="xd"/>&lt;CTRL+M&gt;	МАРКА
+<byte value="xd"/>&lt;CTRL+U&gt;	Уставки Системы Печати
+<byte value="xd"/>&lt;CTRL+Q&gt;	Выход</source>
+        <translation>&lt;CTRL+C&gt;	Connect to the Printer
+<byte value="xd"/>&lt;CTRL+G&gt;	GRAPHICS
+<byte value="xd"/>&lt;CTRL+M&gt;	MARK
+<byte value="xd"/>&lt;CTRL+U&gt;	Print System Settings
+<byte value="xd"/>&lt;CTRL+Q&gt;	Exit</translation>
+    </message>
+    <message>
+        <source>
+<byte value="xd"/>
+<byte value="xd"/>LINUX: номера COM-портов даются устройствам так:
+<byte value="xd"/>	/dev/ttyS0, /dev/ttyS1 ...	&gt;&gt; COM1, COM2 ...
+<byte value="xd"/>	/dev/ttyUSB0, /dev/ttyUSB1 ...	&gt;&gt; COM33, COM34 ...
+<byte value="xd"/>	/dev/ttyACM0, /dev/ttyACM1 ...	&gt;&gt; COM65, COM66 ...
+<byte value="xd"/>	другие устройства	&gt;&gt; COM97 и далее
+<byte value="xd"/>Ссылка COMn в папке виртуальных портов дает номер n
+<byte value="xd"/>любому устройству (там же регистрируется симулятор):
+<byte value="xd"/>	%1
+<byte value="xd"/>Если порт не открывается из-за прав доступа, добавьте
+<byte value="xd"/>пользователя в группу &apos;dialout&apos; и войдите в систему заново:
+<byte value="xd"/>	sudo usermod -aG dialout $USER</source>
+        <translation>
+<byte value="xd"/>
+<byte value="xd"/>LINUX: devices get their COM port numbers like this:
+<byte value="xd"/>	/dev/ttyS0, /dev/ttyS1 ...	&gt;&gt; COM1, COM2 ...
+<byte value="xd"/>	/dev/ttyUSB0, /dev/ttyUSB1 ...	&gt;&gt; COM33, COM34 ...
+<byte value="xd"/>	/dev/ttyACM0, /dev/ttyACM1 ...	&gt;&gt; COM65, COM66 ...
+<byte value="xd"/>	other devices	&gt;&gt; COM97 and up
+<byte value="xd"/>A link COMn in the virtual-port folder gives the number n
+<byte value="xd"/>to any device (the simulator registers there too):
+<byte value="xd"/>	%1
+<byte value="xd"/>If the port does not open for lack of permission, add the
+<byte value="xd"/>user to the group &apos;dialout&apos; and log in again:
+<byte value="xd"/>	sudo usermod -aG dialout $USER</translation>
+    </message>
+</context>
+<context>
+    <name>LogoEditorRoutines</name>
+    <message>
+        <source>Изменение Размеров Логотипа</source>
+        <translation>Change Logo Size</translation>
+    </message>
+    <message>
+        <source>Недопустимые размеры Логотипа. Повторить ввод?</source>
+        <translation>Invalid logo size. Enter again?</translation>
+    </message>
+    <message>
+        <source>XY-size = %1:%2</source>
+        <translation>XY-size = %1:%2</translation>
+    </message>
+    <message>
+        <source>Введите размер &apos;X&apos;, точек (не более 256)</source>
+        <translation>Enter size &apos;X&apos; in dots (at most 256)</translation>
+    </message>
+    <message>
+        <source>Введите размер &apos;Y&apos;, точек (не более 32)</source>
+        <translation>Enter size &apos;Y&apos; in dots (at most 32)</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Логотип изменен. Сохранить изменения?</source>
+        <translation>The logo has changed. Save the changes?</translation>
+    </message>
+    <message>
+        <source>СОЗДАНИЕ НОВОГО ЛОГОТИПА</source>
+        <translation>NEW LOGO</translation>
+    </message>
+    <message>
+        <source>Введите размер &apos;Y&apos; в точках (8...32)</source>
+        <translation>Enter size &apos;Y&apos; in dots (8...32)</translation>
+    </message>
+    <message>
+        <source>Введите размер &apos;X&apos; в точках (1...%1)</source>
+        <translation>Enter size &apos;X&apos; in dots (1...%1)</translation>
+    </message>
+    <message>
+        <source>Параметры Марки</source>
+        <translation>Mark Parameters</translation>
+    </message>
+    <message>
+        <source>Число активных капель в бит-карте:  %1  </source>
+        <translation>Active drops in the bitmap:  %1  </translation>
     </message>
 </context>
 <context>
@@ -220,10 +664,197 @@
     </message>
 </context>
 <context>
+    <name>LogoFileRoutines</name>
+    <message>
+        <source>Информация</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Рисунок: %1</source>
+        <translation>Picture: %1</translation>
+    </message>
+    <message>
+        <source>Файлы &apos;.PBM&apos; не записываются.
+<byte value="xd"/>Логотип сохранен в файле:
+<byte value="xd"/>%1</source>
+        <translation>&apos;.PBM&apos; files are not written.
+<byte value="xd"/>The logo was saved in the file:
+<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Файл типа &apos;%1&apos; записать невозможно.</source>
+        <translation>A file of type &apos;%1&apos; cannot be written.</translation>
+    </message>
+    <message>
+        <source>Содержание Логотипа изменено. Сохранить Изменения?</source>
+        <translation>The logo has been changed. Save the changes?</translation>
+    </message>
+    <message>
+        <source>Графика (*bmp,*bin,*pbm)|*.bmp;*.bin;*.pbm|BMP-файлы (*.bmp)|*.bmp|Логотипы (*.bin,*.pbm)|*.bin;*.pbm</source>
+        <translation>Graphics (*bmp,*bin,*pbm)|*.bmp;*.bin;*.pbm|BMP files (*.bmp)|*.bmp|Logos (*.bin,*.pbm)|*.bin;*.pbm</translation>
+    </message>
+    <message>
+        <source>Открыть Файл Логотипа</source>
+        <translation>Open Logo File</translation>
+    </message>
+    <message>
+        <source>Файл типа &apos;%1 открыть невозможно.
+<byte value="xd"/> Выбрать другой файл?</source>
+        <translation>A file of type &apos;%1&apos; cannot be opened.
+<byte value="xd"/> Choose another file?</translation>
+    </message>
+    <message>
+        <source>ПУСТОЙ ЛОГОТИП</source>
+        <translation>EMPTY LOGO</translation>
+    </message>
+    <message>
+        <source>Извините, но сохранять пока нечего!</source>
+        <translation>Sorry, there is nothing to save yet!</translation>
+    </message>
+    <message>
+        <source>Файлы Логотипов (*.bin)|*.bin|BMP-файлы (*.bmp)|*.bmp|ВМР-файлы и Логотипы (*.bmp,*bin)|*.bmp;*.bin</source>
+        <translation>Logo files (*.bin)|*.bin|BMP files (*.bmp)|*.bmp|BMP files and logos (*.bmp,*bin)|*.bmp;*.bin</translation>
+    </message>
+    <message>
+        <source>Сохранить Файл Логотипа как...</source>
+        <translation>Save Logo File As...</translation>
+    </message>
+    <message>
+        <source>Файл типа &apos;%1&apos; записать невозможно.
+<byte value="xd"/>Логотип сохраняется в файлах &apos;.BIN&apos; и &apos;.BMP&apos;.</source>
+        <translation>A file of type &apos;%1&apos; cannot be written.
+<byte value="xd"/>Logos are saved in &apos;.BIN&apos; and &apos;.BMP&apos; files.</translation>
+    </message>
+</context>
+<context>
     <name>LogoTransfer</name>
     <message>
         <source>Картинку нужно сначала преобразовать: nimbrel-cli logo convert.</source>
         <translation>The picture must be converted first: nimbrel-cli logo convert.</translation>
+    </message>
+</context>
+<context>
+    <name>LogoTransferRoutines</name>
+    <message>
+        <source>Read Printer LOGO#</source>
+        <translation>Read Printer LOGO#</translation>
+    </message>
+    <message>
+        <source>Input Logo Number (0..255)</source>
+        <translation>Enter Logo Number (0..255)</translation>
+    </message>
+    <message>
+        <source>Illegal Logo Number. Repeat Input?</source>
+        <translation>Invalid Logo Number. Enter Again?</translation>
+    </message>
+    <message>
+        <source>Введите номер Логотипа (0..127)</source>
+        <translation>Enter logo number (0..127)</translation>
+    </message>
+    <message>
+        <source>Недопустимый номер Логотипа. Повторить?</source>
+        <translation>Invalid logo number. Enter again?</translation>
+    </message>
+    <message>
+        <source>Запись Логотипа в Маркиратор</source>
+        <translation>Write Logo to Printer</translation>
+    </message>
+    <message>
+        <source>Удаление Логотипа Маркиратора</source>
+        <translation>Delete Printer Logo</translation>
+    </message>
+    <message>
+        <source>Логотип в Маркираторе другого размера.</source>
+        <translation>The logo in the printer has another size.</translation>
+    </message>
+    <message>
+        <source>столбец %1 в Маркираторе отличается от записанного.</source>
+        <translation>column %1 in the printer differs from the one written.</translation>
+    </message>
+    <message>
+        <source>в Маркираторе нет Логотипа с этим номером.</source>
+        <translation>the printer has no logo with this number.</translation>
+    </message>
+    <message>
+        <source>Логотип остался в Маркираторе.</source>
+        <translation>The logo is still in the printer.</translation>
+    </message>
+    <message>
+        <source>Логотип %1x%2 нельзя передать как есть: его запрос совпадает с запросом удаления Логотипа.
+<byte value="xd"/>Добавить справа один пустой столбец?</source>
+        <translation>Logo %1x%2 cannot be sent as it is: its request reads as the request to delete a logo.
+<byte value="xd"/>Add one empty column on the right?</translation>
+    </message>
+    <message>
+        <source>RECEIVE PRINTER LOGO</source>
+        <translation>RECEIVE PRINTER LOGO</translation>
+    </message>
+    <message>
+        <source>    LOGO#%1 EMPTY.     </source>
+        <translation>    LOGO#%1 EMPTY.     </translation>
+    </message>
+    <message>
+        <source>Logo#%1 Data Error</source>
+        <translation>Logo#%1 Data Error</translation>
+    </message>
+    <message>
+        <source>Load LOGO from Inkovar</source>
+        <translation>Load LOGO from Printer</translation>
+    </message>
+    <message>
+        <source>LOGO#%1 is EMPTY or have FORMAT ERROR.</source>
+        <translation>LOGO#%1 is EMPTY or has a FORMAT ERROR.</translation>
+    </message>
+    <message>
+        <source>Illegal Logo X-size (%1)!</source>
+        <translation>Invalid Logo X-size (%1)!</translation>
+    </message>
+    <message>
+        <source>Illegal Logo Y-size (%1)!</source>
+        <translation>Invalid Logo Y-size (%1)!</translation>
+    </message>
+    <message>
+        <source>XY-размер: %1x%2</source>
+        <translation>XY-size: %1x%2</translation>
+    </message>
+    <message>
+        <source>LOGO#%1 (Файл &apos;%2&apos;)</source>
+        <translation>LOGO#%1 (File &apos;%2&apos;)</translation>
+    </message>
+    <message>
+        <source>Передача Логотипа #%1 не подтверждена:</source>
+        <translation>Transfer of logo #%1 not confirmed:</translation>
+    </message>
+    <message>
+        <source>Передача Логотипа #%1 завершена.</source>
+        <translation>Transfer of logo #%1 complete.</translation>
+    </message>
+    <message>
+        <source>Вы действительно хотите удалить Логотип #%1?</source>
+        <translation>Do you really want to delete logo #%1?</translation>
+    </message>
+    <message>
+        <source>Очистка Логотипа #%1 не подтверждена:</source>
+        <translation>Deletion of logo #%1 not confirmed:</translation>
+    </message>
+    <message>
+        <source>Очистка Логотипа #%1 завершена.</source>
+        <translation>Deletion of logo #%1 complete.</translation>
+    </message>
+    <message>
+        <source>ПРОСМОТР БИТ-КАРТЫ МАРКИ </source>
+        <translation>MARK BITMAP VIEW </translation>
+    </message>
+    <message>
+        <source>НЕТ БИТ-КАРТЫ МАРКИ (ПУСТАЯ).</source>
+        <translation>NO MARK BITMAP (EMPTY).</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&apos;NIMBREL&apos; для T2x/T7x/T9x  версия 5.0</source>
+        <translation>&apos;NIMBREL&apos; for T2x/T7x/T9x  version 5.0</translation>
     </message>
 </context>
 <context>
@@ -269,6 +900,344 @@
     </message>
 </context>
 <context>
+    <name>MarkFileRoutines</name>
+    <message>
+        <source>Не удалось записать файл &apos;%1&apos;!</source>
+        <translation>Could not write the file &apos;%1&apos;!</translation>
+    </message>
+    <message>
+        <source>ПРЕДУПРЕЖДЕНИЕ</source>
+        <translation>WARNING</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл &apos;%1&apos;!</source>
+        <translation>Could not open the file &apos;%1&apos;!</translation>
+    </message>
+    <message>
+        <source>ЭТО НЕ ФАЙЛ МАРКИ или ОШИБКА В ДАННЫХ!</source>
+        <translation>THIS IS NOT A MARK FILE or ITS DATA ARE WRONG!</translation>
+    </message>
+    <message>
+        <source>ОТКРЫТЬ ФАЙЛ МАРКИ</source>
+        <translation>OPEN MARK FILE</translation>
+    </message>
+    <message>
+        <source>Текстовые Марки (*.mrt)</source>
+        <translation>Text Marks (*.mrt)</translation>
+    </message>
+    <message>
+        <source>Марка прочитана из Маркиратора.
+<byte value="xd"/>Заменить ею файл &apos;%1&apos;?</source>
+        <translation>The mark was read from the printer.
+<byte value="xd"/>Replace the file &apos;%1&apos; with it?</translation>
+    </message>
+    <message>
+        <source>Сохранить Файл Марки как..</source>
+        <translation>Save Mark File As..</translation>
+    </message>
+    <message>
+        <source>Файлы Текстовых Марок (*.mrt)</source>
+        <translation>Text Mark Files (*.mrt)</translation>
+    </message>
+    <message>
+        <source>Файл &apos;%1&apos; уже существует. Перезаписать?</source>
+        <translation>The file &apos;%1&apos; already exists. Overwrite it?</translation>
+    </message>
+</context>
+<context>
+    <name>MarkTransferRoutines</name>
+    <message>
+        <source>Введите Номер Марки: 0..85  ( 0- печатаемая марка )</source>
+        <translation>Enter Mark Number: 0..85  ( 0- mark being printed )</translation>
+    </message>
+    <message>
+        <source>Недопустимый Номер Марки. Повторить ввод?</source>
+        <translation>Invalid Mark Number. Enter again?</translation>
+    </message>
+    <message>
+        <source>МАРКА #%1</source>
+        <translation>MARK #%1</translation>
+    </message>
+    <message>
+        <source>    ПУСТАЯ МАРКА!      </source>
+        <translation>    EMPTY MARK!      </translation>
+    </message>
+    <message>
+        <source>Марка #%1 (маркиратор)</source>
+        <translation>Mark #%1 (printer)</translation>
+    </message>
+    <message>
+        <source>Запись Марки #%1 не подтверждена:
+<byte value="xd"/>фрагмент # %2 в Маркираторе отличается от записанного.</source>
+        <translation>Writing of mark #%1 not confirmed:
+<byte value="xd"/>fragment # %2 in the printer differs from the one written.</translation>
+    </message>
+    <message>
+        <source>Фрагмент # %1: текст длиннее 44 символов.
+<byte value="xd"/></source>
+        <translation>Fragment # %1: text longer than 44 characters.
+<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Марка не записана.</source>
+        <translation>Mark not written.</translation>
+    </message>
+    <message>
+        <source>Чтение Текстовой Марки из Маркиратора</source>
+        <translation>Read Text Mark from Printer</translation>
+    </message>
+    <message>
+        <source>ЗАПИСЬ В МАРКИРАТОР</source>
+        <translation>WRITE TO PRINTER</translation>
+    </message>
+    <message>
+        <source>Запись Марки #%1 успешно завершена.</source>
+        <translation>Mark #%1 written successfully.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkWindow</name>
+    <message>
+        <source>Текст</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Номер</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Дата/Время</source>
+        <translation>Date/Time</translation>
+    </message>
+    <message>
+        <source>Графика</source>
+        <translation>Graphic</translation>
+    </message>
+    <message>
+        <source>ПостДата</source>
+        <translation>Post-date</translation>
+    </message>
+    <message>
+        <source>ШтрихКод EAN</source>
+        <translation>EAN Barcode</translation>
+    </message>
+    <message>
+        <source>ТЕКСТ МАРКИ	(Ctrl+M)</source>
+        <translation>MARK TEXT	(Ctrl+M)</translation>
+    </message>
+    <message>
+        <source>ИЗМЕНИТЬ</source>
+        <translation>APPLY</translation>
+    </message>
+    <message>
+        <source>Шрифт#%1</source>
+        <translation>Font#%1</translation>
+    </message>
+    <message>
+        <source>Управляющие знаки в штрихкоде не допускаются</source>
+        <translation>Control characters are not allowed in a barcode</translation>
+    </message>
+    <message>
+        <source>Управляющие знаки в тексте фрагмента не допускаются</source>
+        <translation>Control characters are not allowed in fragment text</translation>
+    </message>
+    <message>
+        <source>Знаки «%1» не приняты: их нет в кодировке Windows-1251</source>
+        <translation>Characters “%1” refused: Windows-1251 has no such characters</translation>
+    </message>
+</context>
+<context>
+    <name>MenuDefinitions</name>
+    <message>
+        <source>ФУНКЦИИ</source>
+        <translation>FUNCTIONS</translation>
+    </message>
+    <message>
+        <source>ПОДКЛЮЧЕНИЕ</source>
+        <translation>CONNECTION</translation>
+    </message>
+    <message>
+        <source>установки сом-порта</source>
+        <translation>COM port settings</translation>
+    </message>
+    <message>
+        <source>Настройки Маркиратора</source>
+        <translation>Printer Settings</translation>
+    </message>
+    <message>
+        <source>МАРКА</source>
+        <translation>MARK</translation>
+    </message>
+    <message>
+        <source>ГРАФИКА</source>
+        <translation>GRAPHICS</translation>
+    </message>
+    <message>
+        <source>РедакторГрафики</source>
+        <translation>Graphics Editor</translation>
+    </message>
+    <message>
+        <source>Помощь</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>PictureConversionDialog</name>
+    <message>
+        <source>%1 точки</source>
+        <translation>%1 dots</translation>
+    </message>
+    <message>
+        <source>%1 точек</source>
+        <translation>%1 dots</translation>
+    </message>
+    <message>
+        <source>Преобразование картинки в логотип</source>
+        <translation>Convert Picture to Logo</translation>
+    </message>
+    <message>
+        <source>Картинка: %1, %2 x %3 точек</source>
+        <translation>Picture: %1, %2 x %3 dots</translation>
+    </message>
+    <message>
+        <source>автоматически (метод Оцу)</source>
+        <translation>automatic (Otsu&apos;s method)</translation>
+    </message>
+    <message>
+        <source>нет (только порог)</source>
+        <translation>none (threshold only)</translation>
+    </message>
+    <message>
+        <source>Флойда – Стейнберга</source>
+        <translation>Floyd–Steinberg</translation>
+    </message>
+    <message>
+        <source>Инвертировать (светлое станет тёмным)</source>
+        <translation>Invert (light becomes dark)</translation>
+    </message>
+    <message>
+        <source>Прозрачные места считать светлыми</source>
+        <translation>Treat transparent areas as light</translation>
+    </message>
+    <message>
+        <source>Высота логотипа:</source>
+        <translation>Logo height:</translation>
+    </message>
+    <message>
+        <source>Порог яркости:</source>
+        <translation>Brightness threshold:</translation>
+    </message>
+    <message>
+        <source>Растрирование:</source>
+        <translation>Dithering:</translation>
+    </message>
+    <message>
+        <source>Загрузить в редактор</source>
+        <translation>Load into Editor</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Логотип в натуральную величину:</source>
+        <translation>Logo at natural size:</translation>
+    </message>
+    <message>
+        <source>Логотип в сетке редактора:</source>
+        <translation>Logo in the editor grid:</translation>
+    </message>
+    <message>
+        <source>Размер логотипа: %1 x %2 точек, тёмных точек: %3</source>
+        <translation>Logo size: %1 x %2 dots, dark dots: %3</translation>
+    </message>
+    <message>
+        <source> (картинка сжата по ширине до %1 точек)</source>
+        <translation> (picture narrowed to %1 dots)</translation>
+    </message>
+</context>
+<context>
+    <name>PortRoutines</name>
+    <message>
+        <source>СООБЩЕНИЕ СИСТЕМЫ</source>
+        <translation>SYSTEM MESSAGE</translation>
+    </message>
+    <message>
+        <source>  ДОСТУПНЫЕ COM-ПОРТЫ НЕ ОБНАРУЖЕНЫ!  </source>
+        <translation>  NO COM PORTS FOUND!  </translation>
+    </message>
+    <message>
+        <source>Открыть СОМ-порт</source>
+        <translation>Open COM Port</translation>
+    </message>
+    <message>
+        <source>ВВЕДИТЕ НОМЕР COM-ПОРТА (1...255)</source>
+        <translation>ENTER THE COM PORT NUMBER (1...255)</translation>
+    </message>
+    <message>
+        <source>ПОРТ СОМ%1 НЕ СУЩЕСТВУЕТ. ВЫБРАТЬ ДРУГОЙ ПОРТ?</source>
+        <translation>PORT COM%1 DOES NOT EXIST. CHOOSE ANOTHER PORT?</translation>
+    </message>
+    <message>
+        <source>ПОРТ %1 НЕДОСТУПЕН. ВЫБРАТЬ ДРУГОЙ ПОРТ?</source>
+        <translation>PORT %1 IS NOT AVAILABLE. CHOOSE ANOTHER PORT?</translation>
+    </message>
+    <message>
+        <source>Соединение с Маркиратором не установлено!
+<byte value="xd"/>НЕ ВЫПОЛНЕНА ИНИЦИАЛИЗАЦИЯ COM-ПОРТА:
+<byte value="xd"/>&apos;Функции&apos; &gt;&gt; &apos;Подключение&apos; &gt;&gt; &apos;Открыть СОМ-порт&apos;</source>
+        <translation>No connection to the printer!
+<byte value="xd"/>THE COM PORT HAS NOT BEEN OPENED:
+<byte value="xd"/>&apos;Functions&apos; &gt;&gt; &apos;Connection&apos; &gt;&gt; &apos;Open COM Port&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterRoutines</name>
+    <message>
+        <source>Информация Системы Печати</source>
+        <translation>Print System Information</translation>
+    </message>
+    <message>
+        <source>(возможно Маркиратор не включен или не подключен)</source>
+        <translation>(the printer may be off or not connected)</translation>
+    </message>
+    <message>
+        <source>
+<byte value="xd"/>Ответ Маркиратора не распознан: модель остаётся %1.</source>
+        <translation>
+<byte value="xd"/>The printer&apos;s answer was not recognized: the model stays %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressBox</name>
+    <message>
+        <source>Стоп</source>
+        <translation>Stop</translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>Restore</name>
     <message>
         <source>номер марки вне 0..85</source>
@@ -300,6 +1269,64 @@
     </message>
 </context>
 <context>
+    <name>SettingRoutines</name>
+    <message>
+        <source>Установка Часов Маркиратора</source>
+        <translation>Set Printer Clock</translation>
+    </message>
+    <message>
+        <source>Введите дату и время в формате
+<byte value="xd"/>     &apos;ДДММГГ ЧЧММСС&apos;</source>
+        <translation>Enter the date and time as
+<byte value="xd"/>     &apos;DDMMYY HHMMSS&apos;</translation>
+    </message>
+    <message>
+        <source>НЕПРАВИЛЬНЫЙ ФОРМАТ ДАТЫ+ВРЕМЕНИ!
+<byte value="xd"/>Повторить ввод даты+времени?</source>
+        <translation>WRONG DATE+TIME FORMAT!
+<byte value="xd"/>Enter the date+time again?</translation>
+    </message>
+    <message>
+        <source>Установка Смещения Даты (ПостДата)</source>
+        <translation>Set Date Offset (Post-date)</translation>
+    </message>
+    <message>
+        <source>Введите смещение даты в днях (0..9999)</source>
+        <translation>Enter the date offset in days (0..9999)</translation>
+    </message>
+    <message>
+        <source>НЕПРАВИЛЬНЫЙ ФОРМАТ СМЕЩЕНИЯ ДАТЫ!
+<byte value="xd"/>Повторить ввод?</source>
+        <translation>WRONG DATE OFFSET FORMAT!
+<byte value="xd"/>Enter again?</translation>
+    </message>
+    <message>
+        <source>СМЕЩЕНИЕ ДАТЫ</source>
+        <translation>DATE OFFSET</translation>
+    </message>
+    <message>
+        <source>НЕРЕАЛЬНОЕ ЧИСЛО СТРОК!
+<byte value="xd"/>Повторить ввод?</source>
+        <translation>IMPOSSIBLE NUMBER OF LINES!
+<byte value="xd"/>Enter again?</translation>
+    </message>
+</context>
+<context>
+    <name>ShellState</name>
+    <message>
+        <source>Размер XY: 64x24</source>
+        <translation>Size XY: 64x24</translation>
+    </message>
+    <message>
+        <source>Марка: ...</source>
+        <translation>Mark: ...</translation>
+    </message>
+    <message>
+        <source>Рисунок: ...</source>
+        <translation>Picture: ...</translation>
+    </message>
+</context>
+<context>
     <name>Slots</name>
     <message>
         <source>марка #%1</source>
@@ -308,6 +1335,36 @@
     <message>
         <source>логотип #%1</source>
         <translation>logo #%1</translation>
+    </message>
+</context>
+<context>
+    <name>SplitRoutines</name>
+    <message>
+        <source>Файл записать невозможно:
+<byte value="xd"/>%1</source>
+        <translation>Could not write the file:
+<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Преобразование завершено</source>
+        <translation>Conversion Complete</translation>
+    </message>
+    <message>
+        <source>Преобразование файла завершено</source>
+        <translation>File Conversion Complete</translation>
+    </message>
+    <message>
+        <source> Создано %1 файлов:
+<byte value="xd"/>%2</source>
+        <translation> %1 files made:
+<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>Talk</name>
+    <message>
+        <source>ОШИБКА</source>
+        <translation>ERROR</translation>
     </message>
 </context>
 </TS>

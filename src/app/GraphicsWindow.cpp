@@ -6,6 +6,7 @@
 #include "session/Session.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -70,7 +71,7 @@ void LogoImageView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 GraphicsWindow::GraphicsWindow(QWidget* parent) : QWidget(parent) {
-    setWindowTitle(QStringLiteral("ГРАФИКА\t(Ctrl+G)"));
+    retranslate();
     setWindowIcon(graphicsWindowIcon());
     QStatusBar* bar = nullptr;
     m_canvas = makeCanvas(this, &bar);
@@ -140,6 +141,10 @@ bool GraphicsWindow::eventFilter(QObject* watched, QEvent* event) {
         m_editorArea->horizontalScrollBar()->setPageStep(width - 10);
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void GraphicsWindow::retranslate() {
+    setWindowTitle(QCoreApplication::translate("GraphicsWindow", "ГРАФИКА\t(Ctrl+G)"));
 }
 
 void GraphicsWindow::bind(Session& session) {

@@ -44,6 +44,8 @@ public:
     // Connects the window to the program's state.
     void bind(Session& session);
     void render(const session::ShellState& shell);
+    // The title in the language now in use.
+    void retranslate();
 
     QWidget* canvas() const { return m_canvas; }
     QScrollArea* editorArea() const { return m_editorArea; }

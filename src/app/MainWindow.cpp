@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -22,9 +23,17 @@ using session::menuBarDefinition;
 using session::MenuNode;
 using session::TopMenu;
 
+namespace {
+
+QString mainTitle() {
+    return QCoreApplication::translate("MainWindow", "'NIMBREL' для T2x/T7x/T9x  версия 5.0");
+}
+
+} // namespace
+
 MainWindow::MainWindow(Session& session, Dispatcher& dispatcher)
     : m_s(session), m_dispatcher(dispatcher) {
-    setWindowTitle(QStringLiteral("'NIMBREL' для T2x/T7x/T9x  версия 5.0"));
+    setWindowTitle(mainTitle());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
@@ -86,7 +95,24 @@ MainWindow::~MainWindow() {
     m_s.progress = nullptr;
 }
 
+void MainWindow::retranslate() {
+    m_language = platform::currentLanguage();
+    setWindowTitle(mainTitle());
+    m_mark->retranslate();
+    m_graphics->retranslate();
+    m_markSub->setWindowTitle(m_mark->windowTitle());
+    m_graphicsSub->setWindowTitle(m_graphics->windowTitle());
+    buildMenus();
+}
+
 void MainWindow::buildMenus() {
+    // A change of language comes from a menu item's own signal: the menus made before go
+    // once it has been handled.
+    menuBar()->clear();
+    for (auto& [position, menu] : m_topMenus)
+        menu->deleteLater();
+    m_topMenus.clear();
+    m_actions.clear();
     for (const TopMenu& top : menuBarDefinition()) {
         QMenu* menu = menuBar()->addMenu(top.title);
         m_topMenus[top.position] = menu;
@@ -105,7 +131,7 @@ void MainWindow::addNodes(QMenu* menu, const std::vector<MenuNode>& nodes) {
             break;
         case MenuNode::Kind::Item: {
             QAction* a = menu->addAction(node.text);
-            a->setCheckable(node.id >= 110 && node.id <= 116);
+            a->setCheckable(node.checkable);
             const int id = node.id;
             connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
             m_actions[id] = a;
@@ -151,6 +177,8 @@ void MainWindow::requestExit() {
 }
 
 void MainWindow::render() {
+    if (m_language != platform::currentLanguage())
+        retranslate();
     const session::ShellState& shell = m_s.shell;
     for (auto& [id, a] : m_actions) {
         a->setEnabled(shell.enabled(id));

@@ -4,6 +4,7 @@
 #include "app/GraphicsWindow.h"
 #include "app/MarkWindow.h"
 #include "app/ProgressBox.h"
+#include "platform/Language.h"
 #include "session/Dispatcher.h"
 #include "session/MenuDefinitions.h"
 #include "session/Session.h"
@@ -51,6 +52,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The window's own texts and the menus, made again in the language now in use.
+    void retranslate();
     void buildMenus();
     void addNodes(QMenu* menu, const std::vector<MenuNode>& nodes);
     void addShortcut(const QKeySequence& keys, int id);
@@ -73,6 +76,7 @@ private:
     QTimer m_portWatch;
     ExchangeWorker m_worker;
     ProgressBox m_progress{m_worker, this};
+    platform::Language m_language = platform::currentLanguage();
     bool m_exiting = false;
     bool m_busyCursor = false;
 };

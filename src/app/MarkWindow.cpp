@@ -6,6 +6,7 @@
 #include "session/Session.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTableView>
 #include <QValidator>
@@ -73,6 +75,32 @@ void showText(QComboBox* list, int index, const QString& text) {
     }
 }
 
+// The fragment types of marks::typeNames(), as the list shows them; the mark keeps the Russian
+// names, by which the printer's type codes are found.
+const char* const kShownTypeNames[] = {
+    QT_TRANSLATE_NOOP("MarkWindow", "Текст"),      QT_TRANSLATE_NOOP("MarkWindow", "Номер"),
+    QT_TRANSLATE_NOOP("MarkWindow", "Дата/Время"), QT_TRANSLATE_NOOP("MarkWindow", "Графика"),
+    QT_TRANSLATE_NOOP("MarkWindow", "ПостДата"),   QT_TRANSLATE_NOOP("MarkWindow", "ШтрихКод EAN"),
+};
+
+QString shownTypeName(const QString& name) {
+    for (const char* shown : kShownTypeNames)
+        if (name == QString::fromUtf8(shown))
+            return QCoreApplication::translate("MarkWindow", shown);
+    return name;
+}
+
+// The editor keeps a font as the Russian list words it ("Шрифт#05", "Шрифт# 05" after a row
+// click); the list shows it in the language in use.
+const QString kFontWord = QStringLiteral("Шрифт#");
+
+QString shownFontText(const QString& fontText) {
+    if (!fontText.startsWith(kFontWord))
+        return fontText;
+    return QCoreApplication::translate("MarkWindow", "Шрифт#%1")
+        .arg(fontText.mid(kFontWord.size()));
+}
+
 QString printable(const QString& characters) {
     QString out;
     for (QChar c : characters)
@@ -84,7 +112,6 @@ QString printable(const QString& characters) {
 } // namespace
 
 MarkWindow::MarkWindow(QWidget* parent) : QWidget(parent) {
-    setWindowTitle(QStringLiteral("ТЕКСТ МАРКИ\t(Ctrl+M)"));
     setWindowIcon(markWindowIcon());
     QStatusBar* bar = nullptr;
     QWidget* canvas = makeCanvas(this, &bar);
@@ -101,14 +128,9 @@ MarkWindow::MarkWindow(QWidget* parent) : QWidget(parent) {
 
     m_typeList = new QComboBox(canvas);
     m_typeList->setGeometry(25, 390, 110, 20);
-    m_typeList->addItems(marks::typeNames());
-    m_typeList->setCurrentIndex(0);
 
     m_fontList = new QComboBox(canvas);
     m_fontList->setGeometry(150, 390, 90, 20);
-    for (int i = 0; i < kFontEntries; ++i)
-        m_fontList->addItem(QStringLiteral("Шрифт#%1").arg(i, 2, 10, QLatin1Char('0')));
-    m_fontList->setCurrentIndex(2);
 
     m_textField = new QLineEdit(canvas);
     m_textField->setGeometry(255, 388, 420, 25);
@@ -118,8 +140,11 @@ MarkWindow::MarkWindow(QWidget* parent) : QWidget(parent) {
     m_textField->setStyleSheet(
         QStringLiteral("QLineEdit { background-color: rgb(255, 255, 187); color: black; }"));
 
-    m_changeButton = new QPushButton(QStringLiteral("ИЗМЕНИТЬ"), canvas);
+    m_changeButton = new QPushButton(canvas);
     m_changeButton->setGeometry(695, 380, 80, 40);
+    retranslate();
+    m_typeList->setCurrentIndex(0);
+    m_fontList->setCurrentIndex(2);
 
     m_preview = new QLabel;
     m_preview->setGeometry(5, 5, 8192, 85);
@@ -137,6 +162,27 @@ MarkWindow::MarkWindow(QWidget* parent) : QWidget(parent) {
         m_note.clear();
         renderStatusNote();
     });
+}
+
+void MarkWindow::retranslate() {
+    setWindowTitle(QCoreApplication::translate("MarkWindow", "ТЕКСТ МАРКИ\t(Ctrl+M)"));
+    m_changeButton->setText(QCoreApplication::translate("MarkWindow", "ИЗМЕНИТЬ"));
+    // The lists are filled anew; the editor's type and font are shown again from the mark.
+    const QSignalBlocker quietTypes(m_typeList);
+    const QSignalBlocker quietFonts(m_fontList);
+    const int type = m_typeList->currentIndex();
+    const int font = m_fontList->currentIndex();
+    m_typeList->clear();
+    for (const QString& name : marks::typeNames())
+        m_typeList->addItem(shownTypeName(name), name);
+    m_fontList->clear();
+    for (int i = 0; i < kFontEntries; ++i) {
+        const QString number = QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
+        m_fontList->addItem(shownFontText(kFontWord + number), kFontWord + number);
+    }
+    m_typeList->setCurrentIndex(type);
+    m_fontList->setCurrentIndex(font);
+    renderMarks();
 }
 
 void MarkWindow::bind(Session& session) {
@@ -186,12 +232,12 @@ void MarkWindow::bindEditor() {
     makeShowingList(m_typeList, this);
     makeShowingList(m_fontList, this);
     connect(m_typeList, &QComboBox::activated, this, [this](int index) {
-        m_marks->editor.typeText = m_typeList->itemText(index);
+        m_marks->editor.typeText = m_typeList->itemData(index).toString();
         renderStatusNote();
     });
     connect(m_fontList, &QComboBox::activated, this, [this](int index) {
         m_marks->editor.fontIndex = index;
-        m_marks->editor.fontText = m_fontList->itemText(index);
+        m_marks->editor.fontText = m_fontList->itemData(index).toString();
     });
     m_textField->setValidator(new FragmentTextValidator(
         m_textField, [this] { return barcode(); },
@@ -263,13 +309,16 @@ void MarkWindow::change() {
 void MarkWindow::refused(const QString& characters) {
     const QString shown = printable(characters);
     if (barcode())
-        m_note = shown.isEmpty() ? QStringLiteral("Управляющие знаки в штрихкоде не допускаются")
+        m_note = shown.isEmpty() ? QCoreApplication::translate(
+                                       "MarkWindow", "Управляющие знаки в штрихкоде не допускаются")
                                  : marks::eanRefusedText(shown);
     else
         m_note = shown.isEmpty()
-                     ? QStringLiteral("Управляющие знаки в тексте фрагмента не допускаются")
-                     : QStringLiteral("Знаки «") + shown +
-                           QStringLiteral("» не приняты: их нет в кодировке Windows-1251");
+                     ? QCoreApplication::translate(
+                           "MarkWindow", "Управляющие знаки в тексте фрагмента не допускаются")
+                     : QCoreApplication::translate(
+                           "MarkWindow", "Знаки «%1» не приняты: их нет в кодировке Windows-1251")
+                           .arg(shown);
     m_noteTimer.start();
     renderStatusNote();
 }
@@ -310,9 +359,10 @@ void MarkWindow::renderMarks() {
     }
 
     const marks::FragmentEditor& editor = state.editor;
-    showText(m_typeList, static_cast<int>(marks::typeNames().indexOf(editor.typeText)),
-             editor.typeText);
-    showText(m_fontList, editor.fontIndex, editor.fontText);
+    // A type the list has shows as the list words it; any other text ("?") as it is.
+    const int type = static_cast<int>(marks::typeNames().indexOf(editor.typeText));
+    showText(m_typeList, type, type < 0 ? editor.typeText : m_typeList->itemText(type));
+    showText(m_fontList, editor.fontIndex, shownFontText(editor.fontText));
     if (m_textField->text() != editor.text) {
         m_textField->setText(editor.text);
         // The field refuses what a fragment cannot hold, also from a table cell.

@@ -35,6 +35,8 @@ public:
     // Connects the window to the program's state.
     void bind(Session& session);
     void render(const session::ShellState& shell);
+    // Title, button and lists in the language now in use.
+    void retranslate();
 
     QTableView* table() const { return m_table; }
     QComboBox* typeList() const { return m_typeList; }

@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -96,9 +97,10 @@ QString messageBoxClipboardText(const QString& title, const QString& text,
 
 MessageBoxLayout messageBoxLayout(int kind) {
     const MessageButton ok{QStringLiteral("OK"), platform::kOk};
-    const MessageButton yes{QStringLiteral("Да"), platform::kYes};
-    const MessageButton no{QStringLiteral("Нет"), platform::kNo};
-    const MessageButton cancel{QStringLiteral("Отмена"), platform::kCancel};
+    const MessageButton yes{QCoreApplication::translate("MessageBox", "Да"), platform::kYes};
+    const MessageButton no{QCoreApplication::translate("MessageBox", "Нет"), platform::kNo};
+    const MessageButton cancel{QCoreApplication::translate("MessageBox", "Отмена"),
+                               platform::kCancel};
 
     MessageBoxLayout layout;
     switch (kind & 0x0F) {

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -26,8 +27,8 @@ QString heightText(int dots) {
     // Russian agrees the noun with the number: 24 and 32 "точки", 8 and 16 "точек".
     const int last = dots % 10;
     const bool few = last >= 2 && last <= 4 && (dots % 100 < 12 || dots % 100 > 14);
-    return QStringLiteral("%1 %2").arg(dots).arg(few ? QStringLiteral("точки")
-                                                     : QStringLiteral("точек"));
+    return few ? QCoreApplication::translate("PictureConversionDialog", "%1 точки").arg(dots)
+               : QCoreApplication::translate("PictureConversionDialog", "%1 точек").arg(dots);
 }
 
 QScrollArea* previewArea(QLabel* picture, int height) {
@@ -63,13 +64,13 @@ QImage PictureConversionDialog::gridPreview(const logos::ConvertedLogo& converte
 PictureConversionDialog::PictureConversionDialog(const QImage& picture, const QString& pictureName,
                                                  QWidget* parent)
     : QDialog(parent), m_picture(picture) {
-    setWindowTitle(QStringLiteral("Преобразование картинки в логотип"));
+    setWindowTitle(QCoreApplication::translate("PictureConversionDialog",
+                                               "Преобразование картинки в логотип"));
     setObjectName(QStringLiteral("pictureConversion"));
 
-    auto* source = new QLabel(QStringLiteral("Картинка: %1, %2 x %3 точек")
-                                  .arg(pictureName)
-                                  .arg(picture.width())
-                                  .arg(picture.height()));
+    auto* source = new QLabel(
+        QCoreApplication::translate("PictureConversionDialog", "Картинка: %1, %2 x %3 точек")
+            .arg(pictureName, QString::number(picture.width()), QString::number(picture.height())));
     source->setObjectName(QStringLiteral("source"));
 
     m_height = new QComboBox;
@@ -79,7 +80,8 @@ PictureConversionDialog::PictureConversionDialog(const QImage& picture, const QS
     const int automatic = logos::autoHeight(picture.height());
     m_height->setCurrentIndex(m_height->findData(automatic));
 
-    m_autoThreshold = new QCheckBox(QStringLiteral("автоматически (метод Оцу)"));
+    m_autoThreshold = new QCheckBox(
+        QCoreApplication::translate("PictureConversionDialog", "автоматически (метод Оцу)"));
     m_autoThreshold->setObjectName(QStringLiteral("autoThreshold"));
     m_autoThreshold->setChecked(true);
     m_threshold = new QSlider(Qt::Horizontal);
@@ -99,19 +101,26 @@ PictureConversionDialog::PictureConversionDialog(const QImage& picture, const QS
 
     m_dithering = new QComboBox;
     m_dithering->setObjectName(QStringLiteral("dithering"));
-    m_dithering->addItem(QStringLiteral("нет (только порог)"));
-    m_dithering->addItem(QStringLiteral("Флойда – Стейнберга"));
+    m_dithering->addItem(
+        QCoreApplication::translate("PictureConversionDialog", "нет (только порог)"));
+    m_dithering->addItem(
+        QCoreApplication::translate("PictureConversionDialog", "Флойда – Стейнберга"));
 
-    m_invert = new QCheckBox(QStringLiteral("Инвертировать (светлое станет тёмным)"));
+    m_invert = new QCheckBox(QCoreApplication::translate("PictureConversionDialog",
+                                                         "Инвертировать (светлое станет тёмным)"));
     m_invert->setObjectName(QStringLiteral("invert"));
-    m_transparentLight = new QCheckBox(QStringLiteral("Прозрачные места считать светлыми"));
+    m_transparentLight = new QCheckBox(QCoreApplication::translate(
+        "PictureConversionDialog", "Прозрачные места считать светлыми"));
     m_transparentLight->setObjectName(QStringLiteral("transparentLight"));
     m_transparentLight->setChecked(true);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Высота логотипа:"), m_height);
-    form->addRow(QStringLiteral("Порог яркости:"), thresholdRow);
-    form->addRow(QStringLiteral("Растрирование:"), m_dithering);
+    form->addRow(QCoreApplication::translate("PictureConversionDialog", "Высота логотипа:"),
+                 m_height);
+    form->addRow(QCoreApplication::translate("PictureConversionDialog", "Порог яркости:"),
+                 thresholdRow);
+    form->addRow(QCoreApplication::translate("PictureConversionDialog", "Растрирование:"),
+                 m_dithering);
     form->addRow(QString(), m_invert);
     form->addRow(QString(), m_transparentLight);
 
@@ -124,12 +133,14 @@ PictureConversionDialog::PictureConversionDialog(const QImage& picture, const QS
     m_dotCount->setObjectName(QStringLiteral("dotCount"));
 
     auto* buttons = new QDialogButtonBox;
-    QPushButton* ok =
-        buttons->addButton(QStringLiteral("Загрузить в редактор"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(
+        QCoreApplication::translate("PictureConversionDialog", "Загрузить в редактор"),
+        QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
     QPushButton* cancel =
-        buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
+        buttons->addButton(QCoreApplication::translate("PictureConversionDialog", "Отмена"),
+                           QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -137,9 +148,11 @@ PictureConversionDialog::PictureConversionDialog(const QImage& picture, const QS
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(source);
     layout->addLayout(form);
-    layout->addWidget(new QLabel(QStringLiteral("Логотип в натуральную величину:")));
+    layout->addWidget(new QLabel(
+        QCoreApplication::translate("PictureConversionDialog", "Логотип в натуральную величину:")));
     layout->addWidget(previewArea(m_naturalPreview, logos::kMaxLogoHeight + 30));
-    layout->addWidget(new QLabel(QStringLiteral("Логотип в сетке редактора:")));
+    layout->addWidget(new QLabel(
+        QCoreApplication::translate("PictureConversionDialog", "Логотип в сетке редактора:")));
     layout->addWidget(m_gridArea);
     layout->addWidget(m_dotCount);
     layout->addWidget(buttons);
@@ -183,12 +196,15 @@ void PictureConversionDialog::convert() {
     m_naturalPreview->adjustSize();
     m_gridPreview->setPixmap(QPixmap::fromImage(gridPreview(m_result)));
     m_gridPreview->adjustSize();
-    QString count = QStringLiteral("Размер логотипа: %1 x %2 точек, тёмных точек: %3")
+    QString count = QCoreApplication::translate("PictureConversionDialog",
+                                                "Размер логотипа: %1 x %2 точек, тёмных точек: %3")
                         .arg(m_result.width)
                         .arg(m_result.height)
                         .arg(m_result.darkCount());
     if (m_result.narrowed)
-        count += QStringLiteral(" (картинка сжата по ширине до %1 точек)").arg(m_result.width);
+        count += QCoreApplication::translate("PictureConversionDialog",
+                                             " (картинка сжата по ширине до %1 точек)")
+                     .arg(m_result.width);
     m_dotCount->setText(count);
 }
 

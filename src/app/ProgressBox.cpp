@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace nimbrel::app {
@@ -16,8 +17,8 @@ ProgressBox::~ProgressBox() {
 
 void ProgressBox::begin(const QString& title, int steps) {
     end();
-    auto* box =
-        new QProgressDialog(QString(), QStringLiteral("Стоп"), 0, std::max(1, steps), m_parent);
+    auto* box = new QProgressDialog(QString(), QCoreApplication::translate("ProgressBox", "Стоп"),
+                                    0, std::max(1, steps), m_parent);
     box->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                         Qt::WindowStaysOnTopHint);
     box->setWindowTitle(title);

@@ -7,6 +7,7 @@
 #include "app/WindowTitle.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -174,8 +175,8 @@ QString QtDialogs::inputDialog(const QString& title, const QString& info, const 
     dialog->resize(width, 140);
     addPrompt(dialog, prompt, QRect(10, 75, 315, 73), false);
     QLineEdit* entry = addEntry(dialog, proposed, QRect(9, 93, 300, 20));
-    addOkCancel(dialog, QStringLiteral("Отмена"), QRect(width - 80, 73, 60, 23),
-                QRect(width - 80, 103, 60, 23));
+    addOkCancel(dialog, QCoreApplication::translate("QtDialogs", "Отмена"),
+                QRect(width - 80, 73, 60, 23), QRect(width - 80, 103, 60, 23));
     return runTextDialog(dialog, entry, Proposed::Selected, m_parent, questionSound);
 }
 

@@ -55,6 +55,9 @@ enum class CommandId : int {
     ConnectKey = 102,
     ExitKey = 103,
     SettingsReportKey = 104,
+    // "Язык / Language"
+    LanguageRussian = 120,
+    LanguageEnglish = 121,
     // "установки сом-порта"
     Line115200 = 110,
     Line57600 = 111,

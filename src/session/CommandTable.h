@@ -23,7 +23,8 @@ enum class Menu {
     Mark,
     Graphics,
     Editor,
-    Help
+    Help,
+    Language
 };
 
 using Routine = void (*)(Session&);

@@ -5,6 +5,7 @@
 #include "session/PortRoutines.h"
 #include "session/PrinterRoutines.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -55,9 +56,10 @@ void Dispatcher::startUp(const QString& startDirectory) {
 }
 
 bool Dispatcher::confirmExit() {
-    const int answer =
-        m_s.dialogs.message(QStringLiteral("ЗАВЕРШЕНИЕ РАБОТЫ"),
-                            QStringLiteral("ЗАВЕРШИТЬ РАБОТУ ПРОГРАММЫ?"), platform::kQuestion);
+    const int answer = m_s.dialogs.message(
+        QCoreApplication::translate("Dispatcher", "ЗАВЕРШЕНИЕ РАБОТЫ"),
+        QCoreApplication::translate("Dispatcher", "ЗАВЕРШИТЬ РАБОТУ ПРОГРАММЫ?"),
+        platform::kQuestion);
     if (answer != platform::kYes)
         return false;
     if (m_s.port.isOpen()) {

@@ -6,6 +6,8 @@
 #include "session/MarkLinkSteps.h"
 #include "session/Talk.h"
 
+#include <QCoreApplication>
+
 namespace nimbrel::session {
 
 using namespace marks;
@@ -14,8 +16,9 @@ namespace {
 
 // 1..highest, anything else (an empty answer too) 1.
 int askPosition(Context& ctx, const QString& prompt, int highest) {
-    const QString typed = ctx.dialogs.requester(QStringLiteral("Чтение Фрагмента Марки"), prompt,
-                                                QStringLiteral("1"));
+    const QString typed = ctx.dialogs.requester(
+        QCoreApplication::translate("FragmentRoutines", "Чтение Фрагмента Марки"), prompt,
+        QStringLiteral("1"));
     const long long n = platform::parseWholeNumber(typed);
     return n >= 1 && n <= highest ? static_cast<int>(n) : 1;
 }
@@ -23,16 +26,21 @@ int askPosition(Context& ctx, const QString& prompt, int highest) {
 } // namespace
 
 void readFragment(Context& ctx) {
-    const int line = askPosition(ctx, QStringLiteral("Введите Номер Строки (1...4)"), kLines);
+    const int line = askPosition(
+        ctx, QCoreApplication::translate("FragmentRoutines", "Введите Номер Строки (1...4)"),
+        kLines);
     const int fragment = askPosition(
-        ctx, QStringLiteral("Введите Номер Фрагмента в Строке (1...8)"), kFragmentsPerLine);
+        ctx,
+        QCoreApplication::translate("FragmentRoutines", "Введите Номер Фрагмента в Строке (1...8)"),
+        kFragmentsPerLine);
     const link::ExchangeResult result =
         transact(ctx, [&](link::Line& l) { return marks::readFragment(l, line, fragment); });
     if (!result.ok())
         return;
     ctx.shell.setLinkIcon(LinkIcon::Ok);
-    ctx.dialogs.message(QStringLiteral("Информация Системы Печати"),
-                        fragmentReport(line, fragment, result.reply), platform::kInformation);
+    ctx.dialogs.message(
+        QCoreApplication::translate("FragmentRoutines", "Информация Системы Печати"),
+        fragmentReport(line, fragment, result.reply), platform::kInformation);
 }
 
 void writeFragment(Context& ctx, const MarkState& state) {
@@ -40,14 +48,16 @@ void writeFragment(Context& ctx, const MarkState& state) {
     const qsizetype length = platform::encodeCp1251(edit.text).size();
     if (length > kMaxFragmentText) {
         ctx.dialogs.message(errorTitle(),
-                            QStringLiteral("Текст фрагмента длиннее 44 символов (") +
-                                QString::number(length) +
-                                QStringLiteral(").\n\rФрагмент не записан."),
+                            QCoreApplication::translate(
+                                "FragmentRoutines",
+                                "Текст фрагмента длиннее 44 символов (%1).\n\rФрагмент не записан.")
+                                .arg(length),
                             platform::kError);
         return;
     }
-    const int answer = ctx.dialogs.message(QStringLiteral("Изменение Печатной Марки"),
-                                           fragmentWriteQuestion(edit), platform::kWarningQuestion);
+    const int answer = ctx.dialogs.message(
+        QCoreApplication::translate("FragmentRoutines", "Изменение Печатной Марки"),
+        fragmentWriteQuestion(edit), platform::kWarningQuestion);
     if (answer != platform::kYes)
         return;
     bool sent = false;

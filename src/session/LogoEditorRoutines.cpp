@@ -4,6 +4,7 @@
 #include "platform/NumberText.h"
 #include "session/Talk.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace nimbrel::session {
@@ -15,19 +16,24 @@ namespace {
 constexpr int kMaxWidthAnswer = 256;
 
 QString sizeTitle() {
-    return QStringLiteral("Изменение Размеров Логотипа");
+    return QCoreApplication::translate("LogoEditorRoutines", "Изменение Размеров Логотипа");
 }
 
 // Sizes of 0 or less: Yes asks again.
 bool askAgainAfterBadSize(LogoContext& ctx) {
     return ctx.link.dialogs.message(
-               errorTitle(), QStringLiteral("Недопустимые размеры Логотипа. Повторить ввод?"),
+               errorTitle(),
+               QCoreApplication::translate("LogoEditorRoutines",
+                                           "Недопустимые размеры Логотипа. Повторить ввод?"),
                platform::kErrorQuestion) == platform::kYes;
 }
 
 void showSizeAnswered(LogoContext& ctx) {
-    ctx.link.shell.sizeStatus =
-        QStringLiteral("XY-size = %1:%2").arg(ctx.logo.width).arg(ctx.logo.height);
+    ctx.link.shell.showSizeStatus([width = ctx.logo.width, height = ctx.logo.height] {
+        return QCoreApplication::translate("LogoEditorRoutines", "XY-size = %1:%2")
+            .arg(width)
+            .arg(height);
+    });
 }
 
 // Asks one size with the question dialog until it is above 0; 0 when the user gave up.
@@ -65,7 +71,10 @@ HeightChoice heightFor(long long answer) {
 
 void changeLogoWidth(LogoContext& ctx) {
     const long long w =
-        askSize(ctx, QStringLiteral("Введите размер 'X', точек (не более 256)"), ctx.logo.width);
+        askSize(ctx,
+                QCoreApplication::translate("LogoEditorRoutines",
+                                            "Введите размер 'X', точек (не более 256)"),
+                ctx.logo.width);
     if (w <= 0 || w > kMaxWidthAnswer)
         return;
     resizeLogo(ctx.logo, static_cast<int>(w), ctx.logo.height);
@@ -76,7 +85,10 @@ void changeLogoWidth(LogoContext& ctx) {
 
 void changeLogoHeight(LogoContext& ctx) {
     const long long h =
-        askSize(ctx, QStringLiteral("Введите размер 'Y', точек (не более 32)"), ctx.logo.height);
+        askSize(ctx,
+                QCoreApplication::translate("LogoEditorRoutines",
+                                            "Введите размер 'Y', точек (не более 32)"),
+                ctx.logo.height);
     if (h <= 0 || h > kMaxLogoHeight)
         return;
     const int r = bytesPerColumnFor(static_cast<int>(h));
@@ -89,24 +101,33 @@ void changeLogoHeight(LogoContext& ctx) {
 void newLogo(LogoContext& ctx) {
     auto& dialogs = ctx.link.dialogs;
     if (!ctx.logo.file.name.isEmpty() && ctx.logo.changed) {
-        const int answer = dialogs.message(QStringLiteral("Information"),
-                                           QStringLiteral("Логотип изменен. Сохранить изменения?"),
-                                           platform::kWarningQuestion);
+        const int answer =
+            dialogs.message(QCoreApplication::translate("LogoEditorRoutines", "Information"),
+                            QCoreApplication::translate("LogoEditorRoutines",
+                                                        "Логотип изменен. Сохранить изменения?"),
+                            platform::kWarningQuestion);
         if (answer == platform::kYes)
             saveLogoAs(ctx);
         ctx.logo.changed = false;
     }
-    const QString title = QStringLiteral("СОЗДАНИЕ НОВОГО ЛОГОТИПА");
+    const QString title =
+        QCoreApplication::translate("LogoEditorRoutines", "СОЗДАНИЕ НОВОГО ЛОГОТИПА");
     for (;;) {
-        const QString typedHeight = dialogs.requester(
-            title, QStringLiteral("Введите размер 'Y' в точках (8...32)"), QStringLiteral("32"));
+        const QString typedHeight =
+            dialogs.requester(title,
+                              QCoreApplication::translate("LogoEditorRoutines",
+                                                          "Введите размер 'Y' в точках (8...32)"),
+                              QStringLiteral("32"));
         if (typedHeight.isEmpty())
             return;
         // Every height has its place: up to 8 (also 0 and below) makes 8 dots.
         const HeightChoice choice = heightFor(platform::parseWholeNumber(typedHeight));
-        const QString typedWidth = dialogs.requester(
-            title, QStringLiteral("Введите размер 'X' в точках (1...%1)").arg(choice.limit),
-            QStringLiteral("63"));
+        const QString typedWidth =
+            dialogs.requester(title,
+                              QCoreApplication::translate("LogoEditorRoutines",
+                                                          "Введите размер 'X' в точках (1...%1)")
+                                  .arg(choice.limit),
+                              QStringLiteral("63"));
         if (typedWidth.isEmpty())
             return;
         const long long w = platform::parseWholeNumber(typedWidth);
@@ -135,10 +156,11 @@ void clearEditingAreaCommand(LogoContext& ctx) {
 }
 
 void countActiveDropsCommand(LogoContext& ctx) {
-    ctx.link.dialogs.message(
-        QStringLiteral("Параметры Марки"),
-        QStringLiteral("Число активных капель в бит-карте:  %1  ").arg(countActiveDrops(ctx.logo)),
-        platform::kInformation);
+    ctx.link.dialogs.message(QCoreApplication::translate("LogoEditorRoutines", "Параметры Марки"),
+                             QCoreApplication::translate("LogoEditorRoutines",
+                                                         "Число активных капель в бит-карте:  %1  ")
+                                 .arg(countActiveDrops(ctx.logo)),
+                             platform::kInformation);
 }
 
 } // namespace nimbrel::session

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <QCoreApplication>
 #include <optional>
 
 namespace nimbrel::session {
@@ -19,6 +20,10 @@ namespace {
 
 void showError(LogoContext& ctx, const QString& text) {
     ctx.link.dialogs.message(errorTitle(), text, platform::kError);
+}
+
+QString informationTitle() {
+    return QCoreApplication::translate("LogoFileRoutines", "Информация");
 }
 
 // "Name|*.a;*.b|..." as the file dialogs take it: the label as the program words it, followed
@@ -87,8 +92,10 @@ void openPicture(LogoContext& ctx, const QString& path) {
     // The logo has no file of its own yet: parts cut from it are named after "logo", never
     // after the picture, whose format the program does not write.
     ctx.logo.file.chosen.clear();
-    ctx.link.shell.pictureStatus = QStringLiteral("Рисунок: ") + name;
-    ctx.link.shell.sizeStatus = sizeStatus(ctx.logo);
+    ctx.link.shell.showPictureStatus([name] {
+        return QCoreApplication::translate("LogoFileRoutines", "Рисунок: %1").arg(name);
+    });
+    showSize(ctx);
     show(ctx);
 }
 
@@ -125,7 +132,7 @@ bool writeLogoFile(LogoContext& ctx, const QString& path, bool offerOpenFirst) {
     if (type == QLatin1String("bmp")) {
         if (!writeBytes(ctx, path, encodeBmp(ctx.logo)))
             return false;
-        ctx.link.shell.pictureStatus = openedFileStatus(path);
+        showOpenedFile(ctx, path);
         return true;
     }
     if (type == QLatin1String("bin"))
@@ -135,13 +142,17 @@ bool writeLogoFile(LogoContext& ctx, const QString& path, bool offerOpenFirst) {
         const QString binPath = path.left(path.size() - 3) + QStringLiteral("bin");
         if (!writeBinLogo(ctx, binPath, false))
             return false;
-        ctx.link.dialogs.message(QStringLiteral("Информация"),
-                                 QStringLiteral("Файлы '.PBM' не записываются.\n\r") +
-                                     QStringLiteral("Логотип сохранен в файле:\n\r") + binPath,
+        ctx.link.dialogs.message(informationTitle(),
+                                 QCoreApplication::translate("LogoFileRoutines",
+                                                             "Файлы '.PBM' не записываются.\n\r"
+                                                             "Логотип сохранен в файле:\n\r%1")
+                                     .arg(binPath),
                                  platform::kInformation);
         return true;
     }
-    showError(ctx, QStringLiteral("Файл типа '%1' записать невозможно.").arg(type));
+    showError(ctx,
+              QCoreApplication::translate("LogoFileRoutines", "Файл типа '%1' записать невозможно.")
+                  .arg(type));
     return false;
 }
 
@@ -149,23 +160,26 @@ void openLogoFile(LogoContext& ctx) {
     LogoState& logo = ctx.logo;
     auto& dialogs = ctx.link.dialogs;
     if (!logo.file.name.isEmpty() && logo.changed) {
-        const int answer =
-            dialogs.message(QStringLiteral("Информация"),
-                            QStringLiteral("Содержание Логотипа изменено. Сохранить Изменения?"),
-                            platform::kWarningQuestion);
+        const int answer = dialogs.message(
+            informationTitle(),
+            QCoreApplication::translate("LogoFileRoutines",
+                                        "Содержание Логотипа изменено. Сохранить Изменения?"),
+            platform::kWarningQuestion);
         // Opening another file over changes that could not be saved would lose them.
         if (answer == platform::kYes && !saveBeforeOpening(ctx))
             return;
         logo.changed = false;
     }
     const QStringList filters =
-        dialogFilters(QStringLiteral("Графика (*bmp,*bin,*pbm)|*.bmp;*.bin;*.pbm|"
-                                     "BMP-файлы (*.bmp)|*.bmp|"
-                                     "Логотипы (*.bin,*.pbm)|*.bin;*.pbm")) +
+        dialogFilters(QCoreApplication::translate("LogoFileRoutines",
+                                                  "Графика (*bmp,*bin,*pbm)|*.bmp;*.bin;*.pbm|"
+                                                  "BMP-файлы (*.bmp)|*.bmp|"
+                                                  "Логотипы (*.bin,*.pbm)|*.bin;*.pbm")) +
         QStringList{pictureFileFilter()};
     for (;;) {
-        const QString path =
-            dialogs.openFileName(QStringLiteral("Открыть Файл Логотипа"), filters, ctx.folder);
+        const QString path = dialogs.openFileName(
+            QCoreApplication::translate("LogoFileRoutines", "Открыть Файл Логотипа"), filters,
+            ctx.folder);
         if (path.isEmpty())
             return;
         const QString type = QFileInfo(path).suffix();
@@ -174,8 +188,8 @@ void openLogoFile(LogoContext& ctx) {
         if (type.isEmpty()) {
             // Nothing is loaded; the name is kept as a BIN logo's for a later save.
             logo.file = {path, QStringLiteral("bin"), path + QStringLiteral("bin")};
-            ctx.link.shell.pictureStatus = openedFileStatus(logo.file.chosen);
-            ctx.link.shell.sizeStatus = sizeStatus(logo);
+            showOpenedFile(ctx, logo.file.chosen);
+            showSize(ctx);
             return;
         }
         if (kind == LogoFileKind::Bmp) {
@@ -187,11 +201,13 @@ void openLogoFile(LogoContext& ctx) {
             openPicture(ctx, path);
             return;
         } else {
-            const int answer = dialogs.message(QStringLiteral("Информация"),
-                                               QStringLiteral("Файл типа '") + type +
-                                                   QStringLiteral(" открыть невозможно.\n\r") +
-                                                   QStringLiteral(" Выбрать другой файл?"),
-                                               platform::kWarningQuestion);
+            const int answer =
+                dialogs.message(informationTitle(),
+                                QCoreApplication::translate("LogoFileRoutines",
+                                                            "Файл типа '%1 открыть невозможно.\n\r"
+                                                            " Выбрать другой файл?")
+                                    .arg(type),
+                                platform::kWarningQuestion);
             if (answer == platform::kYes)
                 continue;
             return;
@@ -200,8 +216,8 @@ void openLogoFile(LogoContext& ctx) {
         if (!loaded)
             return;
         logo.file = {path, type, path};
-        ctx.link.shell.pictureStatus = openedFileStatus(path);
-        ctx.link.shell.sizeStatus = sizeStatus(logo);
+        showOpenedFile(ctx, path);
+        showSize(ctx);
         return;
     }
 }
@@ -212,18 +228,20 @@ void saveLogoAs(LogoContext& ctx) {
     QString proposed = logo.file.name;
     if (proposed.isEmpty()) {
         if (!logo.changed && !logo.bitmapRead) {
-            dialogs.message(QStringLiteral("ПУСТОЙ ЛОГОТИП"),
-                            QStringLiteral("Извините, но сохранять пока нечего!"),
+            dialogs.message(QCoreApplication::translate("LogoFileRoutines", "ПУСТОЙ ЛОГОТИП"),
+                            QCoreApplication::translate("LogoFileRoutines",
+                                                        "Извините, но сохранять пока нечего!"),
                             platform::kPlain);
             return;
         }
         proposed = QStringLiteral("logo.bmp");
     }
-    const QStringList filters =
-        dialogFilters(QStringLiteral("Файлы Логотипов (*.bin)|*.bin|BMP-файлы (*.bmp)|*.bmp|"
-                                     "ВМР-файлы и Логотипы (*.bmp,*bin)|*.bmp;*.bin"));
-    QString path = dialogs.saveFileName(QStringLiteral("Сохранить Файл Логотипа как..."), filters,
-                                        ctx.folder, proposed);
+    const QStringList filters = dialogFilters(QCoreApplication::translate(
+        "LogoFileRoutines", "Файлы Логотипов (*.bin)|*.bin|BMP-файлы (*.bmp)|*.bmp|"
+                            "ВМР-файлы и Логотипы (*.bmp,*bin)|*.bmp;*.bin"));
+    QString path = dialogs.saveFileName(
+        QCoreApplication::translate("LogoFileRoutines", "Сохранить Файл Логотипа как..."), filters,
+        ctx.folder, proposed);
     if (path.isEmpty())
         return;
     QString type = QFileInfo(path).suffix().toLower();
@@ -232,14 +250,16 @@ void saveLogoAs(LogoContext& ctx) {
         type = QStringLiteral("bmp");
     }
     if (type != QLatin1String("bin") && type != QLatin1String("bmp")) {
-        showError(ctx, QStringLiteral("Файл типа '%1' записать невозможно.\n\r").arg(type) +
-                           QStringLiteral("Логотип сохраняется в файлах '.BIN' и '.BMP'."));
+        showError(ctx, QCoreApplication::translate("LogoFileRoutines",
+                                                   "Файл типа '%1' записать невозможно.\n\r"
+                                                   "Логотип сохраняется в файлах '.BIN' и '.BMP'.")
+                           .arg(type));
         return;
     }
     logo.file = {path, type, path};
     if (!writeLogoFile(ctx, path, true))
         return;
-    ctx.link.shell.pictureStatus = savedFileStatus(logo.file.name);
+    ctx.link.shell.showPictureStatus([name = logo.file.name] { return savedFileStatus(name); });
     logo.changed = false;
     logo.bitmapRead = false;
 }

@@ -20,6 +20,15 @@ inline void show(LogoContext& ctx) {
     ctx.link.shell.notify();
 }
 
+// The graphics window's file field names `path`; its size field the logo's size (made again
+// after a change of language, it names the size the logo has then).
+inline void showOpenedFile(LogoContext& ctx, const QString& path) {
+    ctx.link.shell.showPictureStatus([path] { return logos::openedFileStatus(path); });
+}
+inline void showSize(LogoContext& ctx) {
+    ctx.link.shell.showSizeStatus([&logo = ctx.logo] { return logos::sizeStatus(logo); });
+}
+
 // Menu "РедакторГрафики" and "Создать Новый Логотип".
 void newLogo(LogoContext& ctx);
 void changeLogoWidth(LogoContext& ctx);

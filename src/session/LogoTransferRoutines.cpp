@@ -9,6 +9,7 @@
 #include "logos/LogoSplit.h"
 #include "platform/NumberText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace nimbrel::session {
@@ -25,21 +26,27 @@ struct NumberPrompt {
 };
 
 NumberPrompt readPrompt() {
-    return {QStringLiteral("Read Printer LOGO#"), QStringLiteral("Input Logo Number (0..255)"),
-            QStringLiteral("Illegal Logo Number. Repeat Input?"), 255};
+    return {
+        QCoreApplication::translate("LogoTransferRoutines", "Read Printer LOGO#"),
+        QCoreApplication::translate("LogoTransferRoutines", "Input Logo Number (0..255)"),
+        QCoreApplication::translate("LogoTransferRoutines", "Illegal Logo Number. Repeat Input?"),
+        255};
 }
 
 NumberPrompt writePrompt(const QString& title) {
-    return {title, QStringLiteral("Введите номер Логотипа (0..127)"),
-            QStringLiteral("Недопустимый номер Логотипа. Повторить?"), 127};
+    return {title,
+            QCoreApplication::translate("LogoTransferRoutines", "Введите номер Логотипа (0..127)"),
+            QCoreApplication::translate("LogoTransferRoutines",
+                                        "Недопустимый номер Логотипа. Повторить?"),
+            127};
 }
 
 QString writeTitle() {
-    return QStringLiteral("Запись Логотипа в Маркиратор");
+    return QCoreApplication::translate("LogoTransferRoutines", "Запись Логотипа в Маркиратор");
 }
 
 QString deleteTitle() {
-    return QStringLiteral("Удаление Логотипа Маркиратора");
+    return QCoreApplication::translate("LogoTransferRoutines", "Удаление Логотипа Маркиратора");
 }
 
 // The slot number, or -1 when the user closed the requester or gave up.
@@ -69,8 +76,9 @@ void reportLogoFailure(LogoContext& ctx, const QString& text) {
     ctx.link.dialogs.message(errorTitle(), text, platform::kError);
 }
 
+// `what` is "Передача Логотипа #%1 не подтверждена:" or the delete's, with the slot in it.
 QString notConfirmedText(const QString& what, const QString& ddd, const QString& why) {
-    return what + ddd + QStringLiteral(" не подтверждена:\n\r") + why;
+    return what.arg(ddd) + QStringLiteral("\n\r") + why;
 }
 
 // Why a logo read back after a write is not the one sent.
@@ -80,12 +88,15 @@ QString differenceText(const ReadBackCheck& check) {
     case ReadBackCheck::Result::NoLogo:
         break;
     case ReadBackCheck::Result::OtherSize:
-        return QStringLiteral("Логотип в Маркираторе другого размера.");
+        return QCoreApplication::translate("LogoTransferRoutines",
+                                           "Логотип в Маркираторе другого размера.");
     case ReadBackCheck::Result::OtherColumn:
-        return QStringLiteral("столбец %1 в Маркираторе отличается от записанного.")
+        return QCoreApplication::translate("LogoTransferRoutines",
+                                           "столбец %1 в Маркираторе отличается от записанного.")
             .arg(check.column);
     }
-    return QStringLiteral("в Маркираторе нет Логотипа с этим номером.");
+    return QCoreApplication::translate("LogoTransferRoutines",
+                                       "в Маркираторе нет Логотипа с этим номером.");
 }
 
 // Sends the write (a block) or the delete (no block), then reads the slot back. True when the
@@ -110,12 +121,13 @@ bool sendAndConfirm(LogoContext& ctx, int number, const QByteArray& block, const
         return false;
     case link::WriteOutcome::Differs:
         setLogoLinkIcon(ctx, LinkIcon::Ok);
-        ctx.link.dialogs.message(
-            errorTitle(),
-            notConfirmedText(what, logoNumberDigits(number),
-                             deleting ? QStringLiteral("Логотип остался в Маркираторе.")
-                                      : differenceText(done.check)),
-            platform::kError);
+        ctx.link.dialogs.message(errorTitle(),
+                                 notConfirmedText(what, logoNumberDigits(number),
+                                                  deleting ? QCoreApplication::translate(
+                                                                 "LogoTransferRoutines",
+                                                                 "Логотип остался в Маркираторе.")
+                                                           : differenceText(done.check)),
+                                 platform::kError);
         return false;
     case link::WriteOutcome::Confirmed:
         break;
@@ -130,8 +142,10 @@ bool avoidDeleteLookalike(LogoContext& ctx, QByteArray& block) {
         return true;
     const int answer = ctx.link.dialogs.message(
         writeTitle(),
-        QStringLiteral("Логотип %1x%2 нельзя передать как есть: его запрос совпадает с "
-                       "запросом удаления Логотипа.\n\rДобавить справа один пустой столбец?")
+        QCoreApplication::translate(
+            "LogoTransferRoutines",
+            "Логотип %1x%2 нельзя передать как есть: его запрос совпадает с "
+            "запросом удаления Логотипа.\n\rДобавить справа один пустой столбец?")
             .arg(ctx.logo.width)
             .arg(ctx.logo.height),
         platform::kWarningQuestion);
@@ -165,9 +179,10 @@ void readLogo(LogoContext& ctx) {
     }
     if (slot.silent) {
         setLogoLinkIcon(ctx, LinkIcon::Ok);
-        ctx.link.dialogs.message(QStringLiteral("RECEIVE PRINTER LOGO"),
-                                 QStringLiteral("    LOGO#") + ddd + QStringLiteral(" EMPTY.     "),
-                                 platform::kError);
+        ctx.link.dialogs.message(
+            QCoreApplication::translate("LogoTransferRoutines", "RECEIVE PRINTER LOGO"),
+            QCoreApplication::translate("LogoTransferRoutines", "    LOGO#%1 EMPTY.     ").arg(ddd),
+            platform::kError);
         return;
     }
     if (!slot.ok()) {
@@ -176,22 +191,29 @@ void readLogo(LogoContext& ctx) {
     }
     const LogoAnswer& answer = slot.answer;
     setLogoLinkIcon(ctx, LinkIcon::Ok);
-    const QString dataError = QStringLiteral("Logo#") + ddd + QStringLiteral(" Data Error");
+    const QString dataError =
+        QCoreApplication::translate("LogoTransferRoutines", "Logo#%1 Data Error").arg(ddd);
     switch (answer.kind) {
     case LogoAnswer::Kind::Empty:
-        ctx.link.dialogs.message(QStringLiteral("Load LOGO from Inkovar"),
-                                 QStringLiteral("LOGO#") + ddd +
-                                     QStringLiteral(" is EMPTY or have FORMAT ERROR."),
-                                 platform::kInformation);
+        ctx.link.dialogs.message(
+            QCoreApplication::translate("LogoTransferRoutines", "Load LOGO from Inkovar"),
+            QCoreApplication::translate("LogoTransferRoutines",
+                                        "LOGO#%1 is EMPTY or have FORMAT ERROR.")
+                .arg(ddd),
+            platform::kInformation);
         return;
     case LogoAnswer::Kind::BadWidth:
-        ctx.link.dialogs.message(dataError,
-                                 QStringLiteral("Illegal Logo X-size (%1)!").arg(answer.width),
-                                 platform::kError);
+        ctx.link.dialogs.message(
+            dataError,
+            QCoreApplication::translate("LogoTransferRoutines", "Illegal Logo X-size (%1)!")
+                .arg(answer.width),
+            platform::kError);
         return;
     case LogoAnswer::Kind::BadRows:
         ctx.link.dialogs.message(
-            dataError, QStringLiteral("Illegal Logo Y-size (%1)!").arg(answer.bytesPerColumn),
+            dataError,
+            QCoreApplication::translate("LogoTransferRoutines", "Illegal Logo Y-size (%1)!")
+                .arg(answer.bytesPerColumn),
             platform::kError);
         return;
     case LogoAnswer::Kind::Logo:
@@ -202,16 +224,21 @@ void readLogo(LogoContext& ctx) {
     const QString path = QDir(ctx.folder).filePath(name);
     unpackColumns(ctx.logo, answer.columns, answer.width, answer.bytesPerColumn);
     show(ctx);
-    shell.sizeStatus =
-        QStringLiteral("XY-размер: %1x%2").arg(answer.width).arg(8 * answer.bytesPerColumn);
+    shell.showSizeStatus([width = answer.width, height = 8 * answer.bytesPerColumn] {
+        return QCoreApplication::translate("LogoTransferRoutines", "XY-размер: %1x%2")
+            .arg(width)
+            .arg(height);
+    });
     const QString error = logos::writeLogoFile(path, logoAnswerFile(answer));
     if (!error.isEmpty()) {
         ctx.link.dialogs.message(errorTitle(), error, platform::kError);
         return;
     }
     ctx.logo.file = {path, QStringLiteral("bin"), path};
-    shell.pictureStatus =
-        QStringLiteral("LOGO#") + ddd + QStringLiteral(" (Файл '") + name + QStringLiteral("')");
+    shell.showPictureStatus([ddd, name] {
+        return QCoreApplication::translate("LogoTransferRoutines", "LOGO#%1 (Файл '%2')")
+            .arg(ddd, name);
+    });
 }
 
 void writeLogo(LogoContext& ctx) {
@@ -231,11 +258,14 @@ void writeLogo(LogoContext& ctx) {
     const int number = askLogoNumber(ctx, writePrompt(writeTitle()));
     if (number < 0)
         return;
-    if (sendAndConfirm(ctx, number, block, QStringLiteral("Передача Логотипа #")))
-        ctx.link.dialogs.message(writeTitle(),
-                                 QStringLiteral("Передача Логотипа #") + logoNumberDigits(number) +
-                                     QStringLiteral(" завершена."),
-                                 platform::kInformation);
+    if (sendAndConfirm(ctx, number, block,
+                       QCoreApplication::translate("LogoTransferRoutines",
+                                                   "Передача Логотипа #%1 не подтверждена:")))
+        ctx.link.dialogs.message(
+            writeTitle(),
+            QCoreApplication::translate("LogoTransferRoutines", "Передача Логотипа #%1 завершена.")
+                .arg(logoNumberDigits(number)),
+            platform::kInformation);
 }
 
 void deleteLogo(LogoContext& ctx) {
@@ -243,16 +273,21 @@ void deleteLogo(LogoContext& ctx) {
     if (number < 0)
         return;
     const QString ddd = logoNumberDigits(number);
-    if (ctx.link.dialogs.message(deleteTitle(),
-                                 QStringLiteral("Вы действительно хотите удалить Логотип #") + ddd +
-                                     QStringLiteral("?"),
-                                 platform::kWarningQuestion) != platform::kYes)
+    if (ctx.link.dialogs.message(
+            deleteTitle(),
+            QCoreApplication::translate("LogoTransferRoutines",
+                                        "Вы действительно хотите удалить Логотип #%1?")
+                .arg(ddd),
+            platform::kWarningQuestion) != platform::kYes)
         return;
-    if (sendAndConfirm(ctx, number, {}, QStringLiteral("Очистка Логотипа #")))
-        ctx.link.dialogs.message(writeTitle(),
-                                 QStringLiteral("Очистка Логотипа #") + ddd +
-                                     QStringLiteral(" завершена."),
-                                 platform::kInformation);
+    if (sendAndConfirm(ctx, number, {},
+                       QCoreApplication::translate("LogoTransferRoutines",
+                                                   "Очистка Логотипа #%1 не подтверждена:")))
+        ctx.link.dialogs.message(
+            writeTitle(),
+            QCoreApplication::translate("LogoTransferRoutines", "Очистка Логотипа #%1 завершена.")
+                .arg(ddd),
+            platform::kInformation);
 }
 
 void readCurrentMarkBitmap(LogoContext& ctx) {
@@ -273,16 +308,17 @@ void readCurrentMarkBitmap(LogoContext& ctx) {
     const BitmapAnswer answer = decodeBitmapAnswer(result.reply);
     setLogoLinkIcon(ctx, LinkIcon::Ok);
     if (answer.empty) {
-        ctx.link.dialogs.message(QStringLiteral("ПРОСМОТР БИТ-КАРТЫ МАРКИ "),
-                                 QStringLiteral("НЕТ БИТ-КАРТЫ МАРКИ (ПУСТАЯ)."),
-                                 platform::kInformation);
+        ctx.link.dialogs.message(
+            QCoreApplication::translate("LogoTransferRoutines", "ПРОСМОТР БИТ-КАРТЫ МАРКИ "),
+            QCoreApplication::translate("LogoTransferRoutines", "НЕТ БИТ-КАРТЫ МАРКИ (ПУСТАЯ)."),
+            platform::kInformation);
     } else {
         unpackColumns(ctx.logo, answer.picture.columns, answer.picture.width,
                       answer.picture.bytesPerColumn);
         ctx.logo.bitmapRead = true;
         show(ctx);
     }
-    shell.sizeStatus = sizeStatus(ctx.logo);
+    showSize(ctx);
 }
 
 } // namespace nimbrel::session

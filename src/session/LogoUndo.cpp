@@ -13,7 +13,7 @@ QString fileStatus(const logos::LogoFileState& file) {
         return logos::openedFileStatus(file.name);
     if (!file.chosen.isEmpty())
         return logos::openedFileStatus(file.chosen);
-    return ShellState().pictureStatus;
+    return ShellState::noPictureStatus();
 }
 
 void showOutcome(Session& s, const logos::LogoFileState& fileBefore,
@@ -21,11 +21,11 @@ void showOutcome(Session& s, const logos::LogoFileState& fileBefore,
     if (!outcome.done)
         return;
     if (outcome.sizeChanged)
-        s.shell.sizeStatus = logos::sizeStatus(s.logos);
+        s.shell.showSizeStatus([&logo = s.logos] { return logos::sizeStatus(logo); });
     const logos::LogoFileState& file = s.logos.file;
     if (file.name != fileBefore.name || file.type != fileBefore.type ||
         file.chosen != fileBefore.chosen)
-        s.shell.pictureStatus = fileStatus(file);
+        s.shell.showPictureStatus([file] { return fileStatus(file); });
     s.shell.notify();
 }
 

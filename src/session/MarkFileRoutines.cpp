@@ -4,6 +4,7 @@
 #include "platform/AtomicFile.h"
 #include "session/Talk.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,14 +28,19 @@ bool saveFile(Context& ctx, const QString& workingFolder, const QString& path,
               const QByteArray& bytes) {
     if (platform::writeFileAtomically(inFolder(workingFolder, path), bytes).ok())
         return true;
-    ctx.dialogs.message(errorTitle(),
-                        QStringLiteral("Не удалось записать файл '") + path + QStringLiteral("'!"),
-                        platform::kError);
+    ctx.dialogs.message(
+        errorTitle(),
+        QCoreApplication::translate("MarkFileRoutines", "Не удалось записать файл '%1'!").arg(path),
+        platform::kError);
     return false;
 }
 
-void showMarkStatus(Context& ctx, const QString& text) {
-    ctx.shell.markStatus = text;
+QString warningTitle() {
+    return QCoreApplication::translate("MarkFileRoutines", "ПРЕДУПРЕЖДЕНИЕ");
+}
+
+void showMarkStatus(Context& ctx, std::function<QString()> make) {
+    ctx.shell.showMarkStatus(std::move(make));
     ctx.shell.notify();
 }
 
@@ -47,7 +53,9 @@ bool loadMarkFile(Context& ctx, MarkState& state, const QString& workingFolder,
     QFile file(inFolder(workingFolder, path));
     if (!file.open(QIODevice::ReadOnly)) {
         ctx.dialogs.message(
-            errorTitle(), QStringLiteral("Не удалось открыть файл '") + path + QStringLiteral("'!"),
+            errorTitle(),
+            QCoreApplication::translate("MarkFileRoutines", "Не удалось открыть файл '%1'!")
+                .arg(path),
             platform::kError);
         return false;
     }
@@ -57,14 +65,16 @@ bool loadMarkFile(Context& ctx, MarkState& state, const QString& workingFolder,
     if (state.selectedRow >= 0)
         loadRowIntoEditor(state, state.selectedRow);
     if (parsed.badLine) {
-        ctx.dialogs.message(errorTitle(), QStringLiteral("ЭТО НЕ ФАЙЛ МАРКИ или ОШИБКА В ДАННЫХ!"),
+        ctx.dialogs.message(errorTitle(),
+                            QCoreApplication::translate("MarkFileRoutines",
+                                                        "ЭТО НЕ ФАЙЛ МАРКИ или ОШИБКА В ДАННЫХ!"),
                             platform::kError);
         return false;
     }
     state.currentFile = path;
     state.fromPrinter = false;
     ctx.shell.enable({CommandId::SaveMarkChanges, CommandId::SaveMarkAs}, true);
-    showMarkStatus(ctx, loadedMarkStatus(path));
+    showMarkStatus(ctx, [path] { return loadedMarkStatus(path); });
     redrawPreview(state);
     return true;
 }
@@ -77,9 +87,10 @@ void newMark(Context& ctx, MarkState& state, const QString& workingFolder) {
 }
 
 void openMarkFile(Context& ctx, MarkState& state, const QString& workingFolder) {
-    const QString path =
-        ctx.dialogs.openFileName(QStringLiteral("ОТКРЫТЬ ФАЙЛ МАРКИ"),
-                                 {QStringLiteral("Текстовые Марки (*.mrt)")}, workingFolder);
+    const QString path = ctx.dialogs.openFileName(
+        QCoreApplication::translate("MarkFileRoutines", "ОТКРЫТЬ ФАЙЛ МАРКИ"),
+        {QCoreApplication::translate("MarkFileRoutines", "Текстовые Марки (*.mrt)")},
+        workingFolder);
     loadMarkFile(ctx, state, workingFolder, path);
 }
 
@@ -88,9 +99,10 @@ void saveMarkChanges(Context& ctx, MarkState& state, const QString& workingFolde
         return;
     if (state.fromPrinter) {
         const int choice = ctx.dialogs.message(
-            QStringLiteral("ПРЕДУПРЕЖДЕНИЕ"),
-            QStringLiteral("Марка прочитана из Маркиратора.\n\rЗаменить ею файл '") +
-                state.currentFile + QStringLiteral("'?"),
+            warningTitle(),
+            QCoreApplication::translate("MarkFileRoutines",
+                                        "Марка прочитана из Маркиратора.\n\rЗаменить ею файл '%1'?")
+                .arg(state.currentFile),
             platform::kWarningQuestion);
         if (choice != platform::kYes)
             return;
@@ -99,15 +111,15 @@ void saveMarkChanges(Context& ctx, MarkState& state, const QString& workingFolde
         return;
     if (state.fromPrinter) {
         state.fromPrinter = false;
-        showMarkStatus(ctx, savedMarkStatus(state.currentFile));
+        showMarkStatus(ctx, [path = state.currentFile] { return savedMarkStatus(path); });
     }
 }
 
 void saveMarkAs(Context& ctx, MarkState& state, const QString& workingFolder) {
-    const QString answer =
-        ctx.dialogs.saveFileName(QStringLiteral("Сохранить Файл Марки как.."),
-                                 {QStringLiteral("Файлы Текстовых Марок (*.mrt)")}, workingFolder,
-                                 QStringLiteral("mark.mrt"));
+    const QString answer = ctx.dialogs.saveFileName(
+        QCoreApplication::translate("MarkFileRoutines", "Сохранить Файл Марки как.."),
+        {QCoreApplication::translate("MarkFileRoutines", "Файлы Текстовых Марок (*.mrt)")},
+        workingFolder, QStringLiteral("mark.mrt"));
     if (answer.isEmpty()) {
         state.currentFile.clear();
         return;
@@ -115,10 +127,12 @@ void saveMarkAs(Context& ctx, MarkState& state, const QString& workingFolder) {
     const QString path = withMarkExtension(answer);
     const QFileInfo existing(inFolder(workingFolder, path));
     if (existing.exists() && existing.size() > 0) {
-        const int choice = ctx.dialogs.message(
-            QStringLiteral("ПРЕДУПРЕЖДЕНИЕ"),
-            QStringLiteral("Файл '") + path + QStringLiteral("' уже существует. Перезаписать?"),
-            platform::kWarningQuestion);
+        const int choice =
+            ctx.dialogs.message(warningTitle(),
+                                QCoreApplication::translate(
+                                    "MarkFileRoutines", "Файл '%1' уже существует. Перезаписать?")
+                                    .arg(path),
+                                platform::kWarningQuestion);
         if (choice != platform::kYes)
             return;
     }
@@ -126,7 +140,7 @@ void saveMarkAs(Context& ctx, MarkState& state, const QString& workingFolder) {
         return;
     state.currentFile = path;
     state.fromPrinter = false;
-    showMarkStatus(ctx, savedMarkStatus(path));
+    showMarkStatus(ctx, [path] { return savedMarkStatus(path); });
 }
 
 } // namespace nimbrel::session

@@ -6,6 +6,7 @@
 #include "session/MarkLinkSteps.h"
 #include "session/Talk.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 namespace nimbrel::session {
@@ -26,7 +27,9 @@ struct MarkNumber {
 std::optional<MarkNumber> askMarkNumber(Context& ctx, const QString& title) {
     for (;;) {
         const QString typed = ctx.dialogs.requester(
-            title, QStringLiteral("Введите Номер Марки: 0..85  ( 0- печатаемая марка )"),
+            title,
+            QCoreApplication::translate("MarkTransferRoutines",
+                                        "Введите Номер Марки: 0..85  ( 0- печатаемая марка )"),
             QStringLiteral("0"));
         if (typed.trimmed().isEmpty())
             return std::nullopt;
@@ -34,7 +37,9 @@ std::optional<MarkNumber> askMarkNumber(Context& ctx, const QString& title) {
         if (n >= 0 && n <= kHighestMark)
             return MarkNumber{static_cast<int>(n), typed};
         const int again = ctx.dialogs.message(
-            errorTitle(), QStringLiteral("Недопустимый Номер Марки. Повторить ввод?"),
+            errorTitle(),
+            QCoreApplication::translate("MarkTransferRoutines",
+                                        "Недопустимый Номер Марки. Повторить ввод?"),
             platform::kErrorQuestion);
         if (again != platform::kYes)
             return std::nullopt;
@@ -64,8 +69,10 @@ void readMark(Context& ctx, MarkState& state, int mark, ReadForm form) {
     if (!read.ok())
         return;
     if (read.empty()) {
-        ctx.dialogs.message(QStringLiteral("МАРКА #") + markDigits(mark),
-                            QStringLiteral("    ПУСТАЯ МАРКА!      "), platform::kError);
+        ctx.dialogs.message(
+            QCoreApplication::translate("MarkTransferRoutines", "МАРКА #%1").arg(markDigits(mark)),
+            QCoreApplication::translate("MarkTransferRoutines", "    ПУСТАЯ МАРКА!      "),
+            platform::kError);
         return;
     }
     const auto rows = decodeMarkBlock(read.block, form);
@@ -77,23 +84,27 @@ void readMark(Context& ctx, MarkState& state, int mark, ReadForm form) {
     ctx.shell.enable(CommandId::SaveMarkAs, true);
     // The table no longer holds the file the status bar named.
     state.fromPrinter = true;
-    ctx.shell.markStatus =
-        QStringLiteral("Марка #") + markDigits(mark) + QStringLiteral(" (маркиратор)");
+    ctx.shell.showMarkStatus([digits = markDigits(mark)] {
+        return QCoreApplication::translate("MarkTransferRoutines", "Марка #%1 (маркиратор)")
+            .arg(digits);
+    });
     ctx.shell.notify();
 }
 
 QString notConfirmedText(const MarkNumber& mark, const QString& label) {
-    return QStringLiteral("Запись Марки #") + mark.typed +
-           QStringLiteral(" не подтверждена:\n\rфрагмент # ") + label +
-           QStringLiteral(" в Маркираторе отличается от записанного.");
+    return QCoreApplication::translate("MarkTransferRoutines",
+                                       "Запись Марки #%1 не подтверждена:\n\rфрагмент # %2 в "
+                                       "Маркираторе отличается от записанного.")
+        .arg(mark.typed, label);
 }
 
 QString tooLongText(const MarkTable& table, const std::vector<int>& rows) {
     QString text;
     for (int row : rows)
-        text += QStringLiteral("Фрагмент # ") + table.cell(row, MarkTable::kLabel) +
-                QStringLiteral(": текст длиннее 44 символов.\n\r");
-    return text + QStringLiteral("Марка не записана.");
+        text += QCoreApplication::translate("MarkTransferRoutines",
+                                            "Фрагмент # %1: текст длиннее 44 символов.\n\r")
+                    .arg(table.cell(row, MarkTable::kLabel));
+    return text + QCoreApplication::translate("MarkTransferRoutines", "Марка не записана.");
 }
 
 } // namespace
@@ -103,7 +114,9 @@ void readCurrentMark(Context& ctx, MarkState& state) {
 }
 
 void readNumberedMark(Context& ctx, MarkState& state) {
-    const auto mark = askMarkNumber(ctx, QStringLiteral("Чтение Текстовой Марки из Маркиратора"));
+    const auto mark =
+        askMarkNumber(ctx, QCoreApplication::translate("MarkTransferRoutines",
+                                                       "Чтение Текстовой Марки из Маркиратора"));
     if (mark)
         readMark(ctx, state, mark->number, ReadForm::Numbered);
 }
@@ -115,7 +128,8 @@ void writeMark(Context& ctx, MarkState& state) {
                             platform::kError);
         return;
     }
-    const auto mark = askMarkNumber(ctx, QStringLiteral("ЗАПИСЬ В МАРКИРАТОР"));
+    const auto mark = askMarkNumber(
+        ctx, QCoreApplication::translate("MarkTransferRoutines", "ЗАПИСЬ В МАРКИРАТОР"));
     if (!mark)
         return;
     marks::MarkWrite written;
@@ -149,10 +163,11 @@ void writeMark(Context& ctx, MarkState& state) {
     }
     ctx.conn.setLinkResult(true);
     setMarkLinkIcon(ctx, LinkIcon::Ok);
-    ctx.dialogs.message(QString(),
-                        QStringLiteral("Запись Марки #") + mark->typed +
-                            QStringLiteral(" успешно завершена."),
-                        platform::kInformation);
+    ctx.dialogs.message(
+        QString(),
+        QCoreApplication::translate("MarkTransferRoutines", "Запись Марки #%1 успешно завершена.")
+            .arg(mark->typed),
+        platform::kInformation);
 }
 
 } // namespace nimbrel::session

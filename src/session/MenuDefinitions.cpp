@@ -1,31 +1,46 @@
 #include "session/MenuDefinitions.h"
 
 #include "session/CommandTable.h"
+#include "session/LanguageRoutines.h"
 #include "session/ShellState.h"
+
+#include <QCoreApplication>
 
 namespace nimbrel::session {
 
 namespace {
 
 // The menus above the items: title, the menu they open in (None for the bar), whether a
-// separator comes before them there, and their place on the bar.
+// separator comes before them there, their place on the bar, and whether their items are a
+// choice of one, shown by a tick.
 struct MenuPlace {
     Menu menu;
     Menu parent;
     const char* title;
     bool separatorBefore;
     int position;
+    bool choice;
 };
 
+// The language menu reads the same in both languages: whoever cannot read the one in use
+// still finds it.
 const MenuPlace kPlaces[] = {
-    {Menu::Functions, Menu::None, "ФУНКЦИИ", false, kTopFunctions},
-    {Menu::Connection, Menu::Functions, "ПОДКЛЮЧЕНИЕ", false, 0},
-    {Menu::LineSettings, Menu::Connection, "установки сом-порта", false, 0},
-    {Menu::PrinterSettings, Menu::Functions, "Настройки Маркиратора", true, 0},
-    {Menu::Mark, Menu::None, "МАРКА", false, kTopMark},
-    {Menu::Graphics, Menu::None, "ГРАФИКА", false, kTopGraphics},
-    {Menu::Editor, Menu::None, "РедакторГрафики", false, kTopEditor},
-    {Menu::Help, Menu::None, "Помощь", false, kTopHelp},
+    {Menu::Functions, Menu::None, QT_TRANSLATE_NOOP("MenuDefinitions", "ФУНКЦИИ"), false,
+     kTopFunctions, false},
+    {Menu::Connection, Menu::Functions, QT_TRANSLATE_NOOP("MenuDefinitions", "ПОДКЛЮЧЕНИЕ"), false,
+     0, false},
+    {Menu::LineSettings, Menu::Connection,
+     QT_TRANSLATE_NOOP("MenuDefinitions", "установки сом-порта"), false, 0, true},
+    {Menu::PrinterSettings, Menu::Functions,
+     QT_TRANSLATE_NOOP("MenuDefinitions", "Настройки Маркиратора"), true, 0, false},
+    {Menu::Mark, Menu::None, QT_TRANSLATE_NOOP("MenuDefinitions", "МАРКА"), false, kTopMark, false},
+    {Menu::Graphics, Menu::None, QT_TRANSLATE_NOOP("MenuDefinitions", "ГРАФИКА"), false,
+     kTopGraphics, false},
+    {Menu::Editor, Menu::None, QT_TRANSLATE_NOOP("MenuDefinitions", "РедакторГрафики"), false,
+     kTopEditor, false},
+    {Menu::Help, Menu::None, QT_TRANSLATE_NOOP("MenuDefinitions", "Помощь"), false, kTopHelp,
+     false},
+    {Menu::Language, Menu::Help, "Язык / Language", true, 0, true},
 };
 
 const MenuPlace& placeOf(Menu menu) {
@@ -36,14 +51,14 @@ const MenuPlace& placeOf(Menu menu) {
 }
 
 MenuNode separator() {
-    return {MenuNode::Kind::Separator, 0, {}, true, false, {}};
+    return {MenuNode::Kind::Separator, 0, {}, true, false, {}, Menu::None, false};
 }
 
 // The item list of a menu, opening it (and the menus above it) at the end of its parent the
 // first time it is asked for.
 std::vector<MenuNode>& itemsOf(Menu menu, std::vector<TopMenu>& bar) {
     const MenuPlace& place = placeOf(menu);
-    const QString title = QString::fromUtf8(place.title);
+    const QString title = QCoreApplication::translate("MenuDefinitions", place.title);
     if (place.parent == Menu::None) {
         for (TopMenu& top : bar)
             if (top.position == place.position)
@@ -53,11 +68,11 @@ std::vector<MenuNode>& itemsOf(Menu menu, std::vector<TopMenu>& bar) {
     }
     std::vector<MenuNode>& siblings = itemsOf(place.parent, bar);
     for (MenuNode& n : siblings)
-        if (n.kind == MenuNode::Kind::Submenu && n.text == title)
+        if (n.kind == MenuNode::Kind::Submenu && n.submenu == menu)
             return n.children;
     if (place.separatorBefore)
         siblings.push_back(separator());
-    siblings.push_back({MenuNode::Kind::Submenu, 0, title, true, false, {}});
+    siblings.push_back({MenuNode::Kind::Submenu, 0, title, true, false, {}, menu, false});
     return siblings.back().children;
 }
 
@@ -71,10 +86,12 @@ std::vector<TopMenu> build() {
             items.push_back(separator());
         items.push_back({MenuNode::Kind::Item,
                          idNumber(row.id),
-                         QString::fromUtf8(row.menuText),
+                         QCoreApplication::translate("CommandTable", row.menuText),
                          row.startEnabled,
                          row.startChecked,
-                         {}});
+                         {},
+                         Menu::None,
+                         placeOf(row.menu).choice});
     }
     return bar;
 }
@@ -92,9 +109,8 @@ void applyNodes(const std::vector<MenuNode>& nodes, ShellState& shell) {
 
 } // namespace
 
-const std::vector<TopMenu>& menuBarDefinition() {
-    static const std::vector<TopMenu> bar = build();
-    return bar;
+std::vector<TopMenu> menuBarDefinition() {
+    return build();
 }
 
 void applyStartMenuStates(ShellState& shell) {
@@ -103,7 +119,7 @@ void applyStartMenuStates(ShellState& shell) {
         applyNodes(top.nodes, shell);
     }
     shell.topEnabled[kTopMark] = false;
-    shell.notify();
+    showLanguageChecks(shell);
 }
 
 } // namespace nimbrel::session

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "session/CommandId.h"
+#include "session/CommandTable.h"
 #include "session/ShellState.h"
 
 namespace nimbrel::session {
@@ -17,6 +18,8 @@ struct MenuNode {
     bool enabled = true;
     bool checked = false;
     std::vector<MenuNode> children; // for a submenu
+    Menu submenu = Menu::None;      // which menu a submenu is
+    bool checkable = false;         // an item of a menu that is a choice of one (a tick)
 };
 
 struct TopMenu {
@@ -25,8 +28,8 @@ struct TopMenu {
     std::vector<MenuNode> nodes;
 };
 
-// The whole menu bar with every identifier, text and start state.
-const std::vector<TopMenu>& menuBarDefinition();
+// The whole menu bar with every identifier, text and start state, in the language in use.
+std::vector<TopMenu> menuBarDefinition();
 
 // Identifiers of the two window commands offered at the end of "ФУНКЦИИ".
 inline constexpr int kShowMarkWindow = idNumber(CommandId::ShowMarkWindow);

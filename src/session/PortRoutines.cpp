@@ -6,11 +6,16 @@
 #include "session/CommandTable.h"
 #include "session/Talk.h"
 
+#include <QCoreApplication>
+
 namespace nimbrel::session {
 
 namespace {
 
-const QString kSystemTitle = QStringLiteral("СООБЩЕНИЕ СИСТЕМЫ");
+QString systemTitle() {
+    return QCoreApplication::translate("PortRoutines", "СООБЩЕНИЕ СИСТЕМЫ");
+}
+
 const QString kNoPort = QStringLiteral("COM?");
 const QString kOpenedStatus = QStringLiteral(": 115200,n,8,1");
 
@@ -73,7 +78,7 @@ bool openDevice(Context& ctx, const QString& devicePath) {
     showNoPortState(ctx, LinkIcon::Error);
     applyClosedMenus(ctx.shell);
     ctx.shell.setSettingsEntries(false);
-    ctx.dialogs.message(kSystemTitle, link::openFailureText(ctx.conn.portName, devicePath, result),
+    ctx.dialogs.message(systemTitle(), link::openFailureText(ctx.conn.portName, devicePath, result),
                         platform::kError);
     return false;
 }
@@ -112,8 +117,8 @@ void openPort(Context& ctx, platform::DeviceLister& lister) {
     if (conn.devices.empty()) {
         showNoPortState(ctx, LinkIcon::Error);
         ctx.dialogs.message(
-            kSystemTitle,
-            QStringLiteral("  ДОСТУПНЫЕ COM-ПОРТЫ НЕ ОБНАРУЖЕНЫ!  ") +
+            systemTitle(),
+            QCoreApplication::translate("PortRoutines", "  ДОСТУПНЫЕ COM-ПОРТЫ НЕ ОБНАРУЖЕНЫ!  ") +
                 (folderProblem.isEmpty() ? QString() : QStringLiteral("\n\r") + folderProblem),
             platform::kError);
         conn.setLinkResult(false);
@@ -122,8 +127,9 @@ void openPort(Context& ctx, platform::DeviceLister& lister) {
 
     for (;;) {
         const QString answer = ctx.dialogs.inputDialog(
-            QStringLiteral("Открыть СОМ-порт"), conn.portListText,
-            QStringLiteral("ВВЕДИТЕ НОМЕР COM-ПОРТА (1...255)"), proposedPortNumber(ctx));
+            QCoreApplication::translate("PortRoutines", "Открыть СОМ-порт"), conn.portListText,
+            QCoreApplication::translate("PortRoutines", "ВВЕДИТЕ НОМЕР COM-ПОРТА (1...255)"),
+            proposedPortNumber(ctx));
         if (answer.isEmpty()) {
             conn.setLinkResult(false);
             return;
@@ -134,11 +140,12 @@ void openPort(Context& ctx, platform::DeviceLister& lister) {
             typed.startsWith(QLatin1String("COM"), Qt::CaseInsensitive) ? typed.mid(3) : answer;
         const long long n = platform::parseWholeNumber(number);
         if (n < 1 || n > 255) {
-            const int again =
-                ctx.dialogs.message(errorTitle(),
-                                    QStringLiteral("ПОРТ СОМ") + number +
-                                        QStringLiteral(" НЕ СУЩЕСТВУЕТ. ВЫБРАТЬ ДРУГОЙ ПОРТ?"),
-                                    platform::kErrorQuestion);
+            const int again = ctx.dialogs.message(
+                errorTitle(),
+                QCoreApplication::translate("PortRoutines",
+                                            "ПОРТ СОМ%1 НЕ СУЩЕСТВУЕТ. ВЫБРАТЬ ДРУГОЙ ПОРТ?")
+                    .arg(number),
+                platform::kErrorQuestion);
             if (again == platform::kYes)
                 continue;
             conn.setLinkResult(false);
@@ -152,8 +159,9 @@ void openPort(Context& ctx, platform::DeviceLister& lister) {
                 conn.portName = name;
             const int again =
                 ctx.dialogs.message(errorTitle(),
-                                    QStringLiteral("ПОРТ ") + name +
-                                        QStringLiteral(" НЕДОСТУПЕН. ВЫБРАТЬ ДРУГОЙ ПОРТ?"),
+                                    QCoreApplication::translate(
+                                        "PortRoutines", "ПОРТ %1 НЕДОСТУПЕН. ВЫБРАТЬ ДРУГОЙ ПОРТ?")
+                                        .arg(name),
                                     platform::kErrorQuestion);
             if (again == platform::kYes)
                 continue;
@@ -235,9 +243,10 @@ bool reopenLostPort(Context& ctx, platform::DeviceLister& lister) {
 
 void showConnectionCheck(Context& ctx) {
     ctx.dialogs.message(errorTitle(),
-                        QStringLiteral("Соединение с Маркиратором не установлено!\n\r") +
-                            QStringLiteral("НЕ ВЫПОЛНЕНА ИНИЦИАЛИЗАЦИЯ COM-ПОРТА:\n\r") +
-                            QStringLiteral("'Функции' >> 'Подключение' >> 'Открыть СОМ-порт'"),
+                        QCoreApplication::translate(
+                            "PortRoutines", "Соединение с Маркиратором не установлено!\n\r"
+                                            "НЕ ВЫПОЛНЕНА ИНИЦИАЛИЗАЦИЯ COM-ПОРТА:\n\r"
+                                            "'Функции' >> 'Подключение' >> 'Открыть СОМ-порт'"),
                         platform::kError);
 }
 

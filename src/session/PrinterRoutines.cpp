@@ -8,12 +8,14 @@
 #include "printer/Version.h"
 #include "session/Talk.h"
 
+#include <QCoreApplication>
+
 namespace nimbrel::session {
 
 namespace {
 
 QString reportTitle() {
-    return QStringLiteral("Информация Системы Печати");
+    return QCoreApplication::translate("PrinterRoutines", "Информация Системы Печати");
 }
 
 void showReport(Context& ctx, const QString& text) {
@@ -54,10 +56,12 @@ void showVersion(Context& ctx) {
     if (version.empty()) {
         ctx.conn.setLinkResult(false);
         ctx.shell.setLinkIcon(LinkIcon::Error);
-        ctx.dialogs.message(errorTitle(),
-                            link::readErrorText(ctx.conn.portName) + QStringLiteral("\n\r") +
-                                QStringLiteral("(возможно Маркиратор не включен или не подключен)"),
-                            platform::kError);
+        ctx.dialogs.message(
+            errorTitle(),
+            link::readErrorText(ctx.conn.portName) + QStringLiteral("\n\r") +
+                QCoreApplication::translate("PrinterRoutines",
+                                            "(возможно Маркиратор не включен или не подключен)"),
+            platform::kError);
         return;
     }
     ctx.shell.setLinkIcon(LinkIcon::Ok);
@@ -68,8 +72,9 @@ void showVersion(Context& ctx) {
         ctx.conn.printerModel = model;
         ctx.shell.notify();
     } else {
-        text += QStringLiteral("\n\rОтвет Маркиратора не распознан: модель остаётся ") +
-                ctx.conn.printerModel + QStringLiteral(".");
+        text += QCoreApplication::translate(
+                    "PrinterRoutines", "\n\rОтвет Маркиратора не распознан: модель остаётся %1.")
+                    .arg(ctx.conn.printerModel);
     }
     showReport(ctx, text);
 }

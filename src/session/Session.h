@@ -7,11 +7,14 @@
 #include "platform/Clock.h"
 #include "platform/DeviceList.h"
 #include "platform/Dialogs.h"
+#include "platform/Language.h"
 #include "platform/SerialPort.h"
 #include "session/Context.h"
 #include "session/ShellState.h"
 
 #include <QString>
+
+#include <functional>
 
 namespace nimbrel::session {
 
@@ -39,6 +42,8 @@ struct Session {
     link::ExchangeRunner exchangeRunner;
     Progress* progress = nullptr;
     RememberedPort rememberedPort;
+    // Set by the window: the language chosen in the help menu, kept for the next start.
+    std::function<void(platform::Language)> saveLanguage;
 
     session::Context context() {
         return {port, clock, dialogs, conn, shell, exchangeRunner, progress, &rememberedPort};

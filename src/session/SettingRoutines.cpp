@@ -7,6 +7,8 @@
 #include "printer/LineCount.h"
 #include "session/Talk.h"
 
+#include <QCoreApplication>
+
 namespace nimbrel::session {
 
 namespace {
@@ -14,7 +16,7 @@ namespace {
 constexpr int kMaxDateOffset = 9999;
 
 QString clockTitle() {
-    return QStringLiteral("Установка Часов Маркиратора");
+    return QCoreApplication::translate("SettingRoutines", "Установка Часов Маркиратора");
 }
 
 // The set commands get no reply; a write that failed is told, as every other failed write.
@@ -76,7 +78,9 @@ void setPrinterClock(Context& ctx) {
         return;
     for (;;) {
         const QString typed = ctx.dialogs.questionDialog(
-            clockTitle(), QStringLiteral("Введите дату и время в формате\n\r     'ДДММГГ ЧЧММСС'"),
+            clockTitle(),
+            QCoreApplication::translate("SettingRoutines",
+                                        "Введите дату и время в формате\n\r     'ДДММГГ ЧЧММСС'"),
             printer::clockProposedText(ctx.clock.now()));
         if (typed.isEmpty())
             return;
@@ -86,8 +90,9 @@ void setPrinterClock(Context& ctx) {
             sendClock(ctx, date, time);
             return;
         }
-        if (!askAgain(ctx, QStringLiteral("НЕПРАВИЛЬНЫЙ ФОРМАТ ДАТЫ+ВРЕМЕНИ!\n\r") +
-                               QStringLiteral("Повторить ввод даты+времени?")))
+        if (!askAgain(ctx, QCoreApplication::translate("SettingRoutines",
+                                                       "НЕПРАВИЛЬНЫЙ ФОРМАТ ДАТЫ+ВРЕМЕНИ!\n\r"
+                                                       "Повторить ввод даты+времени?")))
             return;
     }
 }
@@ -95,20 +100,23 @@ void setPrinterClock(Context& ctx) {
 void setDateOffset(Context& ctx) {
     for (;;) {
         const QString typed = ctx.dialogs.requester(
-            QStringLiteral("Установка Смещения Даты (ПостДата)"),
-            QStringLiteral("Введите смещение даты в днях (0..9999)"), QString());
+            QCoreApplication::translate("SettingRoutines", "Установка Смещения Даты (ПостДата)"),
+            QCoreApplication::translate("SettingRoutines",
+                                        "Введите смещение даты в днях (0..9999)"),
+            QString());
         const long long days = platform::parseWholeNumber(typed);
         if (days < 0 || days > kMaxDateOffset) {
-            if (!askAgain(ctx, QStringLiteral("НЕПРАВИЛЬНЫЙ ФОРМАТ СМЕЩЕНИЯ ДАТЫ!\n\r") +
-                                   QStringLiteral("Повторить ввод?")))
+            if (!askAgain(ctx, QCoreApplication::translate("SettingRoutines",
+                                                           "НЕПРАВИЛЬНЫЙ ФОРМАТ СМЕЩЕНИЯ ДАТЫ!\n\r"
+                                                           "Повторить ввод?")))
                 return;
             continue;
         }
         const QString postDate =
             printer::postDateText(ctx.clock.now().date(), static_cast<int>(days));
-        const int answer = ctx.dialogs.message(QStringLiteral("СМЕЩЕНИЕ ДАТЫ"),
-                                               printer::postDateQuestionText(postDate),
-                                               platform::kQuestionYesNoCancel);
+        const int answer = ctx.dialogs.message(
+            QCoreApplication::translate("SettingRoutines", "СМЕЩЕНИЕ ДАТЫ"),
+            printer::postDateQuestionText(postDate), platform::kQuestionYesNoCancel);
         if (answer == platform::kNo)
             continue;
         if (answer != platform::kYes)
@@ -145,8 +153,9 @@ void setLineCount(Context& ctx) {
             showLineCountCheck(ctx, check, reported);
             return;
         }
-        if (!askAgain(ctx, QStringLiteral("НЕРЕАЛЬНОЕ ЧИСЛО СТРОК!\n\r") +
-                               QStringLiteral("Повторить ввод?")))
+        if (!askAgain(ctx,
+                      QCoreApplication::translate("SettingRoutines", "НЕРЕАЛЬНОЕ ЧИСЛО СТРОК!\n\r"
+                                                                     "Повторить ввод?")))
             return;
     }
 }

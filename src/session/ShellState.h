@@ -38,16 +38,31 @@ struct ShellState {
     LinkIcon graphicsLinkIcon = LinkIcon::Idle;
     QString portText = QStringLiteral("COM?");
 
-    QString markStatus = QStringLiteral("Марка: ...");
+    // The status texts in words are shown through showMarkStatus and the like, which keep the
+    // way each was made: a change of language makes them again (retranslate).
+    QString markStatus;
     QString pcDateTime;
-    QString pictureStatus = QStringLiteral("Рисунок: ...");
+    QString pictureStatus;
     QString cursorStatus = QStringLiteral("XY=0:0");
-    QString sizeStatus = QStringLiteral("Размер XY: 64x24");
+    QString sizeStatus;
 
     int xpLayoutFlag = 0;
     bool talking = false;
 
     std::function<void()> changed;
+
+    ShellState();
+
+    // What the status fields say before a mark, a picture or a size has been shown.
+    static QString noMarkStatus();
+    static QString noPictureStatus();
+
+    // Sets the field to what `make` says now, and keeps `make` for a change of language.
+    void showMarkStatus(std::function<QString()> make);
+    void showPictureStatus(std::function<QString()> make);
+    void showSizeStatus(std::function<QString()> make);
+    // Makes the status texts again in the language now in use.
+    void retranslate();
 
     void notify() const {
         if (changed)
@@ -70,6 +85,11 @@ struct ShellState {
     // Both link fields at once, as nearly every exchange does.
     void setLinkIcon(LinkIcon icon);
     void setPortText(const QString& text);
+
+private:
+    std::function<QString()> m_makeMarkStatus;
+    std::function<QString()> m_makePictureStatus;
+    std::function<QString()> m_makeSizeStatus;
 };
 
 } // namespace nimbrel::session

@@ -5,6 +5,7 @@
 #include "logos/LogoSplit.h"
 #include "session/Talk.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace nimbrel::session {
@@ -17,10 +18,11 @@ namespace {
 bool reportFailedWrites(LogoContext& ctx, const QStringList& failed) {
     if (failed.isEmpty())
         return true;
-    ctx.link.dialogs.message(errorTitle(),
-                             QStringLiteral("Файл записать невозможно:\n\r") +
-                                 failed.join(QStringLiteral("\n\r")),
-                             platform::kError);
+    ctx.link.dialogs.message(
+        errorTitle(),
+        QCoreApplication::translate("SplitRoutines", "Файл записать невозможно:\n\r%1")
+            .arg(failed.join(QStringLiteral("\n\r"))),
+        platform::kError);
     return false;
 }
 
@@ -54,16 +56,16 @@ int wideLogoCheck(LogoContext& ctx) {
     if (!reportFailedWrites(ctx, failed))
         return -1;
 
-    const int answer =
-        ctx.link.dialogs.message(QStringLiteral("Преобразование завершено"),
-                                 wideCheckQuestion(chosen, parts), platform::kQuestion);
+    const int answer = ctx.link.dialogs.message(
+        QCoreApplication::translate("SplitRoutines", "Преобразование завершено"),
+        wideCheckQuestion(chosen, parts), platform::kQuestion);
     if (answer != platform::kYes)
         return parts;
     logo.file.chosen = widePartFileName(chosen, 1);
     showPicture(logo, images[0]);
     show(ctx);
-    ctx.link.shell.pictureStatus = openedFileStatus(logo.file.chosen);
-    ctx.link.shell.sizeStatus = sizeStatus(logo);
+    showOpenedFile(ctx, logo.file.chosen);
+    showSize(ctx);
     return parts;
 }
 
@@ -81,11 +83,13 @@ bool multiPartConversion(LogoContext& ctx, const QString& chosen, int parts, boo
         return false;
 
     auto& dialogs = ctx.link.dialogs;
-    const QString title = QStringLiteral("Преобразование файла завершено");
+    const QString title =
+        QCoreApplication::translate("SplitRoutines", "Преобразование файла завершено");
     if (!offerOpenFirst) {
         dialogs.message(title,
-                        QStringLiteral(" Создано %1 файлов:\n\r").arg(parts) +
-                            written.join(QStringLiteral("\n\r")),
+                        QCoreApplication::translate("SplitRoutines", " Создано %1 файлов:\n\r%2")
+                            .arg(parts)
+                            .arg(written.join(QStringLiteral("\n\r"))),
                         platform::kInformation);
         return true;
     }

@@ -1,9 +1,11 @@
 #include "session/Talk.h"
 
+#include <QCoreApplication>
+
 namespace nimbrel::session {
 
 QString errorTitle() {
-    return QStringLiteral("ОШИБКА");
+    return QCoreApplication::translate("Talk", "ОШИБКА");
 }
 
 void reportReadError(Context& ctx) {

@@ -69,9 +69,10 @@ TEST_F(MainWindowTest, MenuBarTitlesAndEntries) {
                            "Записать Фрагмент в Текущую Марку", "-", "ЧТЕНИЕ ТЕКУЩЕЙ МАРКИ",
                            "ЧТЕНИЕ МАРКИ #00..85", "-", "ЗАПИСАТЬ МАРКУ В МАРКИРАТОР...", "-",
                            "Проверка Области Текстовых Марок"}));
-    EXPECT_EQ(menuTexts(window->topMenu(session::kTopHelp)),
-              (QStringList{"Сведения о Программе", "-", "Подключение Компьютера к Маркиратору",
-                           "Быстрые команды", "Используемые Форматы Графики"}));
+    EXPECT_EQ(
+        menuTexts(window->topMenu(session::kTopHelp)),
+        (QStringList{"Сведения о Программе", "-", "Подключение Компьютера к Маркиратору",
+                     "Быстрые команды", "Используемые Форматы Графики", "-", "Язык / Language"}));
     EXPECT_EQ(window->action(2)->text(), QStringLiteral("ОТКРЫТЬ COM-ПОРТ\t(Ctrl+C)"));
     EXPECT_EQ(window->action(55)->text(), QStringLiteral("ИНФО: УСТАВКИ СИСТЕМЫ ПЕЧАТИ\t(Ctrl+U)"));
     EXPECT_EQ(window->action(51)->text(), QStringLiteral("Установка Смешения Даты (дней)"));

@@ -2,10 +2,16 @@
 #include "app/ExchangeWorker.h"
 #include "app/ProgressBox.h"
 
+#include "platform/Language.h"
+#include "printer/LineCount.h"
+
+#include <QCoreApplication>
 #include <QFontInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 using namespace nimbrel::app;
 using namespace nimbrel::app::dialogtest;
@@ -25,53 +31,77 @@ enum class Box { Message, Requester, Question, Input, Progress };
 
 struct Title {
     Box box;
-    const char* title;
-    int seenNeeded = 0; // what that window manager was seen to need, where measured
+    const char* context = nullptr; // where the program translates it
+    const char* source = nullptr;
+    const char* arg = nullptr;   // for the %1 in it
+    int seenNeeded = 0;          // what that window manager was seen to need, where measured
+    QString (*made)() = nullptr; // a title another layer makes, instead of context and source
 };
 
 // Every title the program shows, in the box it shows it in.
 const Title kTitles[] = {
-    {Box::Message, "ОШИБКА"},
-    {Box::Message, "СООБЩЕНИЕ СИСТЕМЫ"},
-    {Box::Message, "ЗАВЕРШЕНИЕ РАБОТЫ", 256},
-    {Box::Message, "Информация Системы Печати", 304},
-    {Box::Message, "Изменение Печатной Марки"},
-    {Box::Message, "Информация"},
-    {Box::Message, "Information"},
-    {Box::Message, "ПРЕДУПРЕЖДЕНИЕ"},
-    {Box::Message, "МАРКА #85"},
-    {Box::Message, "ПРОСМОТР БИТ-КАРТЫ МАРКИ "},
-    {Box::Message, "ПУСТОЙ ЛОГОТИП"},
-    {Box::Message, "Параметры Марки"},
-    {Box::Message, "Преобразование завершено"},
-    {Box::Message, "Преобразование файла завершено"},
-    {Box::Message, "СМЕЩЕНИЕ ДАТЫ"},
-    {Box::Message, "Установка Часов Маркиратора"},
-    {Box::Message, "RECEIVE PRINTER LOGO"},
-    {Box::Message, "Load LOGO from Inkovar"},
-    {Box::Message, "Logo#255 Data Error"},
-    {Box::Message, "Запись Логотипа в Маркиратор"},
-    {Box::Message, "Удаление Логотипа Маркиратора"},
-    {Box::Message, "Программа 'Nimbrel 5.0'"},
-    {Box::Message, "ПОДКЛЮЧЕНИЕ ПК К МАРКИРАТОРУ"},
-    {Box::Message, "Форматы Графических Файлов для Маркиратора"},
-    {Box::Message, "КОМАНДЫ БЫСТРОГО ДОСТУПА"},
-    {Box::Message, "Резервная Копия Маркиратора"},
-    {Box::Message, "Восстановление Маркиратора"},
-    {Box::Requester, "Установка Смещения Даты (ПостДата)"},
-    {Box::Requester, "Чтение Фрагмента Марки"},
-    {Box::Requester, "Read Printer LOGO#"},
-    {Box::Requester, "Запись Логотипа в Маркиратор"},
-    {Box::Requester, "Удаление Логотипа Маркиратора"},
-    {Box::Requester, "Чтение Текстовой Марки из Маркиратора"},
-    {Box::Requester, "ЗАПИСЬ В МАРКИРАТОР"},
-    {Box::Requester, "СОЗДАНИЕ НОВОГО ЛОГОТИПА"},
-    {Box::Question, "Установка Часов Маркиратора"},
-    {Box::Question, "НАСТРОЙКА МАРКИРАТОРА  T260"},
-    {Box::Question, "Изменение Размеров Логотипа"},
-    {Box::Input, "Открыть СОМ-порт"},
-    {Box::Progress, "Резервная Копия Маркиратора"},
-    {Box::Progress, "Восстановление Маркиратора"},
+    {Box::Message, "Talk", "ОШИБКА"},
+    {Box::Message, "PortRoutines", "СООБЩЕНИЕ СИСТЕМЫ"},
+    {.box = Box::Message,
+     .context = "Dispatcher",
+     .source = "ЗАВЕРШЕНИЕ РАБОТЫ",
+     .seenNeeded = 256},
+    {.box = Box::Message,
+     .context = "PrinterRoutines",
+     .source = "Информация Системы Печати",
+     .seenNeeded = 304},
+    {Box::Message, "FragmentRoutines", "Изменение Печатной Марки"},
+    {Box::Message, "LogoFileRoutines", "Информация"},
+    {Box::Message, "LogoEditorRoutines", "Information"},
+    {Box::Message, "MarkFileRoutines", "ПРЕДУПРЕЖДЕНИЕ"},
+    {Box::Message, "MarkTransferRoutines", "МАРКА #%1", "85"},
+    {Box::Message, "LogoTransferRoutines", "ПРОСМОТР БИТ-КАРТЫ МАРКИ "},
+    {Box::Message, "LogoFileRoutines", "ПУСТОЙ ЛОГОТИП"},
+    {Box::Message, "LogoEditorRoutines", "Параметры Марки"},
+    {Box::Message, "SplitRoutines", "Преобразование завершено"},
+    {Box::Message, "SplitRoutines", "Преобразование файла завершено"},
+    {Box::Message, "SettingRoutines", "СМЕЩЕНИЕ ДАТЫ"},
+    {Box::Message, "SettingRoutines", "Установка Часов Маркиратора"},
+    {Box::Message, "LogoTransferRoutines", "RECEIVE PRINTER LOGO"},
+    {Box::Message, "LogoTransferRoutines", "Load LOGO from Inkovar"},
+    {Box::Message, "LogoTransferRoutines", "Logo#%1 Data Error", "255"},
+    {Box::Message, "LogoTransferRoutines", "Запись Логотипа в Маркиратор"},
+    {Box::Message, "LogoTransferRoutines", "Удаление Логотипа Маркиратора"},
+    {Box::Message, "HelpTexts", "Программа 'Nimbrel 5.0'"},
+    {Box::Message, "HelpTexts", "ПОДКЛЮЧЕНИЕ ПК К МАРКИРАТОРУ"},
+    {Box::Message, "HelpTexts", "Форматы Графических Файлов для Маркиратора"},
+    {Box::Message, "HelpTexts", "КОМАНДЫ БЫСТРОГО ДОСТУПА"},
+    {Box::Message, "BackupRoutines", "Резервная Копия Маркиратора"},
+    {Box::Message, "BackupRoutines", "Восстановление Маркиратора"},
+    {Box::Requester, "SettingRoutines", "Установка Смещения Даты (ПостДата)"},
+    {Box::Requester, "FragmentRoutines", "Чтение Фрагмента Марки"},
+    {Box::Requester, "LogoTransferRoutines", "Read Printer LOGO#"},
+    {Box::Requester, "LogoTransferRoutines", "Запись Логотипа в Маркиратор"},
+    {Box::Requester, "LogoTransferRoutines", "Удаление Логотипа Маркиратора"},
+    {Box::Requester, "MarkTransferRoutines", "Чтение Текстовой Марки из Маркиратора"},
+    {Box::Requester, "MarkTransferRoutines", "ЗАПИСЬ В МАРКИРАТОР"},
+    {Box::Requester, "LogoEditorRoutines", "СОЗДАНИЕ НОВОГО ЛОГОТИПА"},
+    {Box::Question, "SettingRoutines", "Установка Часов Маркиратора"},
+    {.box = Box::Question,
+     .made = [] { return nimbrel::printer::lineCountTitle(QStringLiteral("T260")); }},
+    {Box::Question, "LogoEditorRoutines", "Изменение Размеров Логотипа"},
+    {Box::Input, "PortRoutines", "Открыть СОМ-порт"},
+    {Box::Progress, "BackupRoutines", "Резервная Копия Маркиратора"},
+    {Box::Progress, "BackupRoutines", "Восстановление Маркиратора"},
+};
+
+QString shown(const Title& row) {
+    if (row.made)
+        return row.made();
+    const QString title = QCoreApplication::translate(row.context, row.source);
+    return row.arg ? title.arg(u(row.arg)) : title;
+}
+
+// The titles in Russian, then in English; Russian again afterwards, whatever happened.
+struct BothLanguages {
+    ~BothLanguages() { nimbrel::platform::useLanguage(nimbrel::platform::Language::Russian); }
+    std::vector<nimbrel::platform::Language> all{nimbrel::platform::Language::Russian,
+                                                 nimbrel::platform::Language::English};
 };
 
 TEST(Titles, EveryTitleReadsWholeUnderACommonWindowManager) {
@@ -82,37 +112,48 @@ TEST(Titles, EveryTitleReadsWholeUnderACommonWindowManager) {
     ExchangeWorker worker;
     ProgressBox progress(worker, nullptr);
     dialogs.questionSound = [] {};
-    for (const Title& row : kTitles) {
-        const QString title = u(row.title);
-        int width = 0;
-        // The progress box is shown, not run: it waits for no answer.
-        std::optional<OnNextModal> driver;
-        if (row.box != Box::Progress)
-            driver.emplace([&width](QDialog* d) {
-                width = d->width();
-                d->done(0);
-            });
-        switch (row.box) {
-        case Box::Message:
-            dialogs.message(title, u("Текст"), 4);
-            break;
-        case Box::Requester:
-            dialogs.requester(title, u("Введите Номер:"), "0");
-            break;
-        case Box::Question:
-            dialogs.questionDialog(title, u("Введите:"), "0");
-            break;
-        case Box::Input:
-            dialogs.inputDialog(title, "COM3:\t9600,n,8,1\t\tx\n", u("Номер"), "1");
-            break;
-        case Box::Progress:
-            progress.begin(title, 86);
-            progress.next(23, u("Марка #23 из 86"));
-            width = progress.dialog()->width();
-            progress.end();
-            break;
+    BothLanguages languages;
+    for (const auto language : languages.all) {
+        ASSERT_TRUE(nimbrel::platform::useLanguage(language));
+        const bool russian = language == nimbrel::platform::Language::Russian;
+        for (const Title& row : kTitles) {
+            const QString title = shown(row);
+            // A row in the wrong context would measure the Russian title twice.
+            if (!russian && !row.made) {
+                EXPECT_FALSE(title.contains(QRegularExpression(QStringLiteral("[А-Яа-я]"))))
+                    << row.source;
+            }
+            int width = 0;
+            // The progress box is shown, not run: it waits for no answer.
+            std::optional<OnNextModal> driver;
+            if (row.box != Box::Progress)
+                driver.emplace([&width](QDialog* d) {
+                    width = d->width();
+                    d->done(0);
+                });
+            switch (row.box) {
+            case Box::Message:
+                dialogs.message(title, u("Текст"), 4);
+                break;
+            case Box::Requester:
+                dialogs.requester(title, u("Введите Номер:"), "0");
+                break;
+            case Box::Question:
+                dialogs.questionDialog(title, u("Введите:"), "0");
+                break;
+            case Box::Input:
+                dialogs.inputDialog(title, "COM3:\t9600,n,8,1\t\tx\n", u("Номер"), "1");
+                break;
+            case Box::Progress:
+                progress.begin(title, 86);
+                progress.next(23, u("Марка #23 из 86"));
+                width = progress.dialog()->width();
+                progress.end();
+                break;
+            }
+            EXPECT_GE(width, std::max(neededWidth(title), russian ? row.seenNeeded : 0))
+                << title.toStdString();
         }
-        EXPECT_GE(width, std::max(neededWidth(title), row.seenNeeded)) << row.title;
     }
 }
 

@@ -149,6 +149,10 @@ TEST(CommandTable, MenuBarIsMadeFromTheRowsInOrder) {
   41 Подключение Компьютера к Маркиратору
   43 Быстрые команды
   42 Используемые Форматы Графики
+  --
+  Язык / Language >
+    120 Русский
+    121 English
 )"));
 }
 
