@@ -213,6 +213,25 @@
     </message>
 </context>
 <context>
+    <name>DeviceList</name>
+    <message>
+        <source>%1 — не папка</source>
+        <translation>%1 is not a folder</translation>
+    </message>
+    <message>
+        <source>%1 принадлежит другому пользователю</source>
+        <translation>%1 belongs to another user</translation>
+    </message>
+    <message>
+        <source>в %1 могут писать другие пользователи</source>
+        <translation>other users may write to %1</translation>
+    </message>
+    <message>
+        <source>Папка виртуальных портов не используется: %1.</source>
+        <translation>The virtual port folder is not used: %1.</translation>
+    </message>
+</context>
+<context>
     <name>LogoFileLoad</name>
     <message>
         <source>Файл типа &apos;%1&apos; открыть невозможно: нужен BIN, PBM, BMP или картинка.</source>
@@ -266,6 +285,75 @@
     <message>
         <source>Фрагмент # %1: текст длиннее 44 символов. Марка не записана.</source>
         <translation>Fragment # %1: text longer than 44 characters. Mark not written.</translation>
+    </message>
+</context>
+<context>
+    <name>PortControl</name>
+    <message>
+        <source>COM-ПОРТ %1 (%2)</source>
+        <translation>SERIAL PORT %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 НЕ ОБНАРУЖЕН:
+<byte value="xd"/>устройство отсутствует или отключено.
+<byte value="xd"/>Выберите другой порт.</source>
+        <translation>%1 NOT FOUND:
+<byte value="xd"/>the device is missing or disconnected.
+<byte value="xd"/>Choose another port.</translation>
+    </message>
+    <message>
+        <source>порт открыт программой %1 (PID %2).
+<byte value="xd"/></source>
+        <translation>the port is open in the program %1 (PID %2).
+<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>порт открыт другой программой.
+<byte value="xd"/></source>
+        <translation>the port is open in another program.
+<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>%1 ЗАНЯТ:
+<byte value="xd"/>%2Закройте её или выберите другой порт.</source>
+        <translation>%1 BUSY:
+<byte value="xd"/>%2Close that program or choose another port.</translation>
+    </message>
+    <message>
+        <source>%1 НЕДОСТУПЕН:
+<byte value="xd"/>нет прав на открытие устройства.
+<byte value="xd"/></source>
+        <translation>%1 NOT ACCESSIBLE:
+<byte value="xd"/>no permission to open the device.
+<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Владелец %1:%2, права %3 (%4):
+<byte value="xd"/>группа устройства не может читать и писать в него.
+<byte value="xd"/>Доступ должен дать администратор или правило udev.</source>
+        <translation>Owner %1:%2, mode %3 (%4):
+<byte value="xd"/>the device&apos;s group cannot read and write it.
+<byte value="xd"/>Access must be given by the administrator or a udev rule.</translation>
+    </message>
+    <message>
+        <source>Добавьте пользователя в группу &apos;%1&apos;
+<byte value="xd"/>(sudo usermod -aG %1 $USER) и войдите в систему заново.</source>
+        <translation>Add the user to the group &apos;%1&apos;
+<byte value="xd"/>(sudo usermod -aG %1 $USER) and log in again.</translation>
+    </message>
+    <message>
+        <source>%1 НЕ ОТКРЫТ:
+<byte value="xd"/>%2</source>
+        <translation>%1 NOT OPENED:
+<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Ошибка при чтении данных из Маркиратора (%1)!</source>
+        <translation>Error reading data from the printer (%1)!</translation>
+    </message>
+    <message>
+        <source>Ошибка записи данных в порт %1!</source>
+        <translation>Error writing data to port %1!</translation>
     </message>
 </context>
 <context>
