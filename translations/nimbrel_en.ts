@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
+    <name>AreaReports</name>
+    <message>
+        <source>ЗАПОЛНЕНИЕ ОБЛАСТИ ТЕКСТОВЫХ МАРОК:<byte value="xd"/>
+
+</source>
+        <translation>TEXT MARK AREA OCCUPANCY:<byte value="xd"/>
+
+</translation>
+    </message>
+    <message>
+        <source>ЗАПОЛНЕНИЕ ГРАФИЧЕСКОЙ ОБЛАСТИ МАРКИРАТОРА:<byte value="xd"/>
+
+</source>
+        <translation>PRINTER GRAPHICS AREA OCCUPANCY:<byte value="xd"/>
+
+</translation>
+    </message>
+</context>
+<context>
     <name>Backup</name>
     <message>
         <source>Папку %1 создать невозможно: копия не сохранена.</source>
@@ -202,6 +221,21 @@
     </message>
 </context>
 <context>
+    <name>ClockCommands</name>
+    <message>
+        <source>Установить время по Компьютеру?
+<byte value="xd"/>Дата:  %1	Время:  %2</source>
+        <translation>Set the time from the computer?
+<byte value="xd"/>Date:  %1	Time:  %2</translation>
+    </message>
+    <message>
+        <source>УСТАНОВИТЬ ПОСТ-ДАТУ:  %1 ?
+<byte value="xd"/>(&apos;нет&apos;- повторить ввод, &apos;выход&apos;- отмена)</source>
+        <translation>SET POST-DATE:  %1 ?
+<byte value="xd"/>(&apos;No&apos; - enter again, &apos;Cancel&apos; - quit)</translation>
+    </message>
+</context>
+<context>
     <name>CommandTable</name>
     <message>
         <source>Резервная Копия Маркиратора...</source>
@@ -210,6 +244,17 @@
     <message>
         <source>Восстановить Маркиратор из Копии...</source>
         <translation>Restore Printer from Backup...</translation>
+    </message>
+</context>
+<context>
+    <name>Counters</name>
+    <message>
+        <source>  Маркиратор отработал %1 часов. </source>
+        <translation>  The printer has worked %1 hours. </translation>
+    </message>
+    <message>
+        <source>  Маркиратор отпечатал %1 марок. </source>
+        <translation>  The printer has printed %1 marks. </translation>
     </message>
 </context>
 <context>
@@ -229,6 +274,25 @@
     <message>
         <source>Папка виртуальных портов не используется: %1.</source>
         <translation>The virtual port folder is not used: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>LineCount</name>
+    <message>
+        <source>НАСТРОЙКА МАРКИРАТОРА  %1</source>
+        <translation>PRINTER SETUP  %1</translation>
+    </message>
+    <message>
+        <source>Введите Число Строк Печати (1..%1)</source>
+        <translation>Enter the Number of Print Lines (1..%1)</translation>
+    </message>
+    <message>
+        <source>Число строк печати не установлено: Маркиратор сообщает %1.</source>
+        <translation>The number of print lines is not set: the printer reports %1.</translation>
+    </message>
+    <message>
+        <source>Число строк печати отправлено, но проверить его не удалось: Маркиратор не ответил на чтение.</source>
+        <translation>The number of print lines was sent, but could not be checked: the printer did not answer the read.</translation>
     </message>
 </context>
 <context>
@@ -357,6 +421,57 @@
     </message>
 </context>
 <context>
+    <name>PrintModeReport</name>
+    <message>
+        <source>Коррекция вертикальных линий	</source>
+        <translation>Vertical line correction		</translation>
+    </message>
+    <message>
+        <source>Реверс печати			</source>
+        <translation>Reverse print			</translation>
+    </message>
+    <message>
+        <source>Вертикальный переворот		</source>
+        <translation>Flip vertically			</translation>
+    </message>
+    <message>
+        <source>Автоповтор Печати Марки		</source>
+        <translation>Mark print auto-repeat		</translation>
+    </message>
+    <message>
+        <source>Синхронизация от ТахоДатчика	</source>
+        <translation>Tachometer synchronization		</translation>
+    </message>
+    <message>
+        <source>Задержка от ТахоДатчика		</source>
+        <translation>Tachometer delay			</translation>
+    </message>
+    <message>
+        <source>АвтоУстановка Порога Теста		</source>
+        <translation>Automatic test threshold		</translation>
+    </message>
+    <message>
+        <source>Автоматическое Фазирование		</source>
+        <translation>Automatic phasing			</translation>
+    </message>
+    <message>
+        <source>ТЕКУЩИЕ УСТАВКИ РЕЖИМА ПЕЧАТИ:<byte value="xd"/>
+
+</source>
+        <translation>CURRENT PRINT MODE SETTINGS:<byte value="xd"/>
+
+</translation>
+    </message>
+    <message>
+        <source>ДА</source>
+        <translation>YES</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>no</translation>
+    </message>
+</context>
+<context>
     <name>Restore</name>
     <message>
         <source>номер марки вне 0..85</source>
@@ -388,6 +503,205 @@
     </message>
 </context>
 <context>
+    <name>SettingsReport</name>
+    <message>
+        <source> кГц  </source>
+        <translation> kHz  </translation>
+    </message>
+    <message>
+        <source>??? кГц</source>
+        <translation>??? kHz</translation>
+    </message>
+    <message>
+        <source> кГц</source>
+        <translation> kHz</translation>
+    </message>
+    <message>
+        <source>быстрая (Y=%1)</source>
+        <translation>fast (Y=%1)</translation>
+    </message>
+    <message>
+        <source>обычная (Y=8..32)</source>
+        <translation>normal (Y=8..32)</translation>
+    </message>
+    <message>
+        <source>обычная (Y=8/16)</source>
+        <translation>normal (Y=8/16)</translation>
+    </message>
+    <message>
+        <source> (выключен)
+<byte value="xd"/></source>
+        <translation> (off)
+<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source> (включен)
+<byte value="xd"/></source>
+        <translation> (on)
+<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>УСТАВКИ СИСТЕМЫ ПЕЧАТИ  ( %1 ) :<byte value="xd"/>
+
+</source>
+        <translation>PRINT SYSTEM SETTINGS  ( %1 ) :<byte value="xd"/>
+
+</translation>
+    </message>
+    <message>
+        <source> (авто)</source>
+        <translation> (auto)</translation>
+    </message>
+    <message>
+        <source> мсек
+<byte value="xd"/></source>
+        <translation> ms
+<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Интервал Автопечати по времени, мс	</source>
+        <translation>Autoprint interval by time, ms		</translation>
+    </message>
+    <message>
+        <source>Коррекция заряда рабочих капель	</source>
+        <translation>Charge correction, print drops		</translation>
+    </message>
+    <message>
+        <source>Задержка старта печати, мс		</source>
+        <translation>Print start delay, ms			</translation>
+    </message>
+    <message>
+        <source>Задержка старта печати, импульсов	</source>
+        <translation>Print start delay, pulses		</translation>
+    </message>
+    <message>
+        <source>Частота каплеобразования		</source>
+        <translation>Drop frequency			</translation>
+    </message>
+    <message>
+        <source>Уставки групповой печати:
+<byte value="xd"/></source>
+        <translation>Group print settings:
+<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>		режим печати	</source>
+        <translation>		mode		</translation>
+    </message>
+    <message>
+        <source>		число марок	</source>
+        <translation>		number of marks	</translation>
+    </message>
+    <message>
+        <source>		задержка старта	</source>
+        <translation>		delay before start	</translation>
+    </message>
+    <message>
+        <source>		интервал марок	</source>
+        <translation>		mark interval	</translation>
+    </message>
+    <message>
+        <source>Вертикальный размер Марки:		</source>
+        <translation>Mark height:			</translation>
+    </message>
+    <message>
+        <source>Замедление скорости печати (грубо)	</source>
+        <translation>Print speed slowdown, coarse		</translation>
+    </message>
+    <message>
+        <source>&apos;Бегущей номер&apos; (направление)	</source>
+        <translation>&apos;Running number&apos; (direction)		</translation>
+    </message>
+    <message>
+        <source>Заряд тестовых капель		</source>
+        <translation>Test drop charge			</translation>
+    </message>
+    <message>
+        <source>Число защитных капель		</source>
+        <translation>Number of guard drops		</translation>
+    </message>
+    <message>
+        <source>Число строк печати (х8, точек)	</source>
+        <translation>Print lines (x8, dots)			</translation>
+    </message>
+    <message>
+        <source>Порог тестирования фазы заряда	</source>
+        <translation>Charge phase test threshold		</translation>
+    </message>
+    <message>
+        <source>Напряжение Генератора Капель:	</source>
+        <translation>Drop generator voltage:		</translation>
+    </message>
+    <message>
+        <source>Замедление скорости печати (точно)	</source>
+        <translation>Print speed slowdown, fine		</translation>
+    </message>
+    <message>
+        <source>Уменьшение Y-шага между каплями	</source>
+        <translation>Smaller Y step between drops		</translation>
+    </message>
+    <message>
+        <source>Порог видимости Марки:		</source>
+        <translation>Mark visibility threshold:		</translation>
+    </message>
+    <message>
+        <source>Частота ВВ-преобразователя		</source>
+        <translation>HV converter frequency		</translation>
+    </message>
+    <message>
+        <source>Раздвижка строк 1-2		</source>
+        <translation>Line spacing 1-2			</translation>
+    </message>
+    <message>
+        <source>Раздвижка строк 2-3		</source>
+        <translation>Line spacing 2-3			</translation>
+    </message>
+    <message>
+        <source>Раздвижка строк 3-4		</source>
+        <translation>Line spacing 3-4			</translation>
+    </message>
+    <message>
+        <source>Смещение Даты, дней		</source>
+        <translation>Date offset, days			</translation>
+    </message>
+    <message>
+        <source>Номер печатной марки		</source>
+        <translation>Mark being printed			</translation>
+    </message>
+    <message>
+        <source>Режим скорости печати (опция*)	</source>
+        <translation>Print speed mode (option*)		</translation>
+    </message>
+    <message>
+        <source>Интервал Автопечати, импульсов	</source>
+        <translation>Autoprint interval, pulses		</translation>
+    </message>
+    <message>
+        <source>Вертикальный размер Марки		</source>
+        <translation>Mark height			</translation>
+    </message>
+    <message>
+        <source>Интервал Автопечати (тахоимпульсы)	</source>
+        <translation>Autoprint interval (tachometer)		</translation>
+    </message>
+    <message>
+        <source>&apos;Бегущей номер&apos; (направление, шаг)	</source>
+        <translation>&apos;Running number&apos; (direction, step)	</translation>
+    </message>
+    <message>
+        <source>Коррекция заряда пустых капель	</source>
+        <translation>Blank drop charge correction		</translation>
+    </message>
+    <message>
+        <source>Напряжение Генератора Капель	</source>
+        <translation>Drop generator voltage		</translation>
+    </message>
+    <message>
+        <source>Порог видимости Марки		</source>
+        <translation>Mark visibility threshold		</translation>
+    </message>
+</context>
+<context>
     <name>Slots</name>
     <message>
         <source>марка #%1</source>
@@ -396,6 +710,15 @@
     <message>
         <source>логотип #%1</source>
         <translation>logo #%1</translation>
+    </message>
+</context>
+<context>
+    <name>Version</name>
+    <message>
+        <source>Версия Программы Системы Печати:
+<byte value="xd"/>&apos;%1&apos;</source>
+        <translation>Print System Software Version:
+<byte value="xd"/>&apos;%1&apos;</translation>
     </message>
 </context>
 </TS>
