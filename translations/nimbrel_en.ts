@@ -277,6 +277,141 @@
     </message>
 </context>
 <context>
+    <name>Ean13</name>
+    <message>
+        <source>EAN-13: введено цифр %1 из 12</source>
+        <translation>EAN-13: %1 of 12 digits entered</translation>
+    </message>
+    <message>
+        <source>Контрольная цифра: %1 (Enter добавит её)</source>
+        <translation>Check digit: %1 (Enter adds it)</translation>
+    </message>
+    <message>
+        <source>Контрольная цифра %1 верна</source>
+        <translation>Check digit %1 is correct</translation>
+    </message>
+    <message>
+        <source>Неверная контрольная цифра: %1, должна быть %2</source>
+        <translation>Wrong check digit: %1, should be %2</translation>
+    </message>
+    <message>
+        <source>EAN-13: не более 13 цифр (введено %1)</source>
+        <translation>EAN-13: at most 13 digits (%1 entered)</translation>
+    </message>
+    <message>
+        <source>EAN-13: допускаются только цифры</source>
+        <translation>EAN-13: only digits are allowed</translation>
+    </message>
+    <message>
+        <source>Знаки «%1» не приняты: штрихкод EAN-13 состоит только из цифр</source>
+        <translation>Characters “%1” refused: an EAN-13 barcode has digits only</translation>
+    </message>
+</context>
+<context>
+    <name>FragmentReport</name>
+    <message>
+        <source>Функция: ШтрихКод EAN13
+<byte value="xd"/></source>
+        <translation>Type:    EAN13 BARCODE
+<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Функция: ТЕКСТ
+<byte value="xd"/></source>
+        <translation>Type:    TEXT
+<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Функция: БЕГУЩИЙ НОМЕР
+<byte value="xd"/></source>
+        <translation>Type:    RUNNING NUMBER
+<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Функция: ДАТА+ВРЕМЯ
+<byte value="xd"/></source>
+        <translation>Type:    DATE+TIME
+<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Функция: ГРАФИКА
+<byte value="xd"/></source>
+        <translation>Type:    GRAPHICS
+<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Функция: ПОСТ-ДАТА
+<byte value="xd"/></source>
+        <translation>Type:    POST-DATE
+<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Функция: &lt;неизвестна&gt;
+<byte value="xd"/></source>
+        <translation>Type:    &lt;unknown&gt;
+<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>ФРАГМЕНТ #%1:<byte value="xd"/>
+
+</source>
+        <translation>FRAGMENT #%1:<byte value="xd"/>
+
+</translation>
+    </message>
+    <message>
+        <source>Шрифт:   %1
+<byte value="xd"/></source>
+        <translation>Font:    %1
+<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Текст:   &apos;%1&apos;.</source>
+        <translation>Text:    &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Текст:   &lt;нет&gt;</source>
+        <translation>Text:    &lt;none&gt;</translation>
+    </message>
+    <message>
+        <source>ИЗМЕНИТЬ ФРАГМЕНТ # %1 ?
+<byte value="xd"/>функция:	%2
+<byte value="xd"/>шрифт:	%3
+<byte value="xd"/>текст:	%4</source>
+        <translation>CHANGE FRAGMENT # %1 ?
+<byte value="xd"/>type:	%2
+<byte value="xd"/>font:	%3
+<byte value="xd"/>text:	%4</translation>
+    </message>
+</context>
+<context>
+    <name>FragmentTypes</name>
+    <message>
+        <source>Текст</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Номер</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Дата/Время</source>
+        <translation>Date/Time</translation>
+    </message>
+    <message>
+        <source>Графика</source>
+        <translation>Graphics</translation>
+    </message>
+    <message>
+        <source>ПостДата</source>
+        <translation>Post-Date</translation>
+    </message>
+    <message>
+        <source>ШтрихКод EAN</source>
+        <translation>EAN Barcode</translation>
+    </message>
+</context>
+<context>
     <name>LineCount</name>
     <message>
         <source>НАСТРОЙКА МАРКИРАТОРА  %1</source>
@@ -341,6 +476,13 @@
     </message>
 </context>
 <context>
+    <name>MarkFile</name>
+    <message>
+        <source>Марка: %1</source>
+        <translation>Mark: %1</translation>
+    </message>
+</context>
+<context>
     <name>MarkFileBlock</name>
     <message>
         <source>ЭТО НЕ ФАЙЛ МАРКИ или ОШИБКА В ДАННЫХ!</source>
@@ -349,6 +491,43 @@
     <message>
         <source>Фрагмент # %1: текст длиннее 44 символов. Марка не записана.</source>
         <translation>Fragment # %1: text longer than 44 characters. Mark not written.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkOperations</name>
+    <message>
+        <source>Марка #%1 записана, но проверить её не удалось: Маркиратор не ответил на чтение.</source>
+        <translation>Mark #%1 was written, but could not be checked: the printer did not answer the read.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkState</name>
+    <message>
+        <source>Шрифт#%1</source>
+        <translation>Font#%1</translation>
+    </message>
+</context>
+<context>
+    <name>MarkTable</name>
+    <message>
+        <source>Nфрг</source>
+        <translation>Frag</translation>
+    </message>
+    <message>
+        <source>Функция</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Шрифт</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>    Текст Фрагмента</source>
+        <translation>    Fragment Text</translation>
+    </message>
+    <message>
+        <source>своб</source>
+        <translation>free</translation>
     </message>
 </context>
 <context>
