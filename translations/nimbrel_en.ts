@@ -431,10 +431,116 @@
     </message>
 </context>
 <context>
+    <name>LogoBlock</name>
+    <message>
+        <source>Логотип %1x%2 слишком велик для записи в Маркиратор:
+<byte value="xd"/>блок данных %3 байт, допустимо не более 255.
+<byte value="xd"/>Уменьшите Логотип или разрежьте его на части.</source>
+        <translation>Logo %1x%2 is too large to write to the printer:
+<byte value="xd"/>its data block is %3 bytes, at most 255 are allowed.
+<byte value="xd"/>Make the logo smaller or cut it into parts.</translation>
+    </message>
+</context>
+<context>
     <name>LogoFileLoad</name>
     <message>
         <source>Файл типа &apos;%1&apos; открыть невозможно: нужен BIN, PBM, BMP или картинка.</source>
         <translation>A file of type &apos;%1&apos; cannot be opened: BIN, PBM, BMP or a picture is needed.</translation>
+    </message>
+</context>
+<context>
+    <name>LogoFiles</name>
+    <message>
+        <source>Превышение Вертикального Размера Печати!</source>
+        <translation>Vertical Print Size Exceeded!</translation>
+    </message>
+    <message>
+        <source>Превышение Горизонтального Размера Печати!</source>
+        <translation>Horizontal Print Size Exceeded!</translation>
+    </message>
+    <message>
+        <source>Файл открыть невозможно. Размер &apos;X&apos;=0!</source>
+        <translation>The file cannot be opened. Size &apos;X&apos;=0!</translation>
+    </message>
+    <message>
+        <source>Файл открыть невозможно. Размер &apos;X&apos;&gt;%1! (X=%2).</source>
+        <translation>The file cannot be opened. Size &apos;X&apos;&gt;%1! (X=%2).</translation>
+    </message>
+    <message>
+        <source>Файл открыть невозможно. Рисунок BMP не читается!</source>
+        <translation>The file cannot be opened. The BMP picture cannot be read!</translation>
+    </message>
+    <message>
+        <source>Файл открыть невозможно. Файл пуст или поврежден!</source>
+        <translation>The file cannot be opened. The file is empty or damaged!</translation>
+    </message>
+    <message>
+        <source>Файл открыть невозможно. Размер &apos;Y&apos;&gt;32! (Y=%1).</source>
+        <translation>The file cannot be opened. Size &apos;Y&apos;&gt;32! (Y=%1).</translation>
+    </message>
+    <message>
+        <source>Файл открыть невозможно:
+<byte value="xd"/>%1</source>
+        <translation>The file cannot be opened:
+<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Файл записать невозможно:
+<byte value="xd"/>%1</source>
+        <translation>The file cannot be written:
+<byte value="xd"/>%1</translation>
+    </message>
+</context>
+<context>
+    <name>LogoOperations</name>
+    <message>
+        <source>Логотип #%1 удалён, но проверить это не удалось: Маркиратор не ответил на чтение.</source>
+        <translation>Logo #%1 was deleted, but this could not be checked: the printer did not answer the read.</translation>
+    </message>
+    <message>
+        <source>Логотип #%1 записан, но проверить его не удалось: Маркиратор не ответил на чтение.</source>
+        <translation>Logo #%1 was written, but could not be checked: the printer did not answer the read.</translation>
+    </message>
+</context>
+<context>
+    <name>LogoSplit</name>
+    <message>
+        <source>Файл типа &apos;%1&apos; записать невозможно.
+<byte value="xd"/>Логотип сохраняется в файлах &apos;.BIN&apos;, &apos;.PBM&apos; и &apos;.BMP&apos;.</source>
+        <translation>A file of type &apos;%1&apos; cannot be written.
+<byte value="xd"/>A logo is saved in &apos;.BIN&apos;, &apos;.PBM&apos; and &apos;.BMP&apos; files.</translation>
+    </message>
+    <message>
+        <source>ПРЕВЫШЕНИЕ РАЗУМНОЙ ДЛИНЫ МАРКИ -
+<byte value="xd"/>РИСУНОК ЗАЙМЕТ БОЛЕЕ 12 ЛОГОТИПОВ!</source>
+        <translation>REASONABLE MARK LENGTH EXCEEDED -
+<byte value="xd"/>THE PICTURE WOULD TAKE MORE THAN 12 LOGOS!</translation>
+    </message>
+    <message>
+        <source> Создано %1 файлов:
+<byte value="xd"/></source>
+        <translation> %1 files created:
+<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>
+<byte value="xd"/>Открыть первый из созданных файлов: 
+<byte value="xd"/></source>
+        <translation>
+<byte value="xd"/>Open the first of the files created: 
+<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Открыть первый из созданных файлов: %1</source>
+        <translation>Open the first of the files created: %1</translation>
+    </message>
+    <message>
+        <source>Логотип %1x%2 слишком широк для записи в Маркиратор:
+<byte value="xd"/>даже на 4 части его разрезать нельзя.
+<byte value="xd"/>Уменьшите ширину Логотипа.</source>
+        <translation>Logo %1x%2 is too wide to write to the printer:
+<byte value="xd"/>it cannot be cut even into 4 parts.
+<byte value="xd"/>Make the logo narrower.</translation>
     </message>
 </context>
 <context>
@@ -528,6 +634,31 @@
     <message>
         <source>своб</source>
         <translation>free</translation>
+    </message>
+</context>
+<context>
+    <name>PictureConversion</name>
+    <message>
+        <source>Картинка пуста: в ней нет ни одной точки.</source>
+        <translation>The picture is empty: it has not a single dot.</translation>
+    </message>
+    <message>
+        <source>Файл &apos;%1&apos; не найден.</source>
+        <translation>File &apos;%1&apos; not found.</translation>
+    </message>
+    <message>
+        <source>Файл &apos;%1&apos; не является картинкой известного формата.</source>
+        <translation>File &apos;%1&apos; is not a picture of a known format.</translation>
+    </message>
+    <message>
+        <source>Картинку из файла &apos;%1&apos; прочитать невозможно:
+<byte value="xd"/>файл поврежден или картинка слишком велика.</source>
+        <translation>The picture in file &apos;%1&apos; cannot be read:
+<byte value="xd"/>the file is damaged or the picture is too large.</translation>
+    </message>
+    <message>
+        <source>Картинки (%1)</source>
+        <translation>Pictures (%1)</translation>
     </message>
 </context>
 <context>
@@ -889,6 +1020,21 @@
     <message>
         <source>логотип #%1</source>
         <translation>logo #%1</translation>
+    </message>
+</context>
+<context>
+    <name>StatusTexts</name>
+    <message>
+        <source>Размер XY: %1x%2</source>
+        <translation>Size XY: %1x%2</translation>
+    </message>
+    <message>
+        <source> Файл: %1</source>
+        <translation> File: %1</translation>
+    </message>
+    <message>
+        <source>Файл: %1</source>
+        <translation>File: %1</translation>
     </message>
 </context>
 <context>
