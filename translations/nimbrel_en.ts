@@ -410,6 +410,10 @@
         <source>ШтрихКод EAN</source>
         <translation>EAN Barcode</translation>
     </message>
+    <message>
+        <source>Шрифт#%1</source>
+        <translation>Font#%1</translation>
+    </message>
 </context>
 <context>
     <name>LineCount</name>
@@ -604,13 +608,6 @@
     <message>
         <source>Марка #%1 записана, но проверить её не удалось: Маркиратор не ответил на чтение.</source>
         <translation>Mark #%1 was written, but could not be checked: the printer did not answer the read.</translation>
-    </message>
-</context>
-<context>
-    <name>MarkState</name>
-    <message>
-        <source>Шрифт#%1</source>
-        <translation>Font#%1</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,10 @@ int fontNumber(const QString& fontText) {
     return static_cast<int>(platform::parseWholeNumber(fontText.right(2)));
 }
 
+QString fontText(const QString& number) {
+    return QCoreApplication::translate("FragmentTypes", "Шрифт#%1").arg(number);
+}
+
 QString freeCountText(qsizetype length) {
     return QString::number(kMaxFragmentText - length);
 }

@@ -41,6 +41,8 @@ QStringList shownTypeNames();
 // The whole number in the last two characters of a font cell (" 02", " #02", " 017") or of
 // the font list's text ("Шрифт#05").
 int fontNumber(const QString& fontText);
+// The font list's text for a font number as written ("05" -> "Шрифт#05"), as shown.
+QString fontText(const QString& number);
 
 // The free-characters column for a text of `length` characters.
 QString freeCountText(qsizetype length);
