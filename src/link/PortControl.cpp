@@ -1,5 +1,7 @@
 #include "link/PortControl.h"
 
+#include <QCoreApplication>
+
 namespace nimbrel::link {
 
 QString portListLine(const platform::SerialDevice& device) {
@@ -11,49 +13,57 @@ QString portListLine(const platform::SerialDevice& device) {
 
 QString openFailureText(const QString& portName, const QString& devicePath,
                         const platform::OpenResult& result) {
-    const QString port = QStringLiteral("COM-ПОРТ ") + portName + QStringLiteral(" (") +
-                         devicePath + QStringLiteral(")");
+    const QString port =
+        QCoreApplication::translate("PortControl", "COM-ПОРТ %1 (%2)").arg(portName, devicePath);
     switch (result.error) {
     case platform::OpenError::NotFound:
-        return port +
-               QStringLiteral(" НЕ ОБНАРУЖЕН:\n\rустройство отсутствует или отключено.\n\r") +
-               QStringLiteral("Выберите другой порт.");
+        return QCoreApplication::translate("PortControl",
+                                           "%1 НЕ ОБНАРУЖЕН:\n\rустройство отсутствует или "
+                                           "отключено.\n\rВыберите другой порт.")
+            .arg(port);
     case platform::OpenError::Busy: {
-        const QString who = result.holder.pid > 0
-                                ? QStringLiteral("порт открыт программой ") +
-                                      result.holder.program + QStringLiteral(" (PID ") +
-                                      QString::number(result.holder.pid) + QStringLiteral(").\n\r")
-                                : QStringLiteral("порт открыт другой программой.\n\r");
-        return port + QStringLiteral(" ЗАНЯТ:\n\r") + who +
-               QStringLiteral("Закройте её или выберите другой порт.");
+        const QString who =
+            result.holder.pid > 0
+                ? QCoreApplication::translate("PortControl",
+                                              "порт открыт программой %1 (PID %2).\n\r")
+                      .arg(result.holder.program, QString::number(result.holder.pid))
+                : QCoreApplication::translate("PortControl", "порт открыт другой программой.\n\r");
+        return QCoreApplication::translate("PortControl",
+                                           "%1 ЗАНЯТ:\n\r%2Закройте её или выберите другой порт.")
+            .arg(port, who);
     }
     case platform::OpenError::NoPermission: {
         const QString denied =
-            port + QStringLiteral(" НЕДОСТУПЕН:\n\rнет прав на открытие устройства.\n\r");
+            QCoreApplication::translate("PortControl",
+                                        "%1 НЕДОСТУПЕН:\n\rнет прав на открытие устройства.\n\r")
+                .arg(port);
         // Joining the group helps only when the group itself may read and write the device.
         QString group = result.detail.isEmpty() ? QStringLiteral("dialout") : result.detail;
         if (result.access) {
             group = platform::groupGrantingAccess(*result.access);
             if (group.isEmpty()) {
                 const platform::DeviceAccess& a = *result.access;
-                return denied + QStringLiteral("Владелец ") + a.owner + QLatin1Char(':') + a.group +
-                       QStringLiteral(", права ") +
-                       QStringLiteral("%1").arg(a.mode, 3, 8, QLatin1Char('0')) +
-                       QStringLiteral(" (") + platform::permissionText(a.mode) +
-                       QStringLiteral("):\n\rгруппа устройства не может читать и писать в "
-                                      "него.\n\rДоступ должен дать администратор или правило "
-                                      "udev.");
+                return denied + QCoreApplication::translate(
+                                    "PortControl",
+                                    "Владелец %1:%2, права %3 (%4):\n\rгруппа устройства не "
+                                    "может читать и писать в него.\n\rДоступ должен дать "
+                                    "администратор или правило udev.")
+                                    .arg(a.owner, a.group,
+                                         QStringLiteral("%1").arg(a.mode, 3, 8, QLatin1Char('0')),
+                                         platform::permissionText(a.mode));
             }
         }
-        return denied + QStringLiteral("Добавьте пользователя в группу '") + group +
-               QStringLiteral("'\n\r(sudo usermod -aG ") + group +
-               QStringLiteral(" $USER) и войдите в систему заново.");
+        return denied + QCoreApplication::translate(
+                            "PortControl", "Добавьте пользователя в группу '%1'\n\r(sudo usermod "
+                                           "-aG %1 $USER) и войдите в систему заново.")
+                            .arg(group);
     }
     case platform::OpenError::Other:
     case platform::OpenError::None:
         break;
     }
-    return port + QStringLiteral(" НЕ ОТКРЫТ:\n\r") + result.detail;
+    return QCoreApplication::translate("PortControl", "%1 НЕ ОТКРЫТ:\n\r%2")
+        .arg(port, result.detail);
 }
 
 platform::LineSettings lineSettingsFromText(const QString& settingsText) {
@@ -66,12 +76,14 @@ platform::LineSettings lineSettingsFromText(const QString& settingsText) {
 }
 
 QString readErrorText(const QString& portName) {
-    return QStringLiteral("Ошибка при чтении данных из Маркиратора (") + portName +
-           QStringLiteral(")!");
+    return QCoreApplication::translate("PortControl",
+                                       "Ошибка при чтении данных из Маркиратора (%1)!")
+        .arg(portName);
 }
 
 QString writeErrorText(const QString& portName) {
-    return QStringLiteral("Ошибка записи данных в порт ") + portName + QStringLiteral("!");
+    return QCoreApplication::translate("PortControl", "Ошибка записи данных в порт %1!")
+        .arg(portName);
 }
 
 } // namespace nimbrel::link

@@ -3,6 +3,8 @@
 
 #include "logos/LogoEditor.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace nimbrel::logos {
@@ -66,9 +68,10 @@ QByteArray blockTransfer(const QByteArray& block) {
 }
 
 QString blockTooLongText(int width, int height, int blockLength) {
-    return QStringLiteral("Логотип %1x%2 слишком велик для записи в Маркиратор:\n\r"
-                          "блок данных %3 байт, допустимо не более 255.\n\r"
-                          "Уменьшите Логотип или разрежьте его на части.")
+    return QCoreApplication::translate("LogoBlock",
+                                       "Логотип %1x%2 слишком велик для записи в Маркиратор:\n\r"
+                                       "блок данных %3 байт, допустимо не более 255.\n\r"
+                                       "Уменьшите Логотип или разрежьте его на части.")
         .arg(width)
         .arg(height)
         .arg(blockLength);

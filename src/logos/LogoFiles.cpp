@@ -5,6 +5,7 @@
 #include "platform/AtomicFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
@@ -14,21 +15,27 @@ namespace nimbrel::logos {
 namespace {
 
 QString verticalSizeError() {
-    return QStringLiteral("Превышение Вертикального Размера Печати!");
+    return QCoreApplication::translate("LogoFiles", "Превышение Вертикального Размера Печати!");
 }
 QString horizontalSizeError() {
-    return QStringLiteral("Превышение Горизонтального Размера Печати!");
+    return QCoreApplication::translate("LogoFiles", "Превышение Горизонтального Размера Печати!");
 }
 QString zeroWidthError() {
-    return QStringLiteral("Файл открыть невозможно. Размер 'X'=0!");
+    return QCoreApplication::translate("LogoFiles", "Файл открыть невозможно. Размер 'X'=0!");
 }
 QString tooWideError(int width) {
-    return QStringLiteral("Файл открыть невозможно. Размер 'X'>%1! (X=%2).")
+    return QCoreApplication::translate("LogoFiles",
+                                       "Файл открыть невозможно. Размер 'X'>%1! (X=%2).")
         .arg(kGridColumns)
         .arg(width);
 }
+QString unreadableBmpError() {
+    return QCoreApplication::translate("LogoFiles",
+                                       "Файл открыть невозможно. Рисунок BMP не читается!");
+}
 QString damagedFileError() {
-    return QStringLiteral("Файл открыть невозможно. Файл пуст или поврежден!");
+    return QCoreApplication::translate("LogoFiles",
+                                       "Файл открыть невозможно. Файл пуст или поврежден!");
 }
 
 PictureResult readPicture(QIODevice* device) {
@@ -38,13 +45,14 @@ PictureResult readPicture(QIODevice* device) {
     const QSize size = reader.size();
     PictureResult out;
     if (!size.isValid() || size.isEmpty()) {
-        out.error = QStringLiteral("Файл открыть невозможно. Рисунок BMP не читается!");
+        out.error = unreadableBmpError();
         return out;
     }
     // Checked from the header, before any pixel memory is taken.
     if (size.height() > kMaxLogoHeight) {
-        out.error =
-            QStringLiteral("Файл открыть невозможно. Размер 'Y'>32! (Y=%1).").arg(size.height());
+        out.error = QCoreApplication::translate("LogoFiles",
+                                                "Файл открыть невозможно. Размер 'Y'>32! (Y=%1).")
+                        .arg(size.height());
         return out;
     }
     if (size.width() > kGridColumns) {
@@ -54,7 +62,7 @@ PictureResult readPicture(QIODevice* device) {
     out.picture = reader.read();
     if (out.picture.isNull() || out.picture.size() != size) {
         out.picture = QImage();
-        out.error = QStringLiteral("Файл открыть невозможно. Рисунок BMP не читается!");
+        out.error = unreadableBmpError();
     }
     return out;
 }
@@ -159,11 +167,11 @@ QString writeLogoFile(const QString& path, const QByteArray& bytes) {
 }
 
 QString fileOpenErrorText(const QString& path) {
-    return QStringLiteral("Файл открыть невозможно:\n\r") + path;
+    return QCoreApplication::translate("LogoFiles", "Файл открыть невозможно:\n\r%1").arg(path);
 }
 
 QString fileWriteErrorText(const QString& path) {
-    return QStringLiteral("Файл записать невозможно:\n\r") + path;
+    return QCoreApplication::translate("LogoFiles", "Файл записать невозможно:\n\r%1").arg(path);
 }
 
 } // namespace nimbrel::logos

@@ -3,6 +3,8 @@
 #include "logos/LogoBlock.h"
 #include "platform/ByteReader.h"
 
+#include <QCoreApplication>
+
 namespace nimbrel::logos {
 
 namespace {
@@ -131,10 +133,13 @@ LogoWrite deleteLogoVerified(link::Line& line, int number) {
 }
 
 QString logoUncheckedText(int number, bool deleted) {
-    return QStringLiteral("Логотип #") + logoNumberDigits(number) +
-           (deleted ? QStringLiteral(" удалён, но проверить это не удалось")
-                    : QStringLiteral(" записан, но проверить его не удалось")) +
-           QStringLiteral(": Маркиратор не ответил на чтение.");
+    return (deleted ? QCoreApplication::translate("LogoOperations",
+                                                  "Логотип #%1 удалён, но проверить это не "
+                                                  "удалось: Маркиратор не ответил на чтение.")
+                    : QCoreApplication::translate("LogoOperations",
+                                                  "Логотип #%1 записан, но проверить его не "
+                                                  "удалось: Маркиратор не ответил на чтение."))
+        .arg(logoNumberDigits(number));
 }
 
 link::ExchangeResult readBitmap(link::Line& line) {

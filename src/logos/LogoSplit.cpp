@@ -4,6 +4,7 @@
 #include "logos/LogoEditor.h"
 #include "logos/LogoFiles.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace nimbrel::logos {
@@ -151,36 +152,40 @@ LogoFilesOut logoFilesFor(LogoState& logo, const QString& path) {
         else
             out.error = tooManyPartsText();
     } else {
-        out.error = QStringLiteral("Файл типа '%1' записать невозможно.\n\r").arg(type) +
-                    QStringLiteral("Логотип сохраняется в файлах '.BIN', '.PBM' и '.BMP'.");
+        out.error = QCoreApplication::translate("LogoSplit",
+                                                "Файл типа '%1' записать невозможно.\n\rЛоготип "
+                                                "сохраняется в файлах '.BIN', '.PBM' и '.BMP'.")
+                        .arg(type);
     }
     return out;
 }
 
 QString tooManyPartsText() {
-    return QStringLiteral("ПРЕВЫШЕНИЕ РАЗУМНОЙ ДЛИНЫ МАРКИ -\n\r") +
-           QStringLiteral("РИСУНОК ЗАЙМЕТ БОЛЕЕ 12 ЛОГОТИПОВ!");
+    return QCoreApplication::translate(
+        "LogoSplit", "ПРЕВЫШЕНИЕ РАЗУМНОЙ ДЛИНЫ МАРКИ -\n\rРИСУНОК ЗАЙМЕТ БОЛЕЕ 12 ЛОГОТИПОВ!");
 }
 
 QString wideCheckQuestion(const QString& chosen, int parts) {
-    QString text = QStringLiteral(" Создано %1 файлов:\n\r").arg(parts);
+    QString text = QCoreApplication::translate("LogoSplit", " Создано %1 файлов:\n\r").arg(parts);
     for (int i = 1; i <= parts; ++i)
         text += QStringLiteral("-  ") + widePartFileName(chosen, i) + QStringLiteral("\n\r");
-    text += QStringLiteral("\n\rОткрыть первый из созданных файлов: \n\r");
+    text +=
+        QCoreApplication::translate("LogoSplit", "\n\rОткрыть первый из созданных файлов: \n\r");
     text += QFileInfo(chosen).fileName().toUpper() + QStringLiteral("_1.BMP?");
     return text;
 }
 
 QString multiPartQuestion(const QString& base, int parts) {
-    return QStringLiteral(" Создано %1 файлов:\n\r").arg(parts) +
-           QStringLiteral("Открыть первый из созданных файлов: ") + withFileNameCase(base, true) +
-           QStringLiteral("_1.BIN?");
+    return QCoreApplication::translate("LogoSplit", " Создано %1 файлов:\n\r").arg(parts) +
+           QCoreApplication::translate("LogoSplit", "Открыть первый из созданных файлов: %1")
+               .arg(withFileNameCase(base, true) + QStringLiteral("_1.BIN?"));
 }
 
 QString wideCheckRefusal(int width, int height) {
-    return QStringLiteral("Логотип %1x%2 слишком широк для записи в Маркиратор:\n\r"
-                          "даже на 4 части его разрезать нельзя.\n\r"
-                          "Уменьшите ширину Логотипа.")
+    return QCoreApplication::translate("LogoSplit",
+                                       "Логотип %1x%2 слишком широк для записи в Маркиратор:\n\r"
+                                       "даже на 4 части его разрезать нельзя.\n\r"
+                                       "Уменьшите ширину Логотипа.")
         .arg(width)
         .arg(height);
 }

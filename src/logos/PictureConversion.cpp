@@ -2,6 +2,7 @@
 
 #include "logos/LogoEditor.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -177,7 +178,8 @@ ConvertedLogo convertPicture(const QImage& picture, const ConversionOptions& opt
     out.pictureSize = picture.size();
     const QSize size = convertedSize(picture.size(), options.height);
     if (picture.isNull() || size.isEmpty()) {
-        out.error = QStringLiteral("Картинка пуста: в ней нет ни одной точки.");
+        out.error = QCoreApplication::translate("PictureConversion",
+                                                "Картинка пуста: в ней нет ни одной точки.");
         return out;
     }
     out.width = size.width();
@@ -203,13 +205,15 @@ PictureRead readPicture(const QString& path) {
     PictureRead out;
     const QString name = QFileInfo(path).fileName();
     if (!QFileInfo::exists(path)) {
-        out.error = QStringLiteral("Файл '") + name + QStringLiteral("' не найден.");
+        out.error =
+            QCoreApplication::translate("PictureConversion", "Файл '%1' не найден.").arg(name);
         return out;
     }
     QImageReader reader(path);
     if (!reader.canRead()) {
-        out.error = QStringLiteral("Файл '") + name +
-                    QStringLiteral("' не является картинкой известного формата.");
+        out.error = QCoreApplication::translate(
+                        "PictureConversion", "Файл '%1' не является картинкой известного формата.")
+                        .arg(name);
         return out;
     }
     out.fullSize = reader.size();
@@ -222,9 +226,10 @@ PictureRead readPicture(const QString& path) {
     }
     out.picture = reader.read();
     if (out.picture.isNull()) {
-        out.error = QStringLiteral("Картинку из файла '") + name +
-                    QStringLiteral("' прочитать невозможно:\n\r") +
-                    QStringLiteral("файл поврежден или картинка слишком велика.");
+        out.error = QCoreApplication::translate("PictureConversion",
+                                                "Картинку из файла '%1' прочитать невозможно:\n\r"
+                                                "файл поврежден или картинка слишком велика.")
+                        .arg(name);
         return out;
     }
     if (!out.fullSize.isValid())
@@ -249,8 +254,8 @@ QStringList pictureFilePatterns() {
 }
 
 QString pictureFileFilter() {
-    return QStringLiteral("Картинки (") + pictureFilePatterns().join(QLatin1Char(' ')) +
-           QStringLiteral(")");
+    return QCoreApplication::translate("PictureConversion", "Картинки (%1)")
+        .arg(pictureFilePatterns().join(QLatin1Char(' ')));
 }
 
 bool isNetpbm(const QByteArray& head) {

@@ -1,23 +1,25 @@
 #include "logos/StatusTexts.h"
 
+#include <QCoreApplication>
+
 namespace nimbrel::logos {
 
 QString sizeStatus(const LogoState& logo) {
-    return QStringLiteral("Размер XY: %1x%2").arg(logo.width).arg(logo.height);
+    return QCoreApplication::translate("StatusTexts", "Размер XY: %1x%2")
+        .arg(logo.width)
+        .arg(logo.height);
 }
 
 QString openedFileStatus(const QString& path) {
     constexpr int kShown = 48;
-    if (path.size() < kShown)
-        return QStringLiteral(" Файл: ") + path;
-    return QStringLiteral(" Файл: ..") + path.right(kShown);
+    return QCoreApplication::translate("StatusTexts", " Файл: %1")
+        .arg(path.size() < kShown ? path : QStringLiteral("..") + path.right(kShown));
 }
 
 QString savedFileStatus(const QString& path) {
     constexpr int kShown = 45;
-    if (path.size() <= kShown)
-        return QStringLiteral("Файл: ") + path;
-    return QStringLiteral("Файл: ..") + path.right(kShown);
+    return QCoreApplication::translate("StatusTexts", "Файл: %1")
+        .arg(path.size() <= kShown ? path : QStringLiteral("..") + path.right(kShown));
 }
 
 } // namespace nimbrel::logos

@@ -2,6 +2,8 @@
 
 #include "marks/FragmentTypes.h"
 
+#include <QCoreApplication>
+
 namespace nimbrel::marks {
 
 namespace {
@@ -88,26 +90,31 @@ QString eanStatusText(QStringView text) {
     case EanState::Empty:
         return {};
     case EanState::Incomplete:
-        return QStringLiteral("EAN-13: введено цифр %1 из 12").arg(check.digits);
+        return QCoreApplication::translate("Ean13", "EAN-13: введено цифр %1 из 12")
+            .arg(check.digits);
     case EanState::CheckDigitDue:
-        return QStringLiteral("Контрольная цифра: %1 (Enter добавит её)").arg(check.expected);
+        return QCoreApplication::translate("Ean13", "Контрольная цифра: %1 (Enter добавит её)")
+            .arg(check.expected);
     case EanState::Valid:
-        return QStringLiteral("Контрольная цифра %1 верна").arg(check.given);
+        return QCoreApplication::translate("Ean13", "Контрольная цифра %1 верна").arg(check.given);
     case EanState::WrongCheckDigit:
-        return QStringLiteral("Неверная контрольная цифра: %1, должна быть %2")
+        return QCoreApplication::translate("Ean13",
+                                           "Неверная контрольная цифра: %1, должна быть %2")
             .arg(check.given)
             .arg(check.expected);
     case EanState::TooLong:
-        return QStringLiteral("EAN-13: не более 13 цифр (введено %1)").arg(check.digits);
+        return QCoreApplication::translate("Ean13", "EAN-13: не более 13 цифр (введено %1)")
+            .arg(check.digits);
     case EanState::NotDigits:
-        return QStringLiteral("EAN-13: допускаются только цифры");
+        return QCoreApplication::translate("Ean13", "EAN-13: допускаются только цифры");
     }
     return {};
 }
 
 QString eanRefusedText(const QString& refused) {
-    return QStringLiteral("Знаки «") + refused +
-           QStringLiteral("» не приняты: штрихкод EAN-13 состоит только из цифр");
+    return QCoreApplication::translate(
+               "Ean13", "Знаки «%1» не приняты: штрихкод EAN-13 состоит только из цифр")
+        .arg(refused);
 }
 
 QString eanCellProblem(QStringView text) {

@@ -4,6 +4,8 @@
 #include "marks/FragmentTypes.h"
 #include "platform/Cp1251.h"
 
+#include <QCoreApplication>
+
 namespace nimbrel::marks {
 
 namespace {
@@ -15,19 +17,19 @@ constexpr char kFontBase = 0x30;
 QString typeLine(unsigned char code) {
     switch (code) {
     case 0x10:
-        return QStringLiteral("Функция: ШтрихКод EAN13\n\r");
+        return QCoreApplication::translate("FragmentReport", "Функция: ШтрихКод EAN13\n\r");
     case 0x18:
-        return QStringLiteral("Функция: ТЕКСТ\n\r");
+        return QCoreApplication::translate("FragmentReport", "Функция: ТЕКСТ\n\r");
     case 0x19:
-        return QStringLiteral("Функция: БЕГУЩИЙ НОМЕР\n\r");
+        return QCoreApplication::translate("FragmentReport", "Функция: БЕГУЩИЙ НОМЕР\n\r");
     case 0x1A:
-        return QStringLiteral("Функция: ДАТА+ВРЕМЯ\n\r");
+        return QCoreApplication::translate("FragmentReport", "Функция: ДАТА+ВРЕМЯ\n\r");
     case 0x1C:
-        return QStringLiteral("Функция: ГРАФИКА\n\r");
+        return QCoreApplication::translate("FragmentReport", "Функция: ГРАФИКА\n\r");
     case 0x1D:
-        return QStringLiteral("Функция: ПОСТ-ДАТА\n\r");
+        return QCoreApplication::translate("FragmentReport", "Функция: ПОСТ-ДАТА\n\r");
     default:
-        return QStringLiteral("Функция: <неизвестна>\n\r");
+        return QCoreApplication::translate("FragmentReport", "Функция: <неизвестна>\n\r");
     }
 }
 
@@ -60,18 +62,17 @@ FragmentReply decodeFragmentReply(const QByteArray& reply) {
 }
 
 QString fragmentReport(int line, int fragment, const QByteArray& reply) {
-    QString out = QStringLiteral("ФРАГМЕНТ #") + QString::number(line) + QString::number(fragment) +
-                  QStringLiteral(":\r\n\n");
+    QString out = QCoreApplication::translate("FragmentReport", "ФРАГМЕНТ #%1:\r\n\n")
+                      .arg(QString::number(line) + QString::number(fragment));
     const FragmentReply decoded = decodeFragmentReply(reply);
     out += typeLine(static_cast<unsigned char>(decoded.typeCode));
-    out += QStringLiteral("Шрифт:   ") +
-           QString::number(decoded.font).rightJustified(2, QLatin1Char('0')) +
-           QStringLiteral("\n\r");
+    out += QCoreApplication::translate("FragmentReport", "Шрифт:   %1\n\r")
+               .arg(QString::number(decoded.font).rightJustified(2, QLatin1Char('0')));
     const auto length = static_cast<signed char>(platform::u8At(reply, 2));
     if (length > 0)
-        out += QStringLiteral("Текст:   '") + decoded.text + QStringLiteral("'.");
+        out += QCoreApplication::translate("FragmentReport", "Текст:   '%1'.").arg(decoded.text);
     else
-        out += QStringLiteral("Текст:   <нет>");
+        out += QCoreApplication::translate("FragmentReport", "Текст:   <нет>");
     return out;
 }
 
@@ -87,10 +88,10 @@ QByteArray fragmentWriteCommand(const FragmentEdit& edit) {
 }
 
 QString fragmentWriteQuestion(const FragmentEdit& edit) {
-    return QStringLiteral("ИЗМЕНИТЬ ФРАГМЕНТ # ") + edit.position + QStringLiteral(" ?\n\r") +
-           QStringLiteral("функция:\t") + edit.typeText + QStringLiteral("\n\r") +
-           QStringLiteral("шрифт:\t") + edit.fontText.right(2) + QStringLiteral("\n\r") +
-           QStringLiteral("текст:\t") + edit.text;
+    return QCoreApplication::translate(
+               "FragmentReport",
+               "ИЗМЕНИТЬ ФРАГМЕНТ # %1 ?\n\rфункция:\t%2\n\rшрифт:\t%3\n\rтекст:\t%4")
+        .arg(edit.position, shownTypeName(edit.typeText), edit.fontText.right(2), edit.text);
 }
 
 } // namespace nimbrel::marks

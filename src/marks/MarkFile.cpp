@@ -3,6 +3,8 @@
 #include "platform/Cp1251.h"
 #include "platform/NumberText.h"
 
+#include <QCoreApplication>
+
 namespace nimbrel::marks {
 
 namespace {
@@ -111,13 +113,14 @@ void applyParsedRows(const ParsedMarkFile& parsed, MarkTable& table) {
 }
 
 QString loadedMarkStatus(const QString& path) {
-    if (path.size() > kStatusPathLimit)
-        return QStringLiteral("Марка: ") + QStringLiteral(" ... ") + path.right(kStatusPathLimit);
-    return QStringLiteral("Марка: ") + path;
+    const QString shown = path.size() > kStatusPathLimit
+                              ? QStringLiteral(" ... ") + path.right(kStatusPathLimit)
+                              : path;
+    return QCoreApplication::translate("MarkFile", "Марка: %1").arg(shown);
 }
 
 QString savedMarkStatus(const QString& path) {
-    return QStringLiteral("Марка: ") + path;
+    return QCoreApplication::translate("MarkFile", "Марка: %1").arg(path);
 }
 
 QString withMarkExtension(const QString& path) {

@@ -3,6 +3,8 @@
 #include "marks/MarkBlock.h"
 #include "platform/ByteReader.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace nimbrel::marks {
@@ -68,9 +70,10 @@ MarkWrite writeMarkVerified(link::Line& line, int mark, const QByteArray& block)
 }
 
 QString markUncheckedText(int mark) {
-    return QStringLiteral("Марка #") + markDigits(mark) +
-           QStringLiteral(" записана, но проверить её не удалось: Маркиратор не ответил на "
-                          "чтение.");
+    return QCoreApplication::translate("MarkOperations",
+                                       "Марка #%1 записана, но проверить её не удалось: "
+                                       "Маркиратор не ответил на чтение.")
+        .arg(markDigits(mark));
 }
 
 link::ExchangeResult readFragment(link::Line& line, int lineNumber, int fragment) {

@@ -41,7 +41,7 @@ void loadRowIntoEditor(MarkState& state, int row) {
     state.editor.fontIndex = number >= 0 && number < kFontEntries ? number : -1;
     // The cell goes into the list's text unchanged (" 05" shows as "Шрифт# 05"); only the
     // last two characters are ever read back.
-    state.editor.fontText = QStringLiteral("Шрифт#") + font;
+    state.editor.fontText = fontText(font);
     state.editor.text = t.cell(row, MarkTable::kText);
 }
 

@@ -3,6 +3,7 @@
 #include "marks/Ean13.h"
 
 #include <QColor>
+#include <QCoreApplication>
 
 namespace nimbrel::marks {
 
@@ -71,6 +72,9 @@ QVariant MarkTable::data(const QModelIndex& index, int role) const {
         return {};
     switch (role) {
     case Qt::DisplayRole:
+        // The type cell keeps the name the file and the records are made from.
+        if (index.column() == kType)
+            return shownTypeName(m_cells[index.row()][kType]);
         return m_cells[index.row()][index.column()];
     case Qt::CheckStateRole:
         if (index.column() == kLabel)
@@ -111,9 +115,12 @@ QVariant MarkTable::headerData(int section, Qt::Orientation orientation, int rol
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)
         return {};
-    static const std::array<const char16_t*, kColumns> kHeaders = {u"Nфрг", u"Функция", u"Шрифт",
-                                                                   u"    Текст Фрагмента", u"своб"};
-    return QString::fromUtf16(kHeaders[section]);
+    static const std::array<const char*, kColumns> kHeaders = {
+        QT_TRANSLATE_NOOP("MarkTable", "Nфрг"), QT_TRANSLATE_NOOP("MarkTable", "Функция"),
+        QT_TRANSLATE_NOOP("MarkTable", "Шрифт"),
+        QT_TRANSLATE_NOOP("MarkTable", "    Текст Фрагмента"),
+        QT_TRANSLATE_NOOP("MarkTable", "своб")};
+    return QCoreApplication::translate("MarkTable", kHeaders[section]);
 }
 
 Qt::ItemFlags MarkTable::flags(const QModelIndex& index) const {

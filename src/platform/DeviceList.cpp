@@ -3,6 +3,7 @@
 #include "platform/NetworkPorts.h"
 #include "platform/SerialPortPosix.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -185,14 +186,17 @@ QString virtualPortFolderProblem(const QString& folder) {
         }
         QString why;
         if (!S_ISDIR(st.st_mode))
-            why = path + QStringLiteral(" — не папка");
+            why = QCoreApplication::translate("DeviceList", "%1 — не папка").arg(path);
         else if (st.st_uid != ::getuid())
-            why = path + QStringLiteral(" принадлежит другому пользователю");
+            why = QCoreApplication::translate("DeviceList", "%1 принадлежит другому пользователю")
+                      .arg(path);
         else if ((st.st_mode & (S_IWGRP | S_IWOTH)) != 0)
-            why = QStringLiteral("в ") + path + QStringLiteral(" могут писать другие пользователи");
+            why = QCoreApplication::translate("DeviceList", "в %1 могут писать другие пользователи")
+                      .arg(path);
         if (!why.isEmpty())
-            return QStringLiteral("Папка виртуальных портов не используется: ") + why +
-                   QLatin1Char('.');
+            return QCoreApplication::translate("DeviceList",
+                                               "Папка виртуальных портов не используется: %1.")
+                .arg(why);
     }
     return {};
 }

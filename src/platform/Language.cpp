@@ -114,4 +114,10 @@ Language currentLanguage() {
     return language;
 }
 
+QString worded(Wording wording, const char* context, const char* source) {
+    if (wording == Wording::Source)
+        return QString::fromUtf8(source);
+    return QCoreApplication::translate(context, source);
+}
+
 } // namespace nimbrel::platform

@@ -30,4 +30,11 @@ std::optional<Language> languageOf(const QStringList& preferences);
 bool useLanguage(Language language);
 Language currentLanguage();
 
+// Which form of a program text: the one shown, in the language in use, or the source form
+// (Russian) for what a script reads (the fields of a report under --json), which must not
+// change with the language.
+enum class Wording { Shown, Source };
+// `source`, marked where it is written with QT_TRANSLATE_NOOP(context, ...), in that form.
+QString worded(Wording wording, const char* context, const char* source);
+
 } // namespace nimbrel::platform

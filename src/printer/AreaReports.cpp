@@ -2,6 +2,8 @@
 
 #include "platform/ByteReader.h"
 
+#include <QCoreApplication>
+
 namespace nimbrel::printer {
 
 namespace {
@@ -38,7 +40,8 @@ QString logoCell(const QByteArray& reply, int logo) {
 } // namespace
 
 QString buildMarkAreaReport(const QByteArray& reply, int xpFlag) {
-    QString text = QStringLiteral("ЗАПОЛНЕНИЕ ОБЛАСТИ ТЕКСТОВЫХ МАРОК:\r\n\n");
+    QString text =
+        QCoreApplication::translate("AreaReports", "ЗАПОЛНЕНИЕ ОБЛАСТИ ТЕКСТОВЫХ МАРОК:\r\n\n");
     for (int first = 0; first < 80; first += 10) {
         for (int mark = first; mark < first + 10; ++mark)
             text += markCell(reply, mark);
@@ -55,7 +58,8 @@ QString buildMarkAreaReport(const QByteArray& reply, int xpFlag) {
 }
 
 QString buildLogoAreaReport(const QByteArray& reply) {
-    QString text = QStringLiteral("ЗАПОЛНЕНИЕ ГРАФИЧЕСКОЙ ОБЛАСТИ МАРКИРАТОРА:\r\n\n");
+    QString text = QCoreApplication::translate("AreaReports",
+                                               "ЗАПОЛНЕНИЕ ГРАФИЧЕСКОЙ ОБЛАСТИ МАРКИРАТОРА:\r\n\n");
     for (int first = 0; first < kLogoCount; first += kLogosPerRow) {
         for (int logo = first; logo < first + kLogosPerRow; ++logo)
             text += logoCell(reply, logo);

@@ -2,6 +2,7 @@
 
 #include "platform/Cp1251.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 namespace nimbrel::printer {
@@ -34,9 +35,10 @@ QString timeDigits(const QDateTime& at) {
 }
 
 QString clockQuestionText(const QDateTime& at) {
-    return QStringLiteral("Установить время по Компьютеру?\n\rДата:  ") +
-           at.date().toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral("\tВремя:  ") +
-           at.time().toString(QStringLiteral("HH:mm:ss"));
+    return QCoreApplication::translate("ClockCommands",
+                                       "Установить время по Компьютеру?\n\rДата:  %1\tВремя:  %2")
+        .arg(at.date().toString(QStringLiteral("dd.MM.yyyy")),
+             at.time().toString(QStringLiteral("HH:mm:ss")));
 }
 
 QString clockProposedText(const QDateTime& at) {
@@ -66,8 +68,9 @@ QString postDateText(const QDate& today, int days) {
 }
 
 QString postDateQuestionText(const QString& postDate) {
-    return QStringLiteral("УСТАНОВИТЬ ПОСТ-ДАТУ:  ") + postDate +
-           QStringLiteral(" ?\n\r('нет'- повторить ввод, 'выход'- отмена)");
+    return QCoreApplication::translate("ClockCommands", "УСТАНОВИТЬ ПОСТ-ДАТУ:  %1 ?\n\r('нет'- "
+                                                        "повторить ввод, 'выход'- отмена)")
+        .arg(postDate);
 }
 
 } // namespace nimbrel::printer

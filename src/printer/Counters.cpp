@@ -2,6 +2,8 @@
 
 #include "platform/ByteReader.h"
 
+#include <QCoreApplication>
+
 namespace nimbrel::printer {
 
 namespace {
@@ -39,13 +41,13 @@ QString counterText(const QByteArray& reply, int firstByte, int digits, bool ten
 }
 
 QString workingHoursText(const QByteArray& reply) {
-    return QStringLiteral("  Маркиратор отработал ") + counterText(reply, 1, 4, true) +
-           QStringLiteral(" часов. ");
+    return QCoreApplication::translate("Counters", "  Маркиратор отработал %1 часов. ")
+        .arg(counterText(reply, 1, 4, true));
 }
 
 QString printedCountText(const QByteArray& reply) {
-    return QStringLiteral("  Маркиратор отпечатал ") + counterText(reply, 1, 6, false) +
-           QStringLiteral(" марок. ");
+    return QCoreApplication::translate("Counters", "  Маркиратор отпечатал %1 марок. ")
+        .arg(counterText(reply, 1, 6, false));
 }
 
 } // namespace nimbrel::printer

@@ -3,6 +3,8 @@
 #include "platform/ByteReader.h"
 #include "platform/Cp1251.h"
 
+#include <QCoreApplication>
+
 namespace nimbrel::printer {
 
 QString lineCountDefault(const QByteArray& reply) {
@@ -17,11 +19,12 @@ int lineCountLimit(const QString& model) {
 }
 
 QString lineCountTitle(const QString& model) {
-    return QStringLiteral("НАСТРОЙКА МАРКИРАТОРА  ") + model;
+    return QCoreApplication::translate("LineCount", "НАСТРОЙКА МАРКИРАТОРА  %1").arg(model);
 }
 
 QString lineCountPrompt(const QString& model) {
-    return QStringLiteral("Введите Число Строк Печати (1..%1)").arg(lineCountLimit(model));
+    return QCoreApplication::translate("LineCount", "Введите Число Строк Печати (1..%1)")
+        .arg(lineCountLimit(model));
 }
 
 QByteArray setLineCountCommand(const QString& typed) {
@@ -31,13 +34,15 @@ QByteArray setLineCountCommand(const QString& typed) {
 }
 
 QString lineCountDiffersText(int reported) {
-    return QStringLiteral("Число строк печати не установлено: Маркиратор сообщает %1.")
+    return QCoreApplication::translate("LineCount",
+                                       "Число строк печати не установлено: Маркиратор сообщает %1.")
         .arg(reported);
 }
 
 QString lineCountUncheckedText() {
-    return QStringLiteral("Число строк печати отправлено, но проверить его не удалось: "
-                          "Маркиратор не ответил на чтение.");
+    return QCoreApplication::translate("LineCount",
+                                       "Число строк печати отправлено, но проверить его не "
+                                       "удалось: Маркиратор не ответил на чтение.");
 }
 
 } // namespace nimbrel::printer

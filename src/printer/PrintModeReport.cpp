@@ -2,16 +2,22 @@
 
 #include "platform/ByteReader.h"
 
+#include <QCoreApplication>
+
 namespace nimbrel::printer {
 
 namespace {
 
 // The labels as the report lays them out without the XP flag, bit 7 first.
-const char16_t* const kLabels[] = {
-    u"Коррекция вертикальных линий\t", u"Реверс печати\t\t\t",
-    u"Вертикальный переворот\t\t",     u"Автоповтор Печати Марки\t\t",
-    u"Синхронизация от ТахоДатчика\t", u"Задержка от ТахоДатчика\t\t",
-    u"АвтоУстановка Порога Теста\t\t", u"Автоматическое Фазирование\t\t",
+const char* const kLabels[] = {
+    QT_TRANSLATE_NOOP("PrintModeReport", "Коррекция вертикальных линий\t"),
+    QT_TRANSLATE_NOOP("PrintModeReport", "Реверс печати\t\t\t"),
+    QT_TRANSLATE_NOOP("PrintModeReport", "Вертикальный переворот\t\t"),
+    QT_TRANSLATE_NOOP("PrintModeReport", "Автоповтор Печати Марки\t\t"),
+    QT_TRANSLATE_NOOP("PrintModeReport", "Синхронизация от ТахоДатчика\t"),
+    QT_TRANSLATE_NOOP("PrintModeReport", "Задержка от ТахоДатчика\t\t"),
+    QT_TRANSLATE_NOOP("PrintModeReport", "АвтоУстановка Порога Теста\t\t"),
+    QT_TRANSLATE_NOOP("PrintModeReport", "Автоматическое Фазирование\t\t"),
 };
 
 } // namespace
@@ -22,7 +28,7 @@ std::vector<PrintModeSwitch> printModeSwitches(const QByteArray& reply) {
     for (int i = 0; i < 8; ++i) {
         const bool bit = (flags >> (7 - i)) & 1;
         // The last two switch an automatic function off, so a clear bit means it is on.
-        out.push_back({QString::fromUtf16(kLabels[i]).trimmed(), i < 6 ? bit : !bit});
+        out.push_back({QString::fromUtf8(kLabels[i]).trimmed(), i < 6 ? bit : !bit});
     }
     return out;
 }
@@ -30,14 +36,17 @@ std::vector<PrintModeSwitch> printModeSwitches(const QByteArray& reply) {
 QString buildPrintModeReport(const QByteArray& reply, int xpFlag) {
     const bool xp = xpFlag == 1;
     const std::vector<PrintModeSwitch> switches = printModeSwitches(reply);
-    QString text = QStringLiteral("ТЕКУЩИЕ УСТАВКИ РЕЖИМА ПЕЧАТИ:\r\n\n");
+    QString text =
+        QCoreApplication::translate("PrintModeReport", "ТЕКУЩИЕ УСТАВКИ РЕЖИМА ПЕЧАТИ:\r\n\n");
     for (int i = 0; i < 8; ++i) {
-        QString label = QString::fromUtf16(kLabels[i]);
-        // With the XP flag the last two labels have one tab fewer, and the last line two
-        // blanks before its end.
-        if (xp && i >= 6)
+        QString label = QCoreApplication::translate("PrintModeReport", kLabels[i]);
+        // With the XP flag the last two labels have one tab fewer (where they have two), and
+        // the last line two blanks before its end.
+        if (xp && i >= 6 && label.endsWith(QStringLiteral("\t\t")))
             label.chop(1);
-        text += label + (switches[i].on ? QStringLiteral("ДА") : QStringLiteral("нет")) +
+        text += label +
+                (switches[i].on ? QCoreApplication::translate("PrintModeReport", "ДА")
+                                : QCoreApplication::translate("PrintModeReport", "нет")) +
                 (xp && i == 7 ? QStringLiteral("  \n\r") : QStringLiteral("\n\r"));
     }
     return text;

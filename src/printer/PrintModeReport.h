@@ -7,7 +7,8 @@
 
 namespace nimbrel::printer {
 
-// One print-mode switch: its label without the tabs that lay it out, and whether it is on.
+// One print-mode switch: its label without the tabs that lay it out (in the source wording, the
+// same whatever the language: scripts read it), and whether it is on.
 struct PrintModeSwitch {
     QString label;
     bool on = false;

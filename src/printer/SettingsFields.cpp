@@ -13,6 +13,10 @@ constexpr int kDropWidth = 5;
 constexpr int kConverterWidth = 4;
 constexpr int kLowestSignByte = 31;
 
+QString word(platform::Wording wording, const char* source) {
+    return platform::worded(wording, "SettingsReport", source);
+}
+
 // Shortest decimal form with at most ten decimals: "62.5", "64", "63.4920616150" trimmed.
 QString shortDecimal(float q) {
     QString text = QString::number(static_cast<double>(q), 'f', 10);
@@ -31,7 +35,7 @@ SettingsLayout settingsLayoutFor(const QString& model) {
     return SettingsLayout::T7x9x;
 }
 
-QString dropFrequencyText(int v, int divisorOffset) {
+QString dropFrequencyText(int v, int divisorOffset, platform::Wording wording) {
     const int divisor = v + divisorOffset;
     QString text;
     if (divisor <= 0) {
@@ -42,23 +46,24 @@ QString dropFrequencyText(int v, int divisorOffset) {
             text += QLatin1Char('.');
         text = text.left(kDropWidth).leftJustified(kDropWidth, QLatin1Char('0'));
     }
-    return text + QStringLiteral(" кГц  ");
+    return text + word(wording, QT_TRANSLATE_NOOP("SettingsReport", " кГц  "));
 }
 
-QString converterFrequencyText(int v, SettingsLayout layout) {
+QString converterFrequencyText(int v, SettingsLayout layout, platform::Wording wording) {
+    const QString unknown = word(wording, QT_TRANSLATE_NOOP("SettingsReport", "??? кГц"));
     float q = 0;
     if (layout == SettingsLayout::T7x9x) {
         if (v < 50)
-            return QStringLiteral("??? кГц");
+            return unknown;
         q = 3669.0f / static_cast<float>(v);
     } else {
         if (v < 113)
-            return QStringLiteral("??? кГц");
+            return unknown;
         q = 7373.0f / static_cast<float>(v + 1);
     }
     const QString text =
         shortDecimal(q).left(kConverterWidth).rightJustified(kConverterWidth, QLatin1Char('0'));
-    return text + QStringLiteral(" кГц");
+    return text + word(wording, QT_TRANSLATE_NOOP("SettingsReport", " кГц"));
 }
 
 QString directionText(int signedByte) {
@@ -80,29 +85,29 @@ QString dateOffsetText(const QByteArray& reply, int offset) {
     return text.isEmpty() ? QStringLiteral("0") : text;
 }
 
-QString speedModeText(int byte, const QString& model) {
+QString speedModeText(int byte, const QString& model, platform::Wording wording) {
     switch (byte) {
     case '5':
-        return QStringLiteral("быстрая (Y=5)");
     case '6':
-        return QStringLiteral("быстрая (Y=6)");
     case '7':
-        return QStringLiteral("быстрая (Y=7)");
+        return word(wording, QT_TRANSLATE_NOOP("SettingsReport", "быстрая (Y=%1)"))
+            .arg(QChar(byte));
     default:
-        return model == QLatin1String("T260") ? QStringLiteral("обычная (Y=8..32)")
-                                              : QStringLiteral("обычная (Y=8/16)");
+        return model == QLatin1String("T260")
+                   ? word(wording, QT_TRANSLATE_NOOP("SettingsReport", "обычная (Y=8..32)"))
+                   : word(wording, QT_TRANSLATE_NOOP("SettingsReport", "обычная (Y=8/16)"));
     }
 }
 
-QString groupPrintText(int byte) {
+QString groupPrintText(int byte, platform::Wording wording) {
     QString text;
     if (byte != 0)
         text = platform::decodeCp1251(QByteArray(1, static_cast<char>(byte)));
     switch (byte) {
     case 'P':
-        return text + QStringLiteral(" (выключен)\n\r");
+        return text + word(wording, QT_TRANSLATE_NOOP("SettingsReport", " (выключен)\n\r"));
     case 'A':
-        return text + QStringLiteral(" (включен)\n\r");
+        return text + word(wording, QT_TRANSLATE_NOOP("SettingsReport", " (включен)\n\r"));
     default:
         return text + QStringLiteral(" ?\n\r");
     }

@@ -15,7 +15,8 @@ struct ReportField {
     bool operator==(const ReportField&) const = default;
 };
 
-// A report as the window shows it and as its fields, for a script.
+// A report as the window shows it, in the language in use, and as its fields, for a script:
+// those keep the source (Russian) wording, the same whatever the language.
 struct Report {
     QString text;
     std::vector<ReportField> fields;

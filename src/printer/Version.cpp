@@ -2,6 +2,8 @@
 
 #include "platform/Cp1251.h"
 
+#include <QCoreApplication>
+
 namespace nimbrel::printer {
 
 bool isEmptyVersion(const QByteArray& reply) {
@@ -17,8 +19,8 @@ QString modelFromVersion(const QByteArray& reply) {
 }
 
 QString versionMessageText(const QByteArray& reply) {
-    return QStringLiteral("Версия Программы Системы Печати:\n\r'") + versionText(reply) +
-           QStringLiteral("'");
+    return QCoreApplication::translate("Version", "Версия Программы Системы Печати:\n\r'%1'")
+        .arg(versionText(reply));
 }
 
 } // namespace nimbrel::printer

@@ -1,0 +1,10 @@
+#include <QCoreApplication>
+
+#include <gmock/gmock.h>
+
+int main(int argc, char** argv) {
+    // The English texts come through the application's translators.
+    ::testing::InitGoogleMock(&argc, argv);
+    QCoreApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
