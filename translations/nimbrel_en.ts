@@ -253,8 +253,7 @@ or a picture</translation>
     <message>
         <source>logo convert КАРТИНКА ФАЙЛ --height 8|16|24|32 [--threshold N|auto] [--dither]
              [--invert]</source>
-        <translation>logo convert PICTURE FILE --height 8|16|24|32 [--threshold N|auto] [--dither]
-             [--invert]</translation>
+        <translation>logo convert PICTURE FILE --height DOTS [--threshold N] [--dither] [--invert]</translation>
     </message>
     <message>
         <source>картинка (PNG, JPEG, ...) в логотип BIN, PBM или BMP</source>
