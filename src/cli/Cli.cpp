@@ -7,7 +7,9 @@
 #include "cli/PortChoice.h"
 #include "link/PortControl.h"
 #include "logos/LogoFiles.h"
+#include "platform/Language.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <QRegularExpression>
 
@@ -69,16 +71,42 @@ const char* exchangeErrorName(link::ExchangeError error) {
     return "link";
 }
 
+QString withHelpHint(const QString& message) {
+    return QCoreApplication::translate("Cli", "%1 (справка: nimbrel-cli --help)").arg(message);
+}
+
 // A refused command line, before any job: JSON under --json (looked for by hand when the
 // parse itself failed).
 int refuse(const QStringList& arguments, Environment& env, const QString& message) {
-    const QString text = message + QStringLiteral(" (справка: nimbrel-cli --help)");
+    const QString text = withHelpHint(message);
     if (arguments.contains(QStringLiteral("--json")))
         env.console.err(errorJson(QString(), kExitUsage, QStringLiteral("usage"), text));
     else
         env.console.err(stderrLine(text));
     return kExitUsage;
 }
+
+// The language --lang asks for, for one run: runCli is called many times in one process by the
+// tests, so the language in use before it comes back when the run ends.
+class RunLanguage {
+public:
+    explicit RunLanguage(platform::Language wanted) : m_before(platform::currentLanguage()) {
+        if (wanted != m_before) {
+            platform::useLanguage(wanted);
+            m_changed = true;
+        }
+    }
+    ~RunLanguage() {
+        if (m_changed)
+            platform::useLanguage(m_before);
+    }
+    RunLanguage(const RunLanguage&) = delete;
+    RunLanguage& operator=(const RunLanguage&) = delete;
+
+private:
+    platform::Language m_before;
+    bool m_changed = false;
+};
 
 } // namespace
 
@@ -189,20 +217,20 @@ int Job::fail(int code, const char* error, const QString& message) {
 }
 
 int Job::usage(const QString& message) {
-    return fail(kExitUsage, "usage", message + QStringLiteral(" (справка: nimbrel-cli --help)"));
+    return fail(kExitUsage, "usage", withHelpHint(message));
 }
 
 int Job::linkFailure(link::ExchangeError error) {
-    const QString where = QStringLiteral(" Устройство ") + m_devicePath;
     const char* name = exchangeErrorName(error);
     if (error == link::ExchangeError::NotOpen || error == link::ExchangeError::WriteFailed)
         return fail(kExitLink, name,
-                    link::writeErrorText(m_portName) + where +
-                        QStringLiteral(": проверьте кабель и что порт не отключён."));
+                    QCoreApplication::translate(
+                        "Cli", "%1 Устройство %2: проверьте кабель и что порт не отключён.")
+                        .arg(link::writeErrorText(m_portName), m_devicePath));
     return fail(kExitLink, name,
-                link::readErrorText(m_portName) + where +
-                    QStringLiteral(": проверьте, что Маркиратор включён и подключён к "
-                                   "этому порту."));
+                QCoreApplication::translate("Cli", "%1 Устройство %2: проверьте, что Маркиратор "
+                                                   "включён и подключён к этому порту.")
+                    .arg(link::readErrorText(m_portName), m_devicePath));
 }
 
 int Job::writeCheckCode(const link::WriteCheck& check, const QString& unchecked) {
@@ -210,8 +238,9 @@ int Job::writeCheckCode(const link::WriteCheck& check, const QString& unchecked)
     case link::WriteOutcome::NotSent:
         return linkFailure(check.error);
     case link::WriteOutcome::Unanswered:
-        return fail(kExitLink, "unanswered-check",
-                    unchecked + QStringLiteral(" Устройство ") + m_devicePath);
+        return fail(
+            kExitLink, "unanswered-check",
+            QCoreApplication::translate("Cli", "%1 Устройство %2").arg(unchecked, m_devicePath));
     case link::WriteOutcome::Differs:
         return kExitVerify;
     case link::WriteOutcome::Confirmed:
@@ -247,6 +276,15 @@ void Job::endProgress() {
 }
 
 int runCli(const QStringList& arguments, Environment& env) {
+    // --lang first: every text of the run, a refusal of the command line included, is in it.
+    const std::optional<QString> asked = parseInvocation(arguments).language;
+    const std::optional<platform::Language> language =
+        asked ? platform::languageFromCode(*asked) : platform::currentLanguage();
+    if (!language)
+        return refuse(
+            arguments, env,
+            QCoreApplication::translate("Cli", "неизвестный язык '%1': ru или en").arg(*asked));
+    const RunLanguage run(*language);
     const ParsedInvocation parsed = parseInvocation(arguments);
     if (!parsed.invocation)
         return refuse(arguments, env, parsed.error);
@@ -261,12 +299,12 @@ int runCli(const QStringList& arguments, Environment& env) {
         return kExitOk;
     }
     if (inv.words.isEmpty())
-        return refuse(arguments, env, QStringLiteral("не указана команда"));
+        return refuse(arguments, env, QCoreApplication::translate("Cli", "не указана команда"));
     const auto command = commands().find(inv.words.first());
     if (command == commands().end())
-        return refuse(arguments, env,
-                      QStringLiteral("неизвестная команда '") + inv.words.first() +
-                          QStringLiteral("'"));
+        return refuse(
+            arguments, env,
+            QCoreApplication::translate("Cli", "неизвестная команда '%1'").arg(inv.words.first()));
     // The list of ports needs no printer: it runs once, whatever -p says.
     if (command->second != runPorts && (inv.ports.size() > 1 || !inv.portsFile.isEmpty()))
         return runOnMany(inv, env, command->second);

@@ -5,6 +5,7 @@
 #include "logos/LogoOperations.h"
 #include "logos/LogoSplit.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -29,8 +30,10 @@ QString logoFileError(const QString& path, const logos::LogoAnswer& answer, QByt
         bytes = logos::encodeBmp(work);
         return QString();
     }
-    return QStringLiteral("Файл типа '") + QFileInfo(path).suffix() +
-           QStringLiteral("' записать невозможно: логотип сохраняется в BIN или BMP.");
+    return QCoreApplication::translate("CliLogoCommands",
+                                       "Файл типа '%1' записать невозможно: логотип "
+                                       "сохраняется в BIN или BMP.")
+        .arg(QFileInfo(path).suffix());
 }
 
 int readLogoCommand(Job& job, int slot) {
@@ -47,8 +50,9 @@ int readLogoCommand(Job& job, int slot) {
     if (read.code != kExitOk)
         return read.code;
     if (read.empty)
-        return job.fail(kExitFile, QStringLiteral("LOGO#") + ddd +
-                                       QStringLiteral(" is EMPTY or have FORMAT ERROR."));
+        return job.fail(kExitFile, QCoreApplication::translate(
+                                       "CliLogoCommands", "LOGO#%1 is EMPTY or have FORMAT ERROR.")
+                                       .arg(ddd));
     logoFileError(path, read.answer, bytes);
     if (const QString error = logos::writeLogoFile(path, bytes); !error.isEmpty())
         return job.fail(kExitFile, oneLine(error));
@@ -61,11 +65,13 @@ int readLogoCommand(Job& job, int slot) {
                                       {QStringLiteral("height"), 8 * read.answer.bytesPerColumn},
                                       {QStringLiteral("file"), path}}));
     else
-        job.print(QStringLiteral("LOGO#") + ddd + QStringLiteral(" (Файл '") + path +
-                  QStringLiteral("') XY-размер: ") + size);
+        job.print(
+            QCoreApplication::translate("CliLogoCommands", "LOGO#%1 (Файл '%2') XY-размер: %3")
+                .arg(ddd, path, size));
     // A name the user did not choose is said in full, with the folder it went to.
     if (!job.inv().json && job.inv().output.isEmpty())
-        job.print(QStringLiteral("Логотип записан в файл ") + QFileInfo(path).absoluteFilePath());
+        job.print(QCoreApplication::translate("CliLogoCommands", "Логотип записан в файл %1")
+                      .arg(QFileInfo(path).absoluteFilePath()));
     return kExitOk;
 }
 
@@ -88,8 +94,9 @@ std::vector<QByteArray> slotBlocks(Job& job, logos::LogoState& work, QString& er
         return {whole};
     const int r = work.bytesPerColumn;
     if (!job.inv().split) {
-        error = QStringLiteral("Логотип %1x%2 шире одного слота: при высоте %2 не более %3 "
-                               "столбцов. Разрезать его в соседние слоты: --split")
+        error = QCoreApplication::translate(
+                    "CliLogoCommands", "Логотип %1x%2 шире одного слота: при высоте %2 не более "
+                                       "%3 столбцов. Разрезать его в соседние слоты: --split")
                     .arg(work.width)
                     .arg(work.height)
                     .arg(logos::widestSlotWidth(r));
@@ -128,8 +135,9 @@ int writeLogoCommand(Job& job, int slot, const QString& path) {
         return job.fail(kExitFile, error + QStringLiteral(" (") + path + QStringLiteral(")"));
     const int last = slot + static_cast<int>(blocks.size()) - 1;
     if (last > kHighestWritableLogo)
-        return job.usage(QStringLiteral("логотип режется на %1 части: слоты %2..%3, а последний "
-                                        "слот %4")
+        return job.usage(QCoreApplication::translate("CliLogoCommands",
+                                                     "логотип режется на %1 части: слоты %2..%3, а "
+                                                     "последний слот %4")
                              .arg(blocks.size())
                              .arg(logos::logoNumberDigits(slot), logos::logoNumberDigits(last),
                                   logos::logoNumberDigits(kHighestWritableLogo)));
@@ -140,12 +148,15 @@ int writeLogoCommand(Job& job, int slot, const QString& path) {
         const QString ddd = logos::logoNumberDigits(number);
         const int code = writeLogoVerified(job, number, blocks[i]);
         if (code == kExitVerify)
-            return job.fail(code, QStringLiteral("Логотип #") + ddd +
-                                      QStringLiteral(" прочитан не таким, как записан: проверка "
-                                                     "не пройдена."));
+            return job.fail(
+                code, QCoreApplication::translate("CliLogoCommands",
+                                                  "Логотип #%1 прочитан не таким, как записан: "
+                                                  "проверка не пройдена.")
+                          .arg(ddd));
         if (code != kExitOk)
             return code;
-        job.print(QStringLiteral("Передача Логотипа #") + ddd + QStringLiteral(" завершена."));
+        job.print(QCoreApplication::translate("CliLogoCommands", "Передача Логотипа #%1 завершена.")
+                      .arg(ddd));
     }
     return kExitOk;
 }
@@ -157,9 +168,10 @@ int convertLogoCommand(Job& job, const QString& input, const QString& output) {
     const QString type = QFileInfo(output).suffix().toLower();
     if (type != QStringLiteral("bin") && type != QStringLiteral("pbm") &&
         type != QStringLiteral("bmp"))
-        return job.usage(QStringLiteral("Файл типа '") + QFileInfo(output).suffix() +
-                         QStringLiteral("' записать невозможно: логотип сохраняется в BIN, PBM "
-                                        "или BMP."));
+        return job.usage(QCoreApplication::translate("CliLogoCommands",
+                                                     "Файл типа '%1' записать невозможно: логотип "
+                                                     "сохраняется в BIN, PBM или BMP.")
+                             .arg(QFileInfo(output).suffix()));
     const logos::PictureRead read = logos::readPicture(input);
     if (!read.ok())
         return job.fail(kExitFile, oneLine(read.error));
@@ -185,30 +197,34 @@ int convertLogoCommand(Job& job, const QString& input, const QString& output) {
         return kExitOk;
     }
     for (const QJsonValue& path : written)
-        job.print(QStringLiteral("Логотип %1x%2 (порог %3) записан в ")
-                      .arg(converted.width)
-                      .arg(converted.height)
-                      .arg(converted.threshold) +
-                  path.toString());
+        job.print(
+            QCoreApplication::translate("CliLogoCommands", "Логотип %1x%2 (порог %3) записан в %4")
+                .arg(QString::number(converted.width), QString::number(converted.height),
+                     QString::number(converted.threshold), path.toString()));
     return kExitOk;
 }
 
 int deleteLogoCommand(Job& job, int slot) {
     const QString ddd = logos::logoNumberDigits(slot);
     if (!job.inv().yes)
-        return job.usage(QStringLiteral("удаление Логотипа #") + ddd +
-                         QStringLiteral(" нужно подтвердить параметром --yes"));
+        return job.usage(
+            QCoreApplication::translate("CliLogoCommands",
+                                        "удаление Логотипа #%1 нужно подтвердить параметром --yes")
+                .arg(ddd));
     if (const int code = job.connect())
         return code;
     const int code = job.writeCheckCode(logos::deleteLogoVerified(job.line(), slot),
                                         logos::logoUncheckedText(slot, true));
     if (code == kExitVerify)
-        return job.fail(kExitVerify, QStringLiteral("Логотип #") + ddd +
-                                         QStringLiteral(" после удаления не пуст: проверка не "
-                                                        "пройдена."));
+        return job.fail(
+            kExitVerify,
+            QCoreApplication::translate("CliLogoCommands",
+                                        "Логотип #%1 после удаления не пуст: проверка не пройдена.")
+                .arg(ddd));
     if (code != kExitOk)
         return code;
-    job.print(QStringLiteral("Очистка Логотипа #") + ddd + QStringLiteral(" завершена."));
+    job.print(
+        QCoreApplication::translate("CliLogoCommands", "Очистка Логотипа #%1 завершена.").arg(ddd));
     return kExitOk;
 }
 
@@ -223,14 +239,16 @@ int runLogo(Job& job) {
     if (w.size() == 4 && verb == QStringLiteral("convert"))
         return convertLogoCommand(job, w[2], w[3]);
     if (!read && !write && !remove)
-        return job.usage(QStringLiteral("нужно: logo read DDD [-o ФАЙЛ], logo write DDD ФАЙЛ "
-                                        "[--split], logo convert КАРТИНКА ФАЙЛ --height ТОЧЕК или "
-                                        "logo delete DDD --yes"));
+        return job.usage(QCoreApplication::translate(
+            "CliLogoCommands",
+            "нужно: logo read DDD [-o ФАЙЛ], logo write DDD ФАЙЛ [--split], logo convert КАРТИНКА "
+            "ФАЙЛ --height ТОЧЕК или logo delete DDD --yes"));
     const int highest = read ? kHighestLogo : kHighestWritableLogo;
     const auto slot = numberArgument(w[2], 0, highest);
     if (!slot)
-        return job.usage(QStringLiteral("Недопустимый номер Логотипа '") + w[2] +
-                         QStringLiteral("': 0..") + QString::number(highest));
+        return job.usage(QCoreApplication::translate("CliLogoCommands",
+                                                     "Недопустимый номер Логотипа '%1': 0..%2")
+                             .arg(w[2], QString::number(highest)));
     if (read)
         return readLogoCommand(job, *slot);
     return write ? writeLogoCommand(job, *slot, w[3]) : deleteLogoCommand(job, *slot);
@@ -239,9 +257,12 @@ int runLogo(Job& job) {
 int runBitmap(Job& job) {
     const QString& path = job.inv().output;
     if (job.inv().words.size() != 1 || path.isEmpty())
-        return job.usage(QStringLiteral("нужно: bitmap -o ФАЙЛ.bmp"));
+        return job.usage(
+            QCoreApplication::translate("CliLogoCommands", "нужно: bitmap -o ФАЙЛ.bmp"));
     if (QFileInfo(path).suffix().toLower() != QStringLiteral("bmp"))
-        return job.usage(QStringLiteral("бит-карта сохраняется только в BMP: ") + path);
+        return job.usage(
+            QCoreApplication::translate("CliLogoCommands", "бит-карта сохраняется только в BMP: %1")
+                .arg(path));
     if (const int code = job.connect())
         return code;
     const link::ExchangeResult r = logos::readBitmap(job.line());
@@ -249,7 +270,8 @@ int runBitmap(Job& job) {
         return job.linkFailure(r.error);
     const logos::BitmapAnswer answer = logos::decodeBitmapAnswer(r.reply);
     if (answer.empty)
-        return job.fail(kExitFile, QStringLiteral("НЕТ БИТ-КАРТЫ МАРКИ (ПУСТАЯ)."));
+        return job.fail(kExitFile, QCoreApplication::translate("CliLogoCommands",
+                                                               "НЕТ БИТ-КАРТЫ МАРКИ (ПУСТАЯ)."));
     logos::LogoState work;
     logos::unpackColumns(work, answer.picture.columns, answer.picture.width,
                          answer.picture.bytesPerColumn);
@@ -261,8 +283,9 @@ int runBitmap(Job& job) {
                                                 {QStringLiteral("height"), work.height},
                                                 {QStringLiteral("file"), path}}));
     else
-        job.print(QStringLiteral("Бит-карта марки (") + size + QStringLiteral(") записана в ") +
-                  path);
+        job.print(
+            QCoreApplication::translate("CliLogoCommands", "Бит-карта марки (%1) записана в %2")
+                .arg(size, path));
     return kExitOk;
 }
 

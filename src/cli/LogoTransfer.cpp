@@ -36,18 +36,22 @@ ConversionChoice conversionChoiceOf(const Invocation& inv) {
     ConversionChoice out;
     const auto height = numberArgument(inv.height, 8, logos::kMaxLogoHeight);
     if (!height || *height % 8 != 0) {
-        out.error = inv.height.isEmpty()
-                        ? QStringLiteral("картинке нужна высота логотипа: --height 8|16|24|32")
-                        : QStringLiteral("высота логотипа '") + inv.height +
-                              QStringLiteral("' недопустима: 8, 16, 24 или 32");
+        out.error =
+            inv.height.isEmpty()
+                ? QCoreApplication::translate("CliLogoTransfer",
+                                              "картинке нужна высота логотипа: --height 8|16|24|32")
+                : QCoreApplication::translate("CliLogoTransfer",
+                                              "высота логотипа '%1' недопустима: 8, 16, 24 или 32")
+                      .arg(inv.height);
         return out;
     }
     out.options.height = *height;
     if (!inv.threshold.isEmpty() && inv.threshold != QStringLiteral("auto")) {
         const auto threshold = numberArgument(inv.threshold, 0, 255);
         if (!threshold) {
-            out.error = QStringLiteral("порог '") + inv.threshold +
-                        QStringLiteral("' недопустим: 0..255 или auto");
+            out.error = QCoreApplication::translate("CliLogoTransfer",
+                                                    "порог '%1' недопустим: 0..255 или auto")
+                            .arg(inv.threshold);
             return out;
         }
         out.options.threshold = *threshold;

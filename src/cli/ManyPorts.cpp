@@ -4,6 +4,7 @@
 #include "cli/Job.h"
 #include "cli/PortChoice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -146,8 +147,9 @@ PortList portList(const Invocation& inv) {
         return list;
     QFile file(inv.portsFile);
     if (!file.open(QIODevice::ReadOnly)) {
-        list.error = QStringLiteral("Файл портов ") + inv.portsFile +
-                     QStringLiteral(" прочитать невозможно.");
+        list.error =
+            QCoreApplication::translate("CliManyPorts", "Файл портов %1 прочитать невозможно.")
+                .arg(inv.portsFile);
         list.unreadable = true;
         return list;
     }
@@ -157,8 +159,9 @@ PortList portList(const Invocation& inv) {
             list.ports << port;
     }
     if (list.ports.isEmpty())
-        list.error = QStringLiteral("в файле портов ") + inv.portsFile +
-                     QStringLiteral(" нет ни одного порта");
+        list.error =
+            QCoreApplication::translate("CliManyPorts", "в файле портов %1 нет ни одного порта")
+                .arg(inv.portsFile);
     return list;
 }
 
@@ -181,12 +184,12 @@ int runOnMany(const Invocation& inv, Environment& env, Runner runner) {
     // write over each other.
     if (inv.output.isEmpty() && inv.words.size() >= 2 && inv.words[0] == QStringLiteral("logo") &&
         inv.words[1] == QStringLiteral("read"))
-        return caller.usage(
-            QStringLiteral("с несколькими портами logo read пишет в ПАПКА/порт/ФАЙЛ: "
-                           "укажите -o ПАПКА/ФАЙЛ"));
+        return caller.usage(QCoreApplication::translate(
+            "CliManyPorts", "с несколькими портами logo read пишет в ПАПКА/порт/ФАЙЛ: "
+                            "укажите -o ПАПКА/ФАЙЛ"));
     if (!env.makePort)
-        return caller.usage(QStringLiteral("несколько портов в одном вызове здесь не "
-                                           "поддерживаются"));
+        return caller.usage(QCoreApplication::translate(
+            "CliManyPorts", "несколько портов в одном вызове здесь не поддерживаются"));
     const std::vector<platform::SerialDevice> devices = env.lister.list();
     std::vector<PortRun> runs;
     QStringList devicesSeen;
@@ -197,8 +200,8 @@ int runOnMany(const Invocation& inv, Environment& env, Runner runner) {
         const QString device = choice.devicePath.isEmpty() ? run.label : choice.devicePath;
         // Two jobs on one device would take it from each other.
         if (devicesSeen.contains(device))
-            return caller.usage(QStringLiteral("порт ") + run.label +
-                                QStringLiteral(" указан дважды"));
+            return caller.usage(QCoreApplication::translate("CliManyPorts", "порт %1 указан дважды")
+                                    .arg(run.label));
         devicesSeen << device;
         run.inv = inv;
         run.inv.port = argument;
@@ -230,8 +233,8 @@ int runOnMany(const Invocation& inv, Environment& env, Runner runner) {
         if (run.code == kExitOk)
             ++ok;
         else
-            failed << run.label + QStringLiteral(" (код ") + QString::number(run.code) +
-                          QLatin1Char(')');
+            failed << QCoreApplication::translate("CliManyPorts", "%1 (код %2)")
+                          .arg(run.label, QString::number(run.code));
         if (!inv.json)
             continue;
         QJsonObject o{{QStringLiteral("port"), run.label}, {QStringLiteral("code"), run.code}};
@@ -252,7 +255,8 @@ int runOnMany(const Invocation& inv, Environment& env, Runner runner) {
         env.console.out(QString::fromUtf8(QJsonDocument(summary).toJson(QJsonDocument::Compact)) +
                         QLatin1Char('\n'));
     } else {
-        QString text = QStringLiteral("Итого: портов %1, успешно %2, с ошибкой %3")
+        QString text = QCoreApplication::translate("CliManyPorts",
+                                                   "Итого: портов %1, успешно %2, с ошибкой %3")
                            .arg(count)
                            .arg(ok)
                            .arg(count - ok);

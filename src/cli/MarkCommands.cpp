@@ -7,6 +7,7 @@
 #include "marks/MarkOperations.h"
 #include "platform/Cp1251.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -17,6 +18,18 @@ namespace {
 
 constexpr int kHighestMark = 85;
 
+QString markDiffersText(int mark, int row) {
+    return QCoreApplication::translate(
+               "CliMarkCommands",
+               "Марка #%1 прочитана не такой, как записана (фрагмент # %2): проверка не пройдена.")
+        .arg(marks::markDigits(mark), marks::positionLabel(row));
+}
+
+QString badMarkNumberText(const QString& argument) {
+    return QCoreApplication::translate("CliMarkCommands", "Недопустимый Номер Марки '%1': 0..85")
+        .arg(argument);
+}
+
 int readMarkCommand(Job& job, int mark) {
     if (const int code = job.connect())
         return code;
@@ -25,8 +38,10 @@ int readMarkCommand(Job& job, int mark) {
         return read.code;
     const QString digits = marks::markDigits(mark);
     if (read.empty)
-        return job.fail(kExitFile, QStringLiteral("МАРКА #") + digits +
-                                       QStringLiteral(": ПУСТАЯ МАРКА! Файл не записан."));
+        return job.fail(kExitFile,
+                        QCoreApplication::translate("CliMarkCommands",
+                                                    "МАРКА #%1: ПУСТАЯ МАРКА! Файл не записан.")
+                            .arg(digits));
     const QString& path = job.inv().output;
     if (!path.isEmpty()) {
         const QString error = logos::writeLogoFile(path, markFileOf(read.cells));
@@ -51,7 +66,8 @@ int readMarkCommand(Job& job, int mark) {
                       QLatin1Char('\t') + read.cells[row].font.trimmed() + QLatin1Char('\t') +
                       read.cells[row].text);
     } else {
-        job.print(QStringLiteral("Марка #") + digits + QStringLiteral(" прочитана в файл ") + path);
+        job.print(QCoreApplication::translate("CliMarkCommands", "Марка #%1 прочитана в файл %2")
+                      .arg(digits, path));
     }
     return kExitOk;
 }
@@ -69,13 +85,11 @@ int writeMarkCommand(Job& job, int mark, const QString& typed, const QString& pa
     int row = -1;
     const int code = writeMarkVerified(job, mark, encoded.block, row);
     if (code == kExitVerify)
-        return job.fail(code, QStringLiteral("Марка #") + marks::markDigits(mark) +
-                                  QStringLiteral(" прочитана не такой, как записана (фрагмент # ") +
-                                  marks::positionLabel(row) +
-                                  QStringLiteral("): проверка не пройдена."));
+        return job.fail(code, markDiffersText(mark, row));
     if (code != kExitOk)
         return code;
-    job.print(QStringLiteral("Запись Марки #") + typed + QStringLiteral(" успешно завершена."));
+    job.print(QCoreApplication::translate("CliMarkCommands", "Запись Марки #%1 успешно завершена.")
+                  .arg(typed));
     return kExitOk;
 }
 
@@ -122,9 +136,11 @@ int readStoredMark(Job& job, int mark, QByteArray& block) {
     if (!r.ok())
         return job.linkFailure(r.error);
     if (r.empty())
-        return job.fail(kExitFile, QStringLiteral("МАРКА #") + marks::markDigits(mark) +
-                                       QStringLiteral(": ПУСТАЯ МАРКА! Фрагмент не прочитан и не "
-                                                      "записан."));
+        return job.fail(
+            kExitFile,
+            QCoreApplication::translate(
+                "CliMarkCommands", "МАРКА #%1: ПУСТАЯ МАРКА! Фрагмент не прочитан и не записан.")
+                .arg(marks::markDigits(mark)));
     block = r.block;
     return kExitOk;
 }
@@ -138,10 +154,7 @@ int writeStoredFragment(Job& job, int mark, int line, int fragment, const QByteA
     const int code =
         writeMarkVerified(job, mark, marks::withRecord(block, line, fragment, record), row);
     if (code == kExitVerify)
-        return job.fail(code, QStringLiteral("Марка #") + marks::markDigits(mark) +
-                                  QStringLiteral(" прочитана не такой, как записана (фрагмент # ") +
-                                  marks::positionLabel(row) +
-                                  QStringLiteral("): проверка не пройдена."));
+        return job.fail(code, markDiffersText(mark, row));
     return code;
 }
 
@@ -150,19 +163,20 @@ int fragmentCommand(Job& job) {
     const bool read = w.size() == 4 && w[1] == QStringLiteral("read");
     const bool write = w.size() == 5 && w[1] == QStringLiteral("write");
     if (!read && !write)
-        return job.usage(QStringLiteral("нужно: fragment read СТРОКА ПОЗИЦИЯ [--mark NN] или "
-                                        "fragment write СТРОКА ПОЗИЦИЯ [--mark NN] [--type ТИП] "
-                                        "[--font ШРИФТ] ТЕКСТ"));
+        return job.usage(QCoreApplication::translate(
+            "CliMarkCommands", "нужно: fragment read СТРОКА ПОЗИЦИЯ [--mark NN] или fragment write "
+                               "СТРОКА ПОЗИЦИЯ [--mark NN] [--type ТИП] [--font ШРИФТ] ТЕКСТ"));
     const auto line = numberArgument(w[2], 1, marks::kLines);
     const auto fragment = numberArgument(w[3], 1, marks::kFragmentsPerLine);
     if (!line || !fragment)
-        return job.usage(QStringLiteral("фрагмент '") + w[2] + QLatin1Char(' ') + w[3] +
-                         QStringLiteral("' не существует: строка 1..4, позиция 1..8"));
+        return job.usage(
+            QCoreApplication::translate("CliMarkCommands",
+                                        "фрагмент '%1 %2' не существует: строка 1..4, позиция 1..8")
+                .arg(w[2], w[3]));
     const QString& markArgument = job.inv().mark;
     const auto mark = numberArgument(markArgument, 0, kHighestMark);
     if (!markArgument.isEmpty() && !mark)
-        return job.usage(QStringLiteral("Недопустимый Номер Марки '") + markArgument +
-                         QStringLiteral("': 0..85"));
+        return job.usage(badMarkNumberText(markArgument));
     if (read && mark) {
         QByteArray block;
         if (const int code = readStoredMark(job, *mark, block))
@@ -182,27 +196,33 @@ int fragmentCommand(Job& job) {
     edit.position = QString::number(*line) + QString::number(*fragment);
     edit.typeText = typeNameOf(job.inv().type);
     if (edit.typeText.isEmpty())
-        return job.usage(QStringLiteral("тип фрагмента '") + job.inv().type +
-                         QStringLiteral("' неизвестен: ") +
-                         marks::typeNames().join(QStringLiteral(", ")));
+        return job.usage(
+            QCoreApplication::translate("CliMarkCommands", "тип фрагмента '%1' неизвестен: %2")
+                .arg(job.inv().type, marks::typeNames().join(QStringLiteral(", "))));
     const QString fontArgument = job.inv().font.isEmpty() ? QStringLiteral("2") : job.inv().font;
     const auto font = numberArgument(fontArgument, 0, 15);
     if (!font)
-        return job.usage(QStringLiteral("шрифт '") + fontArgument +
-                         QStringLiteral("' не существует: 0..15"));
+        return job.usage(
+            QCoreApplication::translate("CliMarkCommands", "шрифт '%1' не существует: 0..15")
+                .arg(fontArgument));
     edit.fontText = QStringLiteral("Шрифт#%1").arg(*font, 2, 10, QLatin1Char('0'));
     edit.text = w[4];
     QString refused;
     marks::keepFragmentCharacters(edit.text, &refused);
     if (!refused.isEmpty())
-        return job.fail(kExitUsage, QStringLiteral("в тексте фрагмента есть символы, которых нет в "
-                                                   "Windows-1251 или которые нельзя передать: '") +
-                                        refused + QStringLiteral("'. Фрагмент не записан."));
+        return job.fail(kExitUsage, QCoreApplication::translate(
+                                        "CliMarkCommands",
+                                        "в тексте фрагмента есть символы, которых нет в "
+                                        "Windows-1251 или которые нельзя передать: '%1'. Фрагмент "
+                                        "не записан.")
+                                        .arg(refused));
     const qsizetype length = platform::encodeCp1251(edit.text).size();
     if (length > marks::kMaxFragmentText)
-        return job.fail(kExitUsage, QStringLiteral("Текст фрагмента длиннее 44 символов (") +
-                                        QString::number(length) +
-                                        QStringLiteral("). Фрагмент не записан."));
+        return job.fail(
+            kExitUsage,
+            QCoreApplication::translate(
+                "CliMarkCommands", "Текст фрагмента длиннее 44 символов (%1). Фрагмент не записан.")
+                .arg(length));
     if (mark) {
         const QByteArray record =
             marks::encodeRecord(marks::typeCode(edit.typeText), *font, edit.text);
@@ -224,11 +244,14 @@ int fragmentCommand(Job& job) {
             out.insert(QStringLiteral("mark"), *mark);
         job.printJson(QJsonDocument(out));
     } else {
-        job.print(QStringLiteral("Фрагмент #") + edit.position +
-                  (mark ? QStringLiteral(" Марки #") + marks::markDigits(*mark) : QString()) +
-                  QStringLiteral(" записан: ") + edit.typeText + QStringLiteral(", шрифт ") +
-                  edit.fontText.right(2) + QStringLiteral(", текст '") + edit.text +
-                  QStringLiteral("'"));
+        const QString fragmentName =
+            mark
+                ? QCoreApplication::translate("CliMarkCommands", "Фрагмент #%1 Марки #%2")
+                      .arg(edit.position, marks::markDigits(*mark))
+                : QCoreApplication::translate("CliMarkCommands", "Фрагмент #%1").arg(edit.position);
+        job.print(
+            QCoreApplication::translate("CliMarkCommands", "%1 записан: %2, шрифт %3, текст '%4'")
+                .arg(fragmentName, edit.typeText, edit.fontText.right(2), edit.text));
     }
     return kExitOk;
 }
@@ -240,12 +263,11 @@ int runMark(Job& job) {
     const bool read = w.size() == 3 && w[1] == QStringLiteral("read");
     const bool write = w.size() == 4 && w[1] == QStringLiteral("write");
     if (!read && !write)
-        return job.usage(QStringLiteral("нужно: mark read NN [-o ФАЙЛ.mrt] или mark write NN "
-                                        "ФАЙЛ.mrt"));
+        return job.usage(QCoreApplication::translate(
+            "CliMarkCommands", "нужно: mark read NN [-o ФАЙЛ.mrt] или mark write NN ФАЙЛ.mrt"));
     const auto mark = numberArgument(w[2], 0, kHighestMark);
     if (!mark)
-        return job.usage(QStringLiteral("Недопустимый Номер Марки '") + w[2] +
-                         QStringLiteral("': 0..85"));
+        return job.usage(badMarkNumberText(w[2]));
     return read ? readMarkCommand(job, *mark) : writeMarkCommand(job, *mark, w[2], w[3]);
 }
 

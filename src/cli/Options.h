@@ -39,13 +39,15 @@ struct Invocation {
 
 struct ParsedInvocation {
     std::optional<Invocation> invocation;
-    QString error; // one line, Russian
+    QString error; // one line, in the language in use
+    // --lang as given ("en", "ru"), also when the rest of the line is refused.
+    std::optional<QString> language;
 };
 
 // `arguments` without the program name.
 ParsedInvocation parseInvocation(const QStringList& arguments);
 
-// The whole --help text, Russian, exit codes included.
+// The whole --help text, in the language in use, exit codes included.
 QString helpText();
 
 // `nimbrel-cli COMMAND --help`: that command's lines and the options it takes; the whole text

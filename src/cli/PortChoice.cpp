@@ -3,6 +3,7 @@
 #include "platform/DeviceList.h"
 #include "platform/NetworkPorts.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace nimbrel::cli {
@@ -20,25 +21,28 @@ QString noSuchPortText(const QString& portName, const QString& devicePath) {
     const QString where = devicePath.isEmpty() || devicePath == portName
                               ? QString()
                               : QStringLiteral(" (") + devicePath + QLatin1Char(')');
-    return QStringLiteral("ПОРТ ") + portName + where +
-           QStringLiteral(" НЕ ОБНАРУЖЕН: устройство отсутствует или отключено. Список портов: "
-                          "nimbrel-cli ports");
+    return QCoreApplication::translate("CliPortChoice",
+                                       "ПОРТ %1%2 НЕ ОБНАРУЖЕН: устройство отсутствует или "
+                                       "отключено. Список портов: nimbrel-cli ports")
+        .arg(portName, where);
 }
 
 PortChoice choosePort(const QString& argument, const std::vector<platform::SerialDevice>& devices) {
     PortChoice choice;
     if (argument.isEmpty()) {
         choice.usageError = true;
-        choice.error = QStringLiteral("не указан порт: -p COM5, -p 5 или -p /dev/ttyUSB0 "
-                                      "(список: nimbrel-cli ports)");
+        choice.error = QCoreApplication::translate("CliPortChoice",
+                                                   "не указан порт: -p COM5, -p 5 или -p "
+                                                   "/dev/ttyUSB0 (список: nimbrel-cli ports)");
         return choice;
     }
     if (platform::isNetworkPortName(argument)) {
         if (!platform::parseNetworkPortName(argument)) {
             choice.usageError = true;
-            choice.error = QStringLiteral("ПОРТ ") + argument +
-                           QStringLiteral(" НЕ СУЩЕСТВУЕТ: укажите rfc2217://УЗЕЛ:ПОРТ или "
-                                          "tcp://УЗЕЛ:ПОРТ");
+            choice.error = QCoreApplication::translate("CliPortChoice",
+                                                       "ПОРТ %1 НЕ СУЩЕСТВУЕТ: укажите "
+                                                       "rfc2217://УЗЕЛ:ПОРТ или tcp://УЗЕЛ:ПОРТ")
+                               .arg(argument);
             return choice;
         }
         // Named after the ports file's COM number when it has one there.

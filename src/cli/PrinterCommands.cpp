@@ -9,6 +9,7 @@
 #include "printer/SettingsReport.h"
 #include "printer/Version.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -24,6 +25,11 @@ QJsonObject fieldsObject(const std::vector<printer::ReportField>& fields) {
     for (const printer::ReportField& f : fields)
         out.insert(f.label, f.value);
     return out;
+}
+
+QString noArgumentsText(const QString& command) {
+    return QCoreApplication::translate("CliPrinterCommands", "%1 не принимает аргументов")
+        .arg(command);
 }
 
 // A reply of the map commands, or the exit code of the failure.
@@ -42,18 +48,18 @@ int versionCode(Job& job, const printer::VersionResult& v) {
     if (!v.ok())
         return job.linkFailure(v.error);
     if (v.empty())
-        return job.fail(kExitLink, link::readErrorText(job.portName()) +
-                                       QStringLiteral(" (возможно Маркиратор не включен или не "
-                                                      "подключен) Устройство ") +
-                                       job.devicePath());
+        return job.fail(kExitLink,
+                        QCoreApplication::translate("CliPrinterCommands",
+                                                    "%1 (возможно Маркиратор не включен или не "
+                                                    "подключен) Устройство %2")
+                            .arg(link::readErrorText(job.portName()), job.devicePath()));
     // A garbled reply names no model: the model decides the layouts, limits and the family a
     // copy may go to, so nothing may follow from it. A model of the printer's own is taken.
     if (!printer::isModelCode(v.model()))
-        return job.fail(kExitLink, QStringLiteral("Ошибка при чтении данных из Маркиратора (") +
-                                       job.portName() +
-                                       QStringLiteral(")! Ответ Маркиратора не распознан. "
-                                                      "Устройство ") +
-                                       job.devicePath());
+        return job.fail(
+            kExitLink, QCoreApplication::translate(
+                           "CliPrinterCommands", "%1 Ответ Маркиратора не распознан. Устройство %2")
+                           .arg(link::readErrorText(job.portName()), job.devicePath()));
     return kExitOk;
 }
 
@@ -67,7 +73,7 @@ int readVersion(Job& job, QByteArray& reply) {
 
 int runPorts(Job& job) {
     if (job.inv().words.size() != 1)
-        return job.usage(QStringLiteral("ports не принимает аргументов"));
+        return job.usage(noArgumentsText(QStringLiteral("ports")));
     const std::vector<platform::SerialDevice> devices = job.env().lister.list();
     if (const QString problem = job.env().lister.folderProblem(); !problem.isEmpty())
         job.env().console.err(QStringLiteral("nimbrel-cli: ") + problem + QLatin1Char('\n'));
@@ -83,7 +89,9 @@ int runPorts(Job& job) {
         return kExitOk;
     }
     if (devices.empty()) {
-        job.env().console.err(QStringLiteral("  ДОСТУПНЫЕ COM-ПОРТЫ НЕ ОБНАРУЖЕНЫ!  \n"));
+        job.env().console.err(QCoreApplication::translate("CliPrinterCommands",
+                                                          "  ДОСТУПНЫЕ COM-ПОРТЫ НЕ "
+                                                          "ОБНАРУЖЕНЫ!  \n"));
         return kExitOk;
     }
     for (const platform::SerialDevice& d : devices)
@@ -93,7 +101,7 @@ int runPorts(Job& job) {
 
 int runInfo(Job& job) {
     if (job.inv().words.size() != 1)
-        return job.usage(QStringLiteral("info не принимает аргументов"));
+        return job.usage(noArgumentsText(QStringLiteral("info")));
     if (const int code = job.connect())
         return code;
     QByteArray version;
@@ -122,7 +130,7 @@ int runInfo(Job& job) {
         }));
         return kExitOk;
     }
-    job.print(QStringLiteral("Модель:\t") + model);
+    job.print(QCoreApplication::translate("CliPrinterCommands", "Модель:\t%1").arg(model));
     job.print(terminalText(printer::versionMessageText(version)));
     job.print(printer::workingHoursText(hours.reply).trimmed());
     job.print(printer::printedCountText(count.reply).trimmed());
@@ -131,7 +139,7 @@ int runInfo(Job& job) {
 
 int runSettings(Job& job) {
     if (job.inv().words.size() != 1)
-        return job.usage(QStringLiteral("settings не принимает аргументов"));
+        return job.usage(noArgumentsText(QStringLiteral("settings")));
     if (const int code = job.connect())
         return code;
     QByteArray version;
@@ -153,7 +161,7 @@ int runSettings(Job& job) {
 
 int runMode(Job& job) {
     if (job.inv().words.size() != 1)
-        return job.usage(QStringLiteral("mode не принимает аргументов"));
+        return job.usage(noArgumentsText(QStringLiteral("mode")));
     if (const int code = job.connect())
         return code;
     const link::ExchangeResult r = printer::readPrintMode(job.line());
@@ -174,7 +182,8 @@ int runMap(Job& job) {
     const QStringList& w = job.inv().words;
     const bool marks = w.size() == 2 && w[1] == QStringLiteral("marks");
     if (w.size() != 2 || (!marks && w[1] != QStringLiteral("logos")))
-        return job.usage(QStringLiteral("нужно: map marks или map logos"));
+        return job.usage(
+            QCoreApplication::translate("CliPrinterCommands", "нужно: map marks или map logos"));
     if (const int code = job.connect())
         return code;
     QByteArray reply;
@@ -195,14 +204,17 @@ int runMap(Job& job) {
 int runClock(Job& job) {
     const QStringList& w = job.inv().words;
     if (w.size() != 2 || w[1] != QStringLiteral("set"))
-        return job.usage(QStringLiteral("нужно: clock set [--time ГГГГ-ММ-ДДTЧЧ:ММ:СС]"));
+        return job.usage(QCoreApplication::translate(
+            "CliPrinterCommands", "нужно: clock set [--time ГГГГ-ММ-ДДTЧЧ:ММ:СС]"));
     QDateTime at = job.env().clock.now();
     if (!job.inv().time.isEmpty()) {
         at = QDateTime::fromString(job.inv().time, Qt::ISODate);
         if (!at.isValid())
-            return job.usage(QStringLiteral("НЕПРАВИЛЬНЫЙ ФОРМАТ ДАТЫ+ВРЕМЕНИ: '") +
-                             job.inv().time +
-                             QStringLiteral("', нужно ISO 8601, например 2019-05-31T14:05:09"));
+            return job.usage(QCoreApplication::translate(
+                                 "CliPrinterCommands",
+                                 "НЕПРАВИЛЬНЫЙ ФОРМАТ ДАТЫ+ВРЕМЕНИ: '%1', нужно ISO 8601, "
+                                 "например 2019-05-31T14:05:09")
+                                 .arg(job.inv().time));
         at = at.toLocalTime();
     }
     if (const int code = job.connect())
@@ -216,19 +228,23 @@ int runClock(Job& job) {
         job.printJson(QJsonDocument(
             QJsonObject{{QStringLiteral("date"), date}, {QStringLiteral("time"), time}}));
     else
-        job.print(QStringLiteral("Часы Маркиратора установлены:  ") +
-                  at.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")));
+        job.print(
+            QCoreApplication::translate("CliPrinterCommands", "Часы Маркиратора установлены:  %1")
+                .arg(at.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"))));
     return kExitOk;
 }
 
 int runOffset(Job& job) {
     const QStringList& w = job.inv().words;
     if (w.size() != 3 || w[1] != QStringLiteral("set"))
-        return job.usage(QStringLiteral("нужно: offset set N (0..9999)"));
+        return job.usage(
+            QCoreApplication::translate("CliPrinterCommands", "нужно: offset set N (0..9999)"));
     const auto days = numberArgument(w[2], 0, 9999);
     if (!days)
-        return job.usage(QStringLiteral("НЕПРАВИЛЬНЫЙ ФОРМАТ СМЕЩЕНИЯ ДАТЫ: '") + w[2] +
-                         QStringLiteral("', нужно 0..9999"));
+        return job.usage(
+            QCoreApplication::translate("CliPrinterCommands",
+                                        "НЕПРАВИЛЬНЫЙ ФОРМАТ СМЕЩЕНИЯ ДАТЫ: '%1', нужно 0..9999")
+                .arg(w[2]));
     if (const int code = job.connect())
         return code;
     if (const link::ExchangeError e = printer::setDateOffset(job.line(), *days);
@@ -239,8 +255,9 @@ int runOffset(Job& job) {
         job.printJson(QJsonDocument(
             QJsonObject{{QStringLiteral("days"), *days}, {QStringLiteral("postDate"), postDate}}));
     else
-        job.print(QStringLiteral("Смещение даты установлено: ") + QString::number(*days) +
-                  QStringLiteral(" дней, ПОСТ-ДАТА:  ") + postDate);
+        job.print(QCoreApplication::translate("CliPrinterCommands",
+                                              "Смещение даты установлено: %1 дней, ПОСТ-ДАТА:  %2")
+                      .arg(QString::number(*days), postDate));
     return kExitOk;
 }
 
@@ -249,7 +266,8 @@ int runLines(Job& job) {
     const bool get = w.size() == 2 && w[1] == QStringLiteral("get");
     const bool set = w.size() == 3 && w[1] == QStringLiteral("set");
     if (!get && !set)
-        return job.usage(QStringLiteral("нужно: lines get или lines set N"));
+        return job.usage(
+            QCoreApplication::translate("CliPrinterCommands", "нужно: lines get или lines set N"));
     if (const int code = job.connect())
         return code;
     if (get) {
@@ -262,7 +280,8 @@ int runLines(Job& job) {
                 {QStringLiteral("lines"),
                  lines == QStringLiteral("?") ? QJsonValue() : QJsonValue(lines.toInt())}}));
         else
-            job.print(QStringLiteral("Число строк печати: ") + lines);
+            job.print(QCoreApplication::translate("CliPrinterCommands", "Число строк печати: %1")
+                          .arg(lines));
         return kExitOk;
     }
     QByteArray version;
@@ -271,9 +290,10 @@ int runLines(Job& job) {
     const QString model = printer::modelFromVersion(version);
     const int limit = printer::lineCountLimit(model);
     if (!numberArgument(w[2], 1, limit))
-        return job.usage(QStringLiteral("НЕРЕАЛЬНОЕ ЧИСЛО СТРОК: '") + w[2] +
-                         QStringLiteral("', для ") + model + QStringLiteral(" допустимо 1..") +
-                         QString::number(limit));
+        return job.usage(
+            QCoreApplication::translate("CliPrinterCommands",
+                                        "НЕРЕАЛЬНОЕ ЧИСЛО СТРОК: '%1', для %2 допустимо 1..%3")
+                .arg(w[2], model, QString::number(limit)));
     int reported = 0;
     const int code = job.writeCheckCode(printer::setLineCount(job.line(), w[2], reported),
                                         printer::lineCountUncheckedText());
@@ -284,7 +304,9 @@ int runLines(Job& job) {
     if (job.inv().json)
         job.printJson(QJsonDocument(QJsonObject{{QStringLiteral("lines"), w[2].toInt()}}));
     else
-        job.print(QStringLiteral("Число строк печати установлено: ") + w[2]);
+        job.print(
+            QCoreApplication::translate("CliPrinterCommands", "Число строк печати установлено: %1")
+                .arg(w[2]));
     return kExitOk;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 #include "platform/AtomicFile.h"
+#include "platform/Language.h"
 #include "platform/SystemSerialPort.h"
 
 #include <QCoreApplication>
@@ -9,6 +10,8 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    // The environment's language; --lang, read by runCli, overrides it for the run.
+    nimbrel::platform::useLanguage(nimbrel::platform::environmentLanguage());
     nimbrel::platform::ignoreFileSizeSignal();
     nimbrel::platform::SystemDeviceLister lister;
     nimbrel::platform::SystemSerialPort port;

@@ -39,10 +39,13 @@ struct CliFixture : ::testing::Test {
         return *sims.back();
     }
 
-    CliRun cli(const QStringList& args) {
+    // `variables` are set for the run on top of the test's environment.
+    CliRun cli(const QStringList& args, const std::map<QString, QString>& variables = {}) {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        for (const auto& [name, value] : variables)
+            env.insert(name, value);
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(work.path());
         p.start(QStringLiteral(NIMBREL_CLI_PATH), args);
