@@ -92,13 +92,13 @@ class RunLanguage {
 public:
     explicit RunLanguage(platform::Language wanted) : m_before(platform::currentLanguage()) {
         if (wanted != m_before) {
-            platform::useLanguage(wanted);
+            platform::useLanguage(wanted, platform::QtTexts::English);
             m_changed = true;
         }
     }
     ~RunLanguage() {
         if (m_changed)
-            platform::useLanguage(m_before);
+            platform::useLanguage(m_before, platform::QtTexts::English);
     }
     RunLanguage(const RunLanguage&) = delete;
     RunLanguage& operator=(const RunLanguage&) = delete;

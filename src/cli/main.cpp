@@ -11,7 +11,8 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     // The environment's language; --lang, read by runCli, overrides it for the run.
-    nimbrel::platform::useLanguage(nimbrel::platform::environmentLanguage());
+    nimbrel::platform::useLanguage(nimbrel::platform::environmentLanguage(),
+                                   nimbrel::platform::QtTexts::English);
     nimbrel::platform::ignoreFileSizeSignal();
     nimbrel::platform::SystemDeviceLister lister;
     nimbrel::platform::SystemSerialPort port;

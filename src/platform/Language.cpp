@@ -85,7 +85,7 @@ Language environmentLanguage() {
     return languageOf(system.uiLanguages()).value_or(Language::Russian);
 }
 
-bool useLanguage(Language wanted) {
+bool useLanguage(Language wanted, QtTexts qtTexts) {
     Translators& installed = translators();
     removeTranslator(installed.program);
     removeTranslator(installed.qt);
@@ -102,7 +102,7 @@ bool useLanguage(Language wanted) {
         }
     }
     // Qt's own texts follow: Russian ones for Russian, its built-in English otherwise.
-    if (language == Language::Russian) {
+    if (language == Language::Russian && qtTexts == QtTexts::InLanguage) {
         installed.qt = qtTranslator(QLocale(QLocale::Russian));
         if (installed.qt && !QCoreApplication::installTranslator(installed.qt.get()))
             installed.qt.reset();

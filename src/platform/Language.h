@@ -24,10 +24,14 @@ Language environmentLanguage();
 // when none of them names a language.
 std::optional<Language> languageOf(const QStringList& preferences);
 
+// Qt's own texts (file dialogs, buttons, its command-line parser's errors): in the language in
+// use, or always in Qt's English, as nimbrel-cli's Russian messages have always quoted them.
+enum class QtTexts { InLanguage, English };
+
 // From here on QCoreApplication::translate answers in `language`, for the program's texts and
-// Qt's own (file dialogs, buttons). Needs the application object. False when the English
-// texts could not be loaded: the program then stays in Russian.
-bool useLanguage(Language language);
+// Qt's own. Needs the application object. False when the English texts could not be loaded:
+// the program then stays in Russian.
+bool useLanguage(Language language, QtTexts qtTexts = QtTexts::InLanguage);
 Language currentLanguage();
 
 // Which form of a program text: the one shown, in the language in use, or the source form

@@ -72,6 +72,14 @@ INSTANTIATE_TEST_SUITE_P(
                      2,
                      "",
                      "nimbrel-cli: unknown option 'frob' (help: nimbrel-cli --help)\n"},
+        // Qt's own words in a Russian message stay as they have always been.
+        LanguageCase{"QtWordsInRussian",
+                     {"info", "-p", "3", "--baud"},
+                     "ru_RU.UTF-8",
+                     2,
+                     "",
+                     "nimbrel-cli: ошибка в параметрах: Missing value after '--baud'. (справка: "
+                     "nimbrel-cli --help)\n"},
         LanguageCase{"BadLanguage",
                      {"--lang", "de", "info"},
                      "en_US.UTF-8",
