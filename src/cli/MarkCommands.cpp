@@ -62,9 +62,9 @@ int readMarkCommand(Job& job, int mark) {
         job.printJson(QJsonDocument(out));
     } else if (path.isEmpty()) {
         for (int row = 0; row < marks::kRows; ++row)
-            job.print(marks::positionLabel(row) + QLatin1Char('\t') + read.cells[row].type +
-                      QLatin1Char('\t') + read.cells[row].font.trimmed() + QLatin1Char('\t') +
-                      read.cells[row].text);
+            job.print(marks::positionLabel(row) + QLatin1Char('\t') +
+                      marks::shownTypeName(read.cells[row].type) + QLatin1Char('\t') +
+                      read.cells[row].font.trimmed() + QLatin1Char('\t') + read.cells[row].text);
     } else {
         job.print(QCoreApplication::translate("CliMarkCommands", "Марка #%1 прочитана в файл %2")
                       .arg(digits, path));
@@ -251,7 +251,8 @@ int fragmentCommand(Job& job) {
                 : QCoreApplication::translate("CliMarkCommands", "Фрагмент #%1").arg(edit.position);
         job.print(
             QCoreApplication::translate("CliMarkCommands", "%1 записан: %2, шрифт %3, текст '%4'")
-                .arg(fragmentName, edit.typeText, edit.fontText.right(2), edit.text));
+                .arg(fragmentName, marks::shownTypeName(edit.typeText), edit.fontText.right(2),
+                     edit.text));
     }
     return kExitOk;
 }

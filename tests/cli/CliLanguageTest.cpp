@@ -103,6 +103,8 @@ TEST_F(CliLanguageSimTest, PrinterRefusalInEnglishJsonKeysAsInRussian) {
     EXPECT_EQ(refused.code, 2);
     EXPECT_EQ(refused.err, "nimbrel-cli: IMPOSSIBLE NUMBER OF LINES: '3', T936 allows 1..2 (help: "
                            "nimbrel-cli --help)\n");
+    // A mark as listed names its types as the window's table does.
+    EXPECT_TRUE(on(sim, {"--lang", "en", "mark", "read", "0"}).out.startsWith("11\tText\t02\t"));
     for (const char* command : {"settings", "mode"}) {
         const auto keys = [&](const QStringList& lang) {
             const CliRun run = on(sim, lang + QStringList{command, "--json"});
