@@ -30,8 +30,8 @@ QString partialPrefix(const QFileInfo& target) {
 
 class BackupRun {
 public:
-    BackupRun(link::Line& line, const QString& folder, Steps* steps)
-        : m_line(line), m_folder(folder), m_steps(steps) {}
+    BackupRun(link::Line& line, const QString& folder, Steps* steps, const QString& program)
+        : m_line(line), m_folder(folder), m_steps(steps), m_program(program) {}
 
     BackupResult run();
 
@@ -45,6 +45,7 @@ private:
     link::Line& m_line;
     QString m_folder;
     Steps* m_steps;
+    QString m_program;
     QString m_temporary;
     BackupResult m_result;
 };
@@ -78,6 +79,7 @@ bool BackupRun::readSummary(std::vector<Slot>& toRead) {
         m_result.end = BackupResult::End::Version;
         return false;
     }
+    manifest.program = m_program;
     manifest.model = printer::modelFromVersion(version.reply);
     manifest.version = printer::versionText(version.reply);
     const QDateTime now = m_line.clock.now();
@@ -226,8 +228,9 @@ QString folderRefusal(const QString& folder) {
     return QString();
 }
 
-BackupResult backUpPrinter(link::Line& line, const QString& folder, Steps* steps) {
-    BackupRun run(line, folder, steps);
+BackupResult backUpPrinter(link::Line& line, const QString& folder, Steps* steps,
+                           const QString& program) {
+    BackupRun run(line, folder, steps, program);
     return run.run();
 }
 

@@ -47,7 +47,8 @@ struct BackupResult {
 // settings.bin and manifest.json. The files are written into a hidden partial folder beside
 // `folder`, which SIGINT and SIGTERM remove, and renamed to `folder` at the end; whatever ends
 // the backup before (a failure, a stop) leaves no folder behind. `folder` should have passed
-// folderRefusal.
-BackupResult backUpPrinter(link::Line& line, const QString& folder, Steps* steps);
+// folderRefusal. The manifest names `program` as the one that made the copy.
+BackupResult backUpPrinter(link::Line& line, const QString& folder, Steps* steps,
+                           const QString& program);
 
 } // namespace nimbrel::backup

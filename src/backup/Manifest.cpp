@@ -26,14 +26,11 @@ QByteArray manifestJson(const Manifest& m) {
             entry.insert(QStringLiteral("slot"), f.slot);
         files.append(entry);
     }
-    const QJsonObject root{{QStringLiteral("format"), kFormat},
-                           {QStringLiteral("program"), QStringLiteral("nimbrel-cli")},
-                           {QStringLiteral("model"), m.model},
-                           {QStringLiteral("version"), m.version},
-                           {QStringLiteral("time"), m.time},
-                           {QStringLiteral("hours"), m.hours},
-                           {QStringLiteral("printed"), m.printed},
-                           {QStringLiteral("files"), files}};
+    const QJsonObject root{
+        {QStringLiteral("format"), kFormat},    {QStringLiteral("program"), m.program},
+        {QStringLiteral("model"), m.model},     {QStringLiteral("version"), m.version},
+        {QStringLiteral("time"), m.time},       {QStringLiteral("hours"), m.hours},
+        {QStringLiteral("printed"), m.printed}, {QStringLiteral("files"), files}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

@@ -24,6 +24,8 @@ struct Manifest {
     QString hours;
     QString printed;
     std::vector<ManifestFile> files;
+    // Which program made the copy: "nimbrel-cli" or "nimbrel" (the window).
+    QString program = QStringLiteral("nimbrel-cli");
 };
 
 QByteArray manifestJson(const Manifest& manifest);

@@ -54,7 +54,8 @@ int runBackup(Job& job) {
     if (const int code = job.connect())
         return code;
     TerminalSteps steps(job);
-    const backup::BackupResult result = backup::backUpPrinter(job.line(), folder, &steps);
+    const backup::BackupResult result =
+        backup::backUpPrinter(job.line(), folder, &steps, QStringLiteral("nimbrel-cli"));
     if (!result.ok())
         return failure(job, result);
     if (job.inv().json) {

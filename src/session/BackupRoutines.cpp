@@ -277,7 +277,7 @@ void backUpPrinter(Context& ctx, const QString& workingFolder) {
         ctx.shell.setLinkIcon(LinkIcon::Busy);
         link::Line line = ctx.line();
         ProgressSteps steps(ctx.progress, backupTitle());
-        result = backup::backUpPrinter(line, *folder, &steps);
+        result = backup::backUpPrinter(line, *folder, &steps, QStringLiteral("nimbrel"));
     }
     if (result.end != backup::BackupResult::End::Link &&
         result.end != backup::BackupResult::End::Version)

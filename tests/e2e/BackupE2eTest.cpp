@@ -84,6 +84,9 @@ TEST_F(Backups, BackupThenRestoreShowTheirSlotsAndSummaries) {
     EXPECT_EQ(QDir(path("copy")).entryList(QDir::Files, QDir::Name),
               (QStringList{"logo000.bin", "logo064.bin", "manifest.json", "mark00.mrt",
                            "mark01.mrt", "mark40.mrt", "settings.bin"}));
+    QFile manifest(path("copy") + "/manifest.json");
+    ASSERT_TRUE(manifest.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(manifest.readAll().contains(R"("program": "nimbrel",)"));
     // Mark 0 always, the occupied ones, then every read-only logo slot, which has no map.
     EXPECT_EQ(progress.title, u("Резервная Копия Маркиратора"));
     EXPECT_EQ(progress.steps, 3 + 2 + 128);
