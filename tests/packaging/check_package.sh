@@ -115,8 +115,23 @@ if command -v man >/dev/null; then
     [ "$found" = "$root/usr/share/man/en/man1/$page.1.gz" ] ||
       fail "man $page in English reads $found"
   done
+  page_text() { LC_ALL=C.UTF-8 MANWIDTH=80 man -E UTF-8 -l "$root/usr/share/man/$1"; }
+  # The pages in man1 are Russian, help2man's own section names included; those in en/man1
+  # English.
+  for page in "$root"/usr/share/man/man1/*.1.gz; do
+    name="${page#"$root"/usr/share/man/}"
+    headings="$(page_text "$name" | grep -E '^[^ ]' | sed 1d | sed '$d')"
+    for heading in НАЗВАНИЕ ОБЗОР ОПИСАНИЕ "СМОТРИТЕ ТАКЖЕ"; do
+      grep -qx "$heading" <<<"$headings" || fail "$name has no section $heading"
+    done
+    english="$(LC_ALL=C grep -E '[A-Z]{4}' <<<"$headings" || true)"
+    [ -z "$english" ] || fail "$name has English sections: $english"
+  done
+  for page in "$root"/usr/share/man/en/man1/*.1.gz; do
+    name="${page#"$root"/usr/share/man/}"
+    page_text "$name" | grep -qx "DESCRIPTION" || fail "$name has no section DESCRIPTION"
+  done
   if [ "$with_cli" = 1 ]; then
-    page_text() { LC_ALL=C.UTF-8 MANWIDTH=80 man -E UTF-8 -l "$root/usr/share/man/$1"; }
     page_text en/man1/nimbrel-cli.1.gz | grep -q "Works with a T2x/T7x/T9x marking printer" ||
       fail "the English nimbrel-cli page is not made from the English help"
     page_text man1/nimbrel-cli.1.gz | grep -q "Работа с Маркиратором T2x/T7x/T9x" ||
