@@ -33,6 +33,9 @@ public:
     OpenResult open(const QString& url, const LineSettings& settings) override;
     void close() override;
     [[nodiscard]] bool isOpen() const override;
+    // Whether the server still holds the connection: a look at what has arrived, which a
+    // dropped connection fails (what did arrive is kept for the next read).
+    bool isAlive() override;
 
     bool write(const QByteArray& bytes) override;
     QByteArray read(int maxBytes) override;

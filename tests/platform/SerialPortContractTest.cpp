@@ -124,6 +124,7 @@ public:
     }
     QByteArray received(int count) { return m_pty.readMaster(count); }
     void pass(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+    void stopServer() { m_server.stop(); }
 
 private:
     testing::PtyPair m_pty;
@@ -291,6 +292,22 @@ TYPED_TEST(SerialPortContract, ReadOfNothingTakesNothing) {
     EXPECT_TRUE(this->port().read(0).isEmpty());
     EXPECT_TRUE(this->port().read(-1).isEmpty());
     EXPECT_EQ(this->port().bytesWaitingInput(), 2);
+}
+
+// A server that goes away drops the connection: the port tells it without a command, and
+// stays open until it is closed.
+TEST(SerialPortNetworkAlive, ServerGoneIsToldWithoutACommand) {
+    NetLine line;
+    ASSERT_TRUE(line.open().ok());
+    EXPECT_TRUE(line.port().isAlive());
+    line.stopServer();
+    bool alive = true;
+    for (int look = 0; look < 150 && alive; ++look) {
+        line.pass(20);
+        alive = line.port().isAlive();
+    }
+    EXPECT_FALSE(alive);
+    EXPECT_TRUE(line.port().isOpen());
 }
 
 } // namespace

@@ -333,6 +333,11 @@ bool SerialPortNetwork::isOpen() const {
     return m_impl->io != nullptr;
 }
 
+bool SerialPortNetwork::isAlive() {
+    m_impl->pullArrived();
+    return m_impl->io != nullptr && !m_impl->broken;
+}
+
 bool SerialPortNetwork::settingsApplied() const {
     return m_impl->settingsApplied;
 }
