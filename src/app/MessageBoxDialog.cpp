@@ -79,8 +79,8 @@ MessageBoxDialog::MessageBoxDialog(QWidget* parent, const QString& title, const 
         m_buttons << push;
     }
     outer->addLayout(row);
-    m_buttons.first()->setDefault(true);
-    m_buttons.first()->setFocus();
+    m_buttons[m_layout.defaultButton]->setDefault(true);
+    m_buttons[m_layout.defaultButton]->setFocus();
 
     sizeToText();
 }

@@ -122,6 +122,8 @@ MessageBoxLayout messageBoxLayout(int kind) {
         layout.escapeAnswer = platform::kOk;
         break;
     }
+    if ((kind & platform::kSecondIsDefault) != 0 && layout.buttons.size() > 1)
+        layout.defaultButton = 1;
     switch (kind & 0xF0) {
     case 0x10:
         layout.icon = MessageIcon::Error;

@@ -36,14 +36,16 @@ struct MessageButton {
 };
 
 struct MessageBoxLayout {
-    QList<MessageButton> buttons; // in display order; the first is the default
+    QList<MessageButton> buttons; // in display order
+    int defaultButton = 0;        // the one Enter presses
     MessageIcon icon = MessageIcon::None;
     int escapeAnswer = 0; // answer for Esc and the close box; 0 when they must not close the box
 };
 
 // Buttons and icon of a message box kind: the low four bits choose the buttons (0 OK,
 // 1 OK/Cancel, 3 Yes/No/Cancel, 4 Yes/No), the next four the icon (16 error, 32 question,
-// 48 warning, 64 information). Unknown button sets fall back to OK.
+// 48 warning, 64 information), 0x100 makes the second button the default. Unknown button sets
+// fall back to OK.
 MessageBoxLayout messageBoxLayout(int kind);
 
 QStringList buttonTexts(const MessageBoxLayout& layout);

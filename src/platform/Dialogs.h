@@ -21,6 +21,8 @@ enum MessageKind : int {
     kQuestionYesNoCancel = 35,
     kWarningQuestion = 52,
     kInformation = 64,
+    // Added to a question: its second button ("Нет") is the default, for Enter.
+    kSecondIsDefault = 0x100,
 };
 
 // Message box answers.

@@ -319,13 +319,13 @@ void restorePrinter(Context& ctx, const QString& workingFolder) {
         return;
     ctx.shell.setLinkIcon(LinkIcon::Ok);
     if (backup::modelFamily(version.model()) != backup::modelFamily(manifest.model) &&
-        ctx.dialogs.message(errorTitle(),
-                            QCoreApplication::translate("BackupRoutines",
-                                                        "Копия сделана с %1, а подключён %2 "
-                                                        "другого семейства.\n\rВсё равно "
-                                                        "восстановить?")
-                                .arg(manifest.model, version.model()),
-                            platform::kErrorQuestion) != platform::kYes)
+        ctx.dialogs.message(
+            errorTitle(),
+            QCoreApplication::translate("BackupRoutines", "Копия сделана с %1, а подключён %2 "
+                                                          "другого семейства.\n\rВсё равно "
+                                                          "восстановить?")
+                .arg(manifest.model, version.model()),
+            platform::kErrorQuestion | platform::kSecondIsDefault) != platform::kYes)
         return;
     backup::RestoreResult result;
     {

@@ -333,6 +333,14 @@ TEST_P(MessageBoxAnswerTest, EnterAnswersTheFirstButton) {
     EXPECT_EQ(dialogs.message("t", "x", GetParam().kind), GetParam().answers.first());
 }
 
+// A question whose Yes may do harm answers No to Enter.
+TEST(MessageBox, EnterAnswersNoWhereNoIsTheDefault) {
+    QtDialogs dialogs(nullptr);
+    OnNextModal driver([](QDialog* d) { QTest::keyClick(d->focusWidget(), Qt::Key_Return); });
+    EXPECT_EQ(dialogs.message("t", "x", platform::kErrorQuestion | platform::kSecondIsDefault),
+              platform::kNo);
+}
+
 TEST_P(MessageBoxAnswerTest, EscapeAndCloseBox) {
     const KindCase& c = GetParam();
     QtDialogs dialogs(nullptr);

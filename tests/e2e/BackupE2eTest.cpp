@@ -177,6 +177,8 @@ TEST_F(Backups, AnotherFamilyIsRefusedUnlessConfirmedAgain) {
     EXPECT_EQ(run(71, {work.path(), platform::kYes}),
               u("Копия сделана с T936, а подключён T236 другого семейства.\n\r"
                 "Всё равно восстановить?"));
+    EXPECT_EQ(dialogs.messages().back().kind,
+              platform::kErrorQuestion | platform::kSecondIsDefault);
     EXPECT_EQ(dialogs.messages()[0].text,
               u("Копия Маркиратора T936 от 05.03.2026 14:20:\n\rмарок 2, логотипов 0.\n\r"
                 "Марки и логотипы Маркиратора будут заменены.\n\rВосстановить?"));
