@@ -150,8 +150,8 @@
 <byte value="xd"/>марок %3, логотипов %4.
 <byte value="xd"/>Марки и логотипы Маркиратора будут заменены.
 <byte value="xd"/>Восстановить?</source>
-        <translation>Backup of printer %1 of %2:
-<byte value="xd"/>%3 marks, %4 logos.
+        <translation>Backup of printer %1 made %2:
+<byte value="xd"/>marks: %3, logos: %4.
 <byte value="xd"/>The printer&apos;s marks and logos will be replaced.
 <byte value="xd"/>Restore?</translation>
     </message>
