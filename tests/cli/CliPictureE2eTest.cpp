@@ -82,20 +82,6 @@ TEST_F(CliPictureTest, WideLogoIsRefusedOrSplitIntoNeighbouringSlots) {
               2);
 }
 
-TEST_F(CliPictureTest, NetpbmPbmIsAPictureNotTheMakersLayout) {
-    SimProcess& sim = startSim(kT936);
-    writePicture(path("p4.pbm"), 80, 40, "PBM");
-    ASSERT_TRUE(fileBytes(path("p4.pbm")).startsWith("P4"));
-    EXPECT_EQ(on(sim, {"logo", "write", "7", path("p4.pbm")}).code, 2); // needs --height
-    const CliRun write = on(sim, {"logo", "write", "7", path("p4.pbm"), "--height", "8"});
-    ASSERT_EQ(write.code, 0) << write.err.toStdString();
-    ASSERT_EQ(on(sim, {"logo", "convert", path("p4.pbm"), path("p4.bin"), "--height", "8"}).code,
-              0);
-    int width = 0;
-    EXPECT_EQ(readColumns(*this, sim, 7, width), fileBytes(path("p4.bin")).mid(4));
-    EXPECT_EQ(width, 16);
-}
-
 // The received bytes of one run's trace: a mark read's block is the last of them.
 QByteArray received(const QString& tracePath) {
     QByteArray out;

@@ -82,15 +82,4 @@ TEST(EnglishTexts, KeyTextsAndWhatStaysRussian) {
         EXPECT_EQ(c.text, u(c.expected)) << c.what;
 }
 
-TEST(EnglishTexts, SwitchBackToRussian) {
-    {
-        const EnglishScope english;
-        ASSERT_TRUE(english.loaded);
-        EXPECT_EQ(marks::shownTypeName(u("ШтрихКод EAN")), u("EAN Barcode"));
-    }
-    EXPECT_EQ(marks::shownTypeName(u("ШтрихКод EAN")), u("ШтрихКод EAN"));
-    EXPECT_EQ(link::readErrorText(QStringLiteral("COM3")),
-              u("Ошибка при чтении данных из Маркиратора (COM3)!"));
-}
-
 } // namespace
