@@ -76,6 +76,28 @@ private:
     std::vector<ReportField> m_fields;
 };
 
+// The lines both layouts end with, from the converter frequency at `at` on: the spacing of
+// lines 1-2 (with 2-3 and 3-4 on `fourLines`, the model of the layout that prints four), the
+// date offset, the mark printed, the speed mode and the autoprint interval in pulses.
+Report closingLines(ReportLines& r, const QByteArray& reply, const QString& model, int at,
+                    SettingsLayout layout, QLatin1String fourLines) {
+    r.fixed(QT_TRANSLATE_NOOP("SettingsReport", "Частота ВВ-преобразователя\t\t"),
+            converterFrequencyText(r.u8(at), layout, r.wording()));
+    r.wide(QT_TRANSLATE_NOOP("SettingsReport", "Раздвижка строк 1-2\t\t"), r.num(r.u8(at + 4)));
+    if (model == fourLines) {
+        r.wide(QT_TRANSLATE_NOOP("SettingsReport", "Раздвижка строк 2-3\t\t"), r.num(r.u8(at + 5)));
+        r.wide(QT_TRANSLATE_NOOP("SettingsReport", "Раздвижка строк 3-4\t\t"), r.num(r.u8(at + 6)));
+    }
+    r.wide(QT_TRANSLATE_NOOP("SettingsReport", "Смещение Даты, дней\t\t"),
+           dateOffsetText(reply, at + 8));
+    r.wide(QT_TRANSLATE_NOOP("SettingsReport", "Номер печатной марки\t\t"), r.num(r.u8(at + 12)));
+    r.wide(QT_TRANSLATE_NOOP("SettingsReport", "Режим скорости печати (опция*)\t"),
+           speedModeText(r.u8(at + 13), model, r.wording()));
+    r.wide(QT_TRANSLATE_NOOP("SettingsReport", "Интервал Автопечати, импульсов\t"),
+           r.num(r.s16(at + 14)), QString());
+    return r.report();
+}
+
 Report buildT7x9x(const QByteArray& reply, const QString& model, int xpFlag, Wording wording) {
     ReportLines r(reply, model, xpFlag, wording);
     const bool sixHeads = model == QLatin1String("T93Z") || model == QLatin1String("T95Z");
@@ -120,21 +142,7 @@ Report buildT7x9x(const QByteArray& reply, const QString& model, int xpFlag, Wor
            r.num(r.u8(49)));
     r.fixed(QT_TRANSLATE_NOOP("SettingsReport", "Порог видимости Марки:\t\t"),
             slashList(reply, 51, listCount));
-    r.fixed(QT_TRANSLATE_NOOP("SettingsReport", "Частота ВВ-преобразователя\t\t"),
-            converterFrequencyText(r.u8(57), SettingsLayout::T7x9x, wording));
-    r.wide(QT_TRANSLATE_NOOP("SettingsReport", "Раздвижка строк 1-2\t\t"), r.num(r.u8(61)));
-    if (model == QLatin1String("T75Z")) {
-        r.wide(QT_TRANSLATE_NOOP("SettingsReport", "Раздвижка строк 2-3\t\t"), r.num(r.u8(62)));
-        r.wide(QT_TRANSLATE_NOOP("SettingsReport", "Раздвижка строк 3-4\t\t"), r.num(r.u8(63)));
-    }
-    r.wide(QT_TRANSLATE_NOOP("SettingsReport", "Смещение Даты, дней\t\t"),
-           dateOffsetText(reply, 65));
-    r.wide(QT_TRANSLATE_NOOP("SettingsReport", "Номер печатной марки\t\t"), r.num(r.u8(69)));
-    r.wide(QT_TRANSLATE_NOOP("SettingsReport", "Режим скорости печати (опция*)\t"),
-           speedModeText(r.u8(70), model, wording));
-    r.wide(QT_TRANSLATE_NOOP("SettingsReport", "Интервал Автопечати, импульсов\t"),
-           r.num(r.s16(71)), QString());
-    return r.report();
+    return closingLines(r, reply, model, 57, SettingsLayout::T7x9x, QLatin1String("T75Z"));
 }
 
 Report buildT2x(const QByteArray& reply, const QString& model, int xpFlag, Wording wording) {
@@ -170,21 +178,7 @@ Report buildT2x(const QByteArray& reply, const QString& model, int xpFlag, Wordi
     r.wide(QT_TRANSLATE_NOOP("SettingsReport", "Уменьшение Y-шага между каплями\t"),
            r.num(r.u8(28)));
     r.wide(QT_TRANSLATE_NOOP("SettingsReport", "Порог видимости Марки\t\t"), r.num(r.u8(29)));
-    r.fixed(QT_TRANSLATE_NOOP("SettingsReport", "Частота ВВ-преобразователя\t\t"),
-            converterFrequencyText(r.u8(31), SettingsLayout::T2x, wording));
-    r.wide(QT_TRANSLATE_NOOP("SettingsReport", "Раздвижка строк 1-2\t\t"), r.num(r.u8(35)));
-    if (model == QLatin1String("T260")) {
-        r.wide(QT_TRANSLATE_NOOP("SettingsReport", "Раздвижка строк 2-3\t\t"), r.num(r.u8(36)));
-        r.wide(QT_TRANSLATE_NOOP("SettingsReport", "Раздвижка строк 3-4\t\t"), r.num(r.u8(37)));
-    }
-    r.wide(QT_TRANSLATE_NOOP("SettingsReport", "Смещение Даты, дней\t\t"),
-           dateOffsetText(reply, 39));
-    r.wide(QT_TRANSLATE_NOOP("SettingsReport", "Номер печатной марки\t\t"), r.num(r.u8(43)));
-    r.wide(QT_TRANSLATE_NOOP("SettingsReport", "Режим скорости печати (опция*)\t"),
-           speedModeText(r.u8(44), model, wording));
-    r.wide(QT_TRANSLATE_NOOP("SettingsReport", "Интервал Автопечати, импульсов\t"),
-           r.num(r.s16(45)), QString());
-    return r.report();
+    return closingLines(r, reply, model, 31, SettingsLayout::T2x, QLatin1String("T260"));
 }
 
 } // namespace
