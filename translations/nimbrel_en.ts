@@ -2010,40 +2010,12 @@ NOTE:  Modern laptops and netbooks have no COM port.
 <context>
     <name>MarkWindow</name>
     <message>
-        <source>Текст</source>
-        <translation>Text</translation>
-    </message>
-    <message>
-        <source>Номер</source>
-        <translation>Number</translation>
-    </message>
-    <message>
-        <source>Дата/Время</source>
-        <translation>Date/Time</translation>
-    </message>
-    <message>
-        <source>Графика</source>
-        <translation>Graphic</translation>
-    </message>
-    <message>
-        <source>ПостДата</source>
-        <translation>Post-date</translation>
-    </message>
-    <message>
-        <source>ШтрихКод EAN</source>
-        <translation>EAN Barcode</translation>
-    </message>
-    <message>
         <source>ТЕКСТ МАРКИ	(Ctrl+M)</source>
         <translation>MARK TEXT	(Ctrl+M)</translation>
     </message>
     <message>
         <source>ИЗМЕНИТЬ</source>
         <translation>APPLY</translation>
-    </message>
-    <message>
-        <source>Шрифт#%1</source>
-        <translation>Font#%1</translation>
     </message>
     <message>
         <source>Управляющие знаки в штрихкоде не допускаются</source>

@@ -75,21 +75,6 @@ void showText(QComboBox* list, int index, const QString& text) {
     }
 }
 
-// The fragment types of marks::typeNames(), as the list shows them; the mark keeps the Russian
-// names, by which the printer's type codes are found.
-const char* const kShownTypeNames[] = {
-    QT_TRANSLATE_NOOP("MarkWindow", "Текст"),      QT_TRANSLATE_NOOP("MarkWindow", "Номер"),
-    QT_TRANSLATE_NOOP("MarkWindow", "Дата/Время"), QT_TRANSLATE_NOOP("MarkWindow", "Графика"),
-    QT_TRANSLATE_NOOP("MarkWindow", "ПостДата"),   QT_TRANSLATE_NOOP("MarkWindow", "ШтрихКод EAN"),
-};
-
-QString shownTypeName(const QString& name) {
-    for (const char* shown : kShownTypeNames)
-        if (name == QString::fromUtf8(shown))
-            return QCoreApplication::translate("MarkWindow", shown);
-    return name;
-}
-
 // The editor keeps a font as the Russian list words it ("Шрифт#05", "Шрифт# 05" after a row
 // click); the list shows it in the language in use.
 const QString kFontWord = QStringLiteral("Шрифт#");
@@ -97,8 +82,7 @@ const QString kFontWord = QStringLiteral("Шрифт#");
 QString shownFontText(const QString& fontText) {
     if (!fontText.startsWith(kFontWord))
         return fontText;
-    return QCoreApplication::translate("MarkWindow", "Шрифт#%1")
-        .arg(fontText.mid(kFontWord.size()));
+    return marks::fontText(fontText.mid(kFontWord.size()));
 }
 
 QString printable(const QString& characters) {
@@ -174,7 +158,7 @@ void MarkWindow::retranslate() {
     const int font = m_fontList->currentIndex();
     m_typeList->clear();
     for (const QString& name : marks::typeNames())
-        m_typeList->addItem(shownTypeName(name), name);
+        m_typeList->addItem(marks::shownTypeName(name), name);
     m_fontList->clear();
     for (int i = 0; i < kFontEntries; ++i) {
         const QString number = QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
